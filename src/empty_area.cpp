@@ -1,0 +1,1 @@
+// An area without sources yet still forms a library.

@@ -1,0 +1,22 @@
+#pragma once
+#include "field/field_snapshot.h"
+
+namespace voltaris {
+
+constexpr double CoulombConstant = 8987539422.0;
+constexpr double Pi = 3.14159265358979323846;
+
+// Potential in volts at (x, y) metres. Outside its radius a sphere acts as a point charge;
+// inside (and on the rim) it holds its rim potential. Summed in float64 in slot order.
+double PotentialAt(const FieldSnapshot& field, float x, float y);
+
+// Field strength in V/m at (x, y); `angle` receives its direction in radians (-pi/2 .. 3pi/2,
+// from +x towards +y). only = 0: all charges, i >= 1: the i-th charge alone. reverse flips
+// the field (the force on a negative particle). Inside a sphere its charge adds nothing.
+double FieldAt(const FieldSnapshot& field, float x, float y, double& angle, int only, bool reverse);
+
+// Whether a traced point is far enough from the last stored one to be stored: more than
+// 0.1 graph units on either axis inside the square, sparser farther outside.
+bool FarEnough(float unitLength, float x, float y, float px, float py);
+
+}  // namespace voltaris

@@ -1,0 +1,92 @@
+#include "model/number_format.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <locale.h>
+
+namespace voltaris {
+
+ConversionError::ConversionError(std::string_view text)
+    : std::runtime_error("'" + std::string(text) + "' ist kein gültiger Gleitkommawert") {}
+
+std::string FormatGeneral(double value, int digits) {
+    if (value == 0.0 || !std::isfinite(value)) {
+        if (value == 0.0) return "0";
+        return std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF");
+    }
+    // %e rounds to `digits` significant digits and tells the decimal exponent after rounding.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, value);
+    const char* e = std::strchr(buf, 'e');
+    const int exponent = std::atoi(e + 1);
+    std::string mantissa;  // significant digits without sign and point
+    for (const char* p = buf; p < e; ++p)
+        if (*p >= '0' && *p <= '9') mantissa += *p;
+    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+
+    std::string out = value < 0 ? "-" : "";
+    if (exponent >= -4 && exponent < digits) {
+        if (exponent < 0) {
+            out += "0,";
+            out.append(static_cast<size_t>(-exponent - 1), '0');
+            out += mantissa;
+        } else {
+            const size_t before = static_cast<size_t>(exponent) + 1;
+            if (mantissa.size() <= before) {
+                out += mantissa;
+                out.append(before - mantissa.size(), '0');
+            } else {
+                out += mantissa.substr(0, before) + "," + mantissa.substr(before);
+            }
+        }
+    } else {
+        out += mantissa.substr(0, 1);
+        if (mantissa.size() > 1) out += "," + mantissa.substr(1);
+        out += "E" + std::to_string(exponent);
+    }
+    return out;
+}
+
+bool TryParseNumber(std::string_view text, double& value) {
+    size_t begin = 0, end = text.size();
+    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    std::string s;  // rebuilt in C notation for strtod
+    size_t i = begin;
+    if (i < end && (text[i] == '+' || text[i] == '-')) s += text[i++];
+    size_t mantissaDigits = 0;
+    while (i < end && text[i] >= '0' && text[i] <= '9') { s += text[i++]; ++mantissaDigits; }
+    if (i < end && text[i] == ',') {
+        s += '.';
+        ++i;
+        while (i < end && text[i] >= '0' && text[i] <= '9') { s += text[i++]; ++mantissaDigits; }
+    }
+    if (mantissaDigits == 0) return false;
+    if (i < end && (text[i] == 'e' || text[i] == 'E')) {
+        s += 'e';
+        ++i;
+        if (i < end && (text[i] == '+' || text[i] == '-')) s += text[i++];
+        size_t exponentDigits = 0;
+        while (i < end && text[i] >= '0' && text[i] <= '9') { s += text[i++]; ++exponentDigits; }
+        if (exponentDigits == 0) return false;
+    }
+    if (i != end) return false;
+    // Parse in the C locale whatever the process locale is: '.' is the separator here.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    errno = 0;
+    const double v = strtod_l(s.c_str(), nullptr, cLocale);
+    if (!std::isfinite(v) || (errno == ERANGE && std::fabs(v) > 1.0)) return false;
+    value = v;
+    return true;
+}
+
+double ParseNumber(std::string_view text) {
+    double v = 0;
+    if (!TryParseNumber(text, v)) throw ConversionError(text);
+    return v;
+}
+
+}  // namespace voltaris
