@@ -1,0 +1,11 @@
+#pragma once
+#include "engine/gl/graph_engine.h"
+#include "engine/gl/scene_state.h"
+
+namespace voltaris {
+
+// Draws one frame of the view into the current context: surface, markers, lines, picking
+// of the point under the mouse, pointers, axes and (3D) the level plane.
+void DrawScene(GraphEngine& engine, const SceneState& scene);
+
+}  // namespace voltaris

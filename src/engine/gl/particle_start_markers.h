@@ -1,0 +1,11 @@
+#pragma once
+#include "engine/gl/graph_engine.h"
+#include "engine/gl/scene_state.h"
+
+namespace voltaris {
+
+// Top view only, while the particle is switched on: each slot's start circle with its launch
+// direction.
+void DrawParticleStartMarkers(const GraphEngine& engine, const SceneState& scene);
+
+}  // namespace voltaris
