@@ -9,18 +9,29 @@ namespace voltaris {
 // A compatibility-profile desktop OpenGL context without a window (Mesa's surfaceless EGL
 // platform), drawing into a width x height target with a colour and a 16-bit depth buffer:
 // for the command-line renderer, tests and benchmarks. One per thread that draws.
+enum class OffscreenTarget {
+    Automatic,          // a pbuffer where EGL offers one, else a framebuffer object
+    FramebufferObject,  // always a framebuffer object on a context without surface
+};
+
 class EglOffscreen {
 public:
-    // Null with a reason in `error` when no such context can be made on this machine.
-    static std::unique_ptr<EglOffscreen> Create(int width, int height, std::string& error);
+    static constexpr int MaxSide = 16384;
+
+    // Null with a reason in `error` when no such context can be made on this machine. Leaves
+    // no context current on the calling thread.
+    static std::unique_ptr<EglOffscreen> Create(int width, int height, std::string& error,
+                                                OffscreenTarget target = OffscreenTarget::Automatic);
     ~EglOffscreen();
     EglOffscreen(const EglOffscreen&) = delete;
     EglOffscreen& operator=(const EglOffscreen&) = delete;
 
     // Binds the context and its target to the calling thread.
     bool MakeCurrent();
-    // Unbinds whatever context the calling thread has.
+    // Unbinds whatever context the calling thread has. The context must not be current on
+    // another thread when the object is destroyed.
     void ReleaseCurrent();
+    bool UsesPbuffer() const;
     // Completes the frame (the offscreen counterpart of a buffer swap).
     void Present();
 

@@ -28,7 +28,8 @@ struct GraphEngine {
     std::atomic<int32_t> frameCount{0};  // frames drawn (and presented) since creation
     std::atomic<bool> running{true};     // frames are drawn only while set; use SetRunning to wake
     // New panel size in pixels; when either is non-zero the next frame redoes viewport and
-    // projection and clears both.
+    // projection and clears both. Write them with ReportPanelSize so a frame never takes the
+    // width of one size with the height of another.
     std::atomic<int32_t> pendingWidth{0}, pendingHeight{0};
     // Window position of the mouse to unproject, y counted from the bottom edge. Any pickX at
     // or below -900 means "no mouse position" (the value tells who cleared it).
@@ -74,6 +75,7 @@ struct GraphEngine {
     std::unique_ptr<SurfaceMesh> surfaceMesh;        // reused vertex buffer of BuildSurfaceList
 
     // --- guarded by their mutexes ---
+    std::mutex sizeMutex;  // pairs pendingWidth with pendingHeight
     mutable std::mutex logMutex;
     std::string debugLog;
     std::mutex pauseMutex;
@@ -94,6 +96,11 @@ int64_t TickCountMs();
 void appendLog(GraphEngine& engine, const std::string& text);
 // A copy of the debug log. Any thread.
 std::string DebugLogOf(const GraphEngine& engine);
+
+// Hands a new panel size to the engine's next frame. Any thread.
+void ReportPanelSize(GraphEngine& engine, int width, int height);
+// Takes the pending size (both zero: none) and clears it. Frame thread.
+void TakePendingSize(GraphEngine& engine, int& width, int& height);
 
 // Pauses or resumes drawing and wakes a frame thread waiting in WaitWhilePaused.
 // (A plain store to `running` works too; the waiting thread then notices within 50 ms.)
