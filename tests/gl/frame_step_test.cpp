@@ -1,0 +1,117 @@
+#include <GL/gl.h>
+
+#include <chrono>
+#include <future>
+#include <thread>
+
+#include "gl_test_support.h"
+
+namespace voltaris::test {
+namespace {
+
+using FrameStepTest = GlTest;
+
+TEST_F(FrameStepTest, PausedEngineDrawsNothingAndKeepsItsRequestsForTheFirstFrameAfter) {
+    const Project project = DipoleProject();
+    ViewUnderTest view(EngineView::ThreeD, project, Width, Height);
+    int lineBuilds = 0;
+    view.hooks.rebuildLines = [&](GraphEngine& e, const SceneState& scene) {
+        ++lineBuilds;
+        EXPECT_FALSE(e.linesDirty) << "the flag is cleared before the rebuild";
+        EXPECT_EQ(scene.field.ChargeCount, 1);
+    };
+    SetRunning(*view.engine, false);
+
+    Project edited = project;
+    edited.tabs[0].ChargeCount = 1;
+    view.Redraw(edited);
+    view.Redraw(edited);
+    ReportPanelSize(*view.engine, Width / 2, Height / 2);
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(view.Frame());
+    EXPECT_EQ(view.engine->frameCount, 0);
+    EXPECT_EQ(view.engine->displayListId, 0u);
+    EXPECT_TRUE(view.engine->gridDirty);
+    EXPECT_TRUE(view.engine->linesDirty);
+
+    SetRunning(*view.engine, true);
+    ASSERT_TRUE(view.Frame());
+    EXPECT_EQ(view.engine->frameCount, 1);
+    EXPECT_NE(view.engine->displayListId, 0u);
+    EXPECT_EQ(lineBuilds, 1) << "two requests between frames cost one rebuild";
+    EXPECT_FALSE(view.engine->gridDirty);
+    EXPECT_EQ(view.engine->pendingWidth, 0);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], Width / 2);
+    EXPECT_EQ(viewport[3], Height / 2);
+
+    ASSERT_TRUE(view.Frame());
+    EXPECT_EQ(lineBuilds, 1);
+    EXPECT_EQ(view.engine->frameCount, 2);
+}
+
+TEST_F(FrameStepTest, ZeroSizedPanelGetsAOnePixelViewport) {
+    ViewUnderTest view(EngineView::TopView, DipoleProject(), Width, Height);
+    ReportPanelSize(*view.engine, 0, 50);
+    ASSERT_TRUE(view.Frame());
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 1);
+    EXPECT_EQ(viewport[3], 50);
+}
+
+TEST_F(FrameStepTest, ShadeRequestIsAppliedOnceAndAcknowledged) {
+    ViewUnderTest view(EngineView::ThreeD, DipoleProject(), Width, Height);
+    view.engine->shadeRequest = 1;
+    ASSERT_TRUE(view.Frame());
+    GLint model = 0;
+    glGetIntegerv(GL_SHADE_MODEL, &model);
+    EXPECT_EQ(model, GL_FLAT);
+    EXPECT_EQ(view.engine->shadeRequest, 2);
+    view.engine->shadeRequest = 3;
+    ASSERT_TRUE(view.Frame());
+    glGetIntegerv(GL_SHADE_MODEL, &model);
+    EXPECT_EQ(model, GL_SMOOTH);
+    EXPECT_EQ(view.engine->shadeRequest, 0);
+}
+
+TEST_F(FrameStepTest, FrameCountGrowsOnlyAfterThePresent) {
+    ViewUnderTest view(EngineView::TopView, DipoleProject(), Width, Height);
+    int countAtPresent = -1;
+    view.hooks.swapBuffers = [&] { countAtPresent = view.engine->frameCount; };
+    ASSERT_TRUE(view.Frame());
+    EXPECT_EQ(countAtPresent, 0);
+    EXPECT_EQ(view.engine->frameCount, 1);
+}
+
+TEST(PauseWaitTest, WaitEndsOnResumeOrStopButNotBefore) {
+    auto engine = CreateGraphEngine(EngineView::ThreeD);
+    SetRunning(*engine, false);
+    auto waiting = std::async(std::launch::async, [&] { WaitWhilePaused(*engine); });
+    EXPECT_EQ(waiting.wait_for(std::chrono::milliseconds(150)), std::future_status::timeout);
+    SetRunning(*engine, true);
+    EXPECT_EQ(waiting.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+
+    engine->running = false;  // a plain store, without the wake-up
+    waiting = std::async(std::launch::async, [&] { WaitWhilePaused(*engine); });
+    EXPECT_EQ(waiting.wait_for(std::chrono::milliseconds(150)), std::future_status::timeout);
+    RequestStop(*engine);
+    EXPECT_EQ(waiting.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+}
+
+TEST(DebugLogTest, LinesCarryTickCountAndText) {
+    auto engine = CreateGraphEngine(EngineView::ThreeD);
+    const int64_t before = TickCountMs();
+    appendLog(*engine, "start");
+    appendLog(*engine, "stop");
+    const std::string log = DebugLogOf(*engine);
+    ASSERT_EQ(log.rfind("\r\n", 0), 0u);
+    const size_t colon = log.find(": start\r\n");
+    ASSERT_NE(colon, std::string::npos);
+    const int64_t tick = std::stoll(log.substr(2, colon - 2));
+    EXPECT_GE(tick, before);
+    EXPECT_NE(log.find(": stop", colon), std::string::npos);
+}
+
+}  // namespace
+}  // namespace voltaris::test

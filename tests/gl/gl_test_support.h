@@ -1,0 +1,63 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "engine/gl/egl_offscreen.h"
+#include "engine/gl/engine_frame.h"
+#include "engine/gl/graph_engine.h"
+#include "engine/gl/redraw_request.h"
+#include "engine/gl/scene_state.h"
+#include "model/project.h"
+
+namespace voltaris::test {
+
+// A test with a headless GL context current on its thread; skipped where none can be made.
+class GlTest : public ::testing::Test {
+protected:
+    static constexpr int Width = 160, Height = 120;
+    void SetUp() override;
+    void TearDown() override;
+    std::unique_ptr<EglOffscreen> context;
+};
+
+// Square of 10 m: a positive charge of 5.6e-10 C at (3, 5) and a negative one of -5.6e-10 C
+// at (7, 5), radius 0.5 m each.
+Project DipoleProject();
+// The same square without charges.
+Project EmptyProject();
+
+// An engine with the defaults of its view, drawing the project's active tab.
+struct ViewUnderTest {
+    std::unique_ptr<GraphEngine> engine;
+    SharedScene shared;
+    FrameHooks hooks;
+
+    ViewUnderTest(EngineView view, const Project& project, int width, int height);
+    void Redraw(const Project& project) { RequestRedraw(Engines(), shared, project, true, false); }
+    EngineSet Engines();
+    bool Frame() { return RunFrame(*engine, shared.published, hooks); }
+    SceneState Scene() const { return shared.published.Read(); }
+};
+
+// Window position of graph point (x, y, z) in the frame just drawn (its matrices still set).
+std::array<double, 3> ProjectToWindow(double x, double y, double z);
+// RGBA of one pixel of the frame just drawn, x and y from the bottom-left corner.
+std::array<int, 4> PixelAt(int x, int y);
+
+// Lines and filled triangles drawn by a routine, in graph coordinates.
+struct Point3 {
+    float x, y, z;
+};
+struct CapturedGeometry {
+    std::vector<std::array<Point3, 2>> lines;
+    std::vector<std::vector<Point3>> polygons;
+};
+// Runs `draw` in GL feedback mode under an orthographic mapping that is undone again, so the
+// captured vertices are the graph coordinates that `draw` submitted (within +-50 units).
+CapturedGeometry CaptureGeometry(const std::function<void()>& draw);
+
+}  // namespace voltaris::test
