@@ -1,0 +1,35 @@
+#pragma once
+#include <array>
+
+#include "field/field_snapshot.h"
+
+namespace voltaris {
+
+// The field kernels for many evaluations over one arrangement, giving bit for bit the results
+// of PotentialAt, FieldAt (all charges, not reversed) and InsideAnyCharge. Per-charge
+// constants are worked out once; the potential along a horizontal ray is evaluated several
+// points at a time with the same operations per point; the field direction replaces the
+// trigonometric round trip by an algebraic one whenever that provably rounds to the same
+// float32 sums.
+class FastField {
+public:
+    explicit FastField(const FieldSnapshot& field);
+
+    double Potential(float x, float y) const;
+    // out[j] = Potential(xs[j], y) for j < n.
+    void PotentialsAlongRow(const float* xs, int n, float y, double* out) const;
+    // Field strength (V/m) and its direction, as FieldAt with all charges, not reversed.
+    double Field(float x, float y, double& angle) const;
+    bool InsideAnyCharge(float x, float y) const;
+
+private:
+    int count_ = 0;
+    std::array<float, MaxChargesPerTab> x_{}, y_{}, radius_{};
+    // Padded to whole blocks of four charges for the vector code.
+    alignas(32) std::array<double, MaxChargesPerTab> radiusWide_{};
+    std::array<double, MaxChargesPerTab> kq_{};            // SignFactor * k * amount
+    std::array<double, MaxChargesPerTab> rimPotential_{};  // kq / radius (0 for radius 0)
+    alignas(32) std::array<double, MaxChargesPerTab> fieldFactor_{};   // as FieldAt forms it
+};
+
+}  // namespace voltaris

@@ -1,0 +1,80 @@
+#include <cmath>
+
+#include "field/fast_field.h"
+#include "field/field_lines.h"
+#include "field/kernels.h"
+#include "field/trace_rules.h"
+
+// The fast tracer takes the same steps and stores the same points as the plain one
+// (field_lines_reference.cpp); its kernels work from per-charge constants and find the field
+// direction without a trigonometric round trip per charge (FastField).
+
+namespace voltaris {
+namespace {
+
+class FastFieldLines {
+public:
+    FastFieldLines(const FieldSnapshot& f, LineStore::Run& run) : f_(f), field_(f), run_(run) {}
+
+    void TraceAll() {
+        float largest = 0;
+        for (int i = 0; i < f_.ChargeCount; ++i) {
+            if (std::fabs(f_.amount[i]) > largest) largest = static_cast<float>(std::fabs(f_.amount[i]));
+        }
+        for (int i = 0; i < f_.ChargeCount; ++i) {
+            if (!(f_.SignFactor * f_.amount[i] > 0)) continue;
+            const int n = FieldLineCountOf(f_.amount[i], largest);
+            const double rim = f_.radius[i] + FieldLineStartGap;
+            for (int k = 0; k < n; ++k) {
+                if (!run_.OpenSlot()) return;
+                const double theta = 2 * Pi * k / n;
+                const float x = static_cast<float>(f_.x[i] + std::sin(theta) * rim);
+                const float y = static_cast<float>(f_.y[i] + std::cos(theta) * rim);
+                if (!TraceLine(x, y)) return;
+            }
+        }
+    }
+
+private:
+    bool Step(float& x, float& y) const {
+        if (field_.InsideAnyCharge(x, y)) return false;
+        double angle;
+        field_.Field(x, y, angle);
+        x = static_cast<float>(x + std::cos(angle) * 0.05 * f_.unitLength);
+        y = static_cast<float>(y + std::sin(angle) * 0.05 * f_.unitLength);
+        return InTraceArea(f_.unitLength, x, y);
+    }
+
+    // False when the slot filled up, which ends the whole run.
+    bool TraceLine(float x, float y) {
+        const float u = f_.unitLength;
+        const int slot = run_.Slot();
+        float px = 0, py = 0;
+        for (int step = 0; step < FieldLineStepLimit; ++step) {
+            if (!Step(x, y)) return true;
+            if (FarEnough(u, x, y, px, py)) {
+                if (run_.Count(slot) + 6 >= LineSlotFloats) return false;
+                px = x;
+                py = y;
+                run_.Append(x / u, static_cast<float>(field_.Potential(x, y)), y / u);
+            }
+        }
+        return true;
+    }
+
+    const FieldSnapshot& f_;
+    FastField field_;
+    LineStore::Run& run_;
+};
+
+}  // namespace
+
+void TraceFieldLines(const FieldSnapshot& field, bool wanted, LineStore& store) {
+    if (!wanted) return;
+    LineStore::Run run(store);
+    if (!run.Started()) return;
+    FastFieldLines(field, run).TraceAll();
+    run.Publish();
+}
+
+}  // namespace voltaris

@@ -1,0 +1,59 @@
+#pragma once
+#include <cmath>
+
+#include "field/field_snapshot.h"
+
+// Small rules shared by the equipotential and field-line tracers, plain and fast alike.
+namespace voltaris {
+
+// Lines are traced within +-100 graph units of the coordinate origin (not of the square).
+inline bool InTraceArea(float unitLength, float x, float y) {
+    const double limit = 100.0 * unitLength;
+    return std::fabs(x) <= limit && std::fabs(y) <= limit;
+}
+
+// Potential of equipotential level `level` (2 .. 15) of the value range.
+inline double LevelTarget(const ValueRange& range, int level) {
+    const double hi = range.PotentialMax, lo = range.PotentialMin;
+    return hi - level * (hi - lo) * 0.0625;
+}
+
+// The search for a line's start probes the ray to the right of a charge centre at offsets
+// 0, s, 2s, ... (summed in float32) below 10 graph units, s = a thousandth of a graph unit.
+inline float StartSearchStep(float unitLength) { return static_cast<float>(0.001 * unitLength); }
+inline float StartSearchEnd(float unitLength) { return 10.0f * unitLength; }
+
+// A start point lies at a level when its potential is within 1 / HeightScale volts of it.
+inline double LevelTolerance(const ValueRange& range) { return 1.0 / range.HeightScale; }
+
+// Whether a traced equipotential point is more than 1 % off its line's potential. A line at
+// exactly 0 V has no relative scale: there any deviation counts, and the correction ends as
+// soon as no neighbouring point comes closer (or its round limit is reached).
+inline bool OffLevel(double potential, float linePotential) {
+    const double deviation = std::fabs(potential - linePotential);
+    if (linePotential == 0) return deviation > 0;
+    return deviation / std::fabs(linePotential) > 0.01;
+}
+
+// The upper-right quadrant around a charge centre (x to the right, y upwards), which a closed
+// line passes on its way back to its start on the ray to the right.
+inline bool InUpperRightQuadrant(float centreX, float centreY, float x, float y) {
+    return centreX - x < 0 && centreY - y < 0;
+}
+
+// Number of field lines a charge emits: 16 for the largest amount (held as float32, so a
+// largest amount that float32 rounds up emits 15), proportionally fewer for smaller ones.
+inline int FieldLineCountOf(double amount, float largestAmount) {
+    const double n = std::fabs(amount) * 16 / largestAmount;
+    // A largest amount that float32 rounds to 0 would give infinitely many lines.
+    return n < 16 ? static_cast<int>(n) : 16;
+}
+
+constexpr double HalfPi = 1.5707963267948966;
+constexpr int EquipotentialStallLimit = 2000;
+constexpr int CorrectionRoundLimit = 1001;
+constexpr long long EquipotentialStepLimit = 1000000000;
+constexpr int FieldLineStepLimit = 10000;
+constexpr double FieldLineStartGap = 0.0001;  // metres beyond the rim, whatever the scale
+
+}  // namespace voltaris
