@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "field/duplicate_start.h"
 #include "field/equipotential_lines.h"
 #include "field/fast_field.h"
 #include "field/kernels.h"
@@ -66,7 +67,7 @@ public:
                 }
                 const float sx = f_.x[i] + ray_.offsets[probe], sy = f_.y[i];
                 const float line = static_cast<float>(ray_.potentials[i][probe]);
-                if (GiveUpAsDuplicate(sx, sy)) continue;
+                if (GiveUpDuplicateStart(run_, sx, sy, f_.unitLength)) continue;
                 TraceLine(i, sx, sy, line);
             }
         }
@@ -93,22 +94,6 @@ private:
         for (int j = from; j < to; ++j) xs[j] = f_.x[i] + ray_.offsets[j];
         field_.PotentialsAlongRow(xs + from, to - from, f_.y[i], ray_.potentials[i].data() + from);
         ray_.evaluated[i] = to;
-    }
-
-    bool GiveUpAsDuplicate(float sx, float sy) {
-        const float u = f_.unitLength;
-        bool givenUp = false;
-        int k = 0;
-        while (run_.Slot() - 1 >= 0 && k < run_.Count(run_.Slot() - 1)) {
-            const float* p = run_.Points(run_.Slot() - 1);
-            if (std::fabs(p[k] * u - sx) < 0.01 && std::fabs(p[k + 2] * u - sy) < 0.01) {
-                run_.GiveBackSlot();
-                givenUp = true;
-            } else {
-                k += 3;
-            }
-        }
-        return givenUp;
     }
 
     bool Step(float& x, float& y) const {

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "field/duplicate_start.h"
 #include "field/equipotential_lines.h"
 #include "field/kernels.h"
 #include "field/trace_rules.h"
@@ -29,24 +30,6 @@ bool FindStartOffset(const FieldSnapshot& f, int i, double target, double tolera
         }
     }
     return false;
-}
-
-// A start within 0.01 m (in both coordinates) of a point of the slot before gives the new line
-// up; the walk then goes on with the same point index in the slot before that, where a further
-// hit gives that slot up as well.
-bool GiveUpAsDuplicate(LineStore::Run& run, float sx, float sy, float unitLength) {
-    bool givenUp = false;
-    int k = 0;
-    while (run.Slot() - 1 >= 0 && k < run.Count(run.Slot() - 1)) {
-        const float* p = run.Points(run.Slot() - 1);
-        if (std::fabs(p[k] * unitLength - sx) < 0.01 && std::fabs(p[k + 2] * unitLength - sy) < 0.01) {
-            run.GiveBackSlot();
-            givenUp = true;
-        } else {
-            k += 3;
-        }
-    }
-    return givenUp;
 }
 
 // Pulls (x, y) back onto the line's potential by coordinate descent.
@@ -109,7 +92,7 @@ void TraceAll(const FieldSnapshot& f, const ValueRange& range, LineStore::Run& r
             }
             const float sx = f.x[i] + offset, sy = f.y[i];
             const float line = static_cast<float>(PotentialAt(f, sx, sy));
-            if (GiveUpAsDuplicate(run, sx, sy, f.unitLength)) continue;
+            if (GiveUpDuplicateStart(run, sx, sy, f.unitLength)) continue;
             TraceLine(f, run, i, sx, sy, line);
         }
     }
