@@ -1,0 +1,90 @@
+#include <vector>
+
+#include "field/colour_ramp.h"
+#include "field/fast_field.h"
+#include "field/surface_grid.h"
+#include "field/surface_mesh.h"
+
+namespace voltaris {
+
+namespace {
+
+// Working buffers of one thread's surface builds; they keep their capacity between builds.
+struct Scratch {
+    std::vector<float> columns, rows;
+    std::vector<float> sampleX;                 // distinct x of all vertices, metres
+    std::vector<uint32_t> leftSample, rightSample;  // per column: index into sampleX
+    std::vector<double> potential;              // [row][sample]
+    std::vector<float> height, rgb;             // [row][sample], rgb three per entry
+};
+
+}  // namespace
+
+// The right edge of a column is bit for bit the left edge of the next one (both are x + h in
+// float32), so every vertex but those of the clamped last column is shared by two columns:
+// each distinct point is evaluated once, a whole row of them at a time.
+void GenerateSurface(const FieldSnapshot& field, const ValueRange& range, const SurfaceSettings& settings,
+                     SurfaceMesh& out) {
+    thread_local Scratch s;
+    const surface_grid::Grid g = surface_grid::MakeGrid(field.unitLength, settings.gridStep);
+    surface_grid::ColumnStarts(g, s.columns);
+    surface_grid::RowPositions(g, s.rows);
+
+    s.sampleX.clear();
+    s.leftSample.clear();
+    s.rightSample.clear();
+    for (size_t k = 0; k < s.columns.size(); ++k) {
+        const float left = s.columns[k];
+        if (k > 0 && s.sampleX[s.rightSample[k - 1]] == left) {
+            s.leftSample.push_back(s.rightSample[k - 1]);
+        } else {
+            s.leftSample.push_back(static_cast<uint32_t>(s.sampleX.size()));
+            s.sampleX.push_back(left);
+        }
+        s.rightSample.push_back(static_cast<uint32_t>(s.sampleX.size()));
+        s.sampleX.push_back(left + g.h);
+    }
+
+    const size_t samples = s.sampleX.size(), rows = s.rows.size();
+    s.potential.resize(samples * rows);
+    s.height.resize(samples * rows);
+    s.rgb.resize(3 * samples * rows);
+    const FastField fast(field);
+    for (size_t r = 0; r < rows; ++r) {
+        double* pot = s.potential.data() + r * samples;
+        fast.PotentialsAlongRow(s.sampleX.data(), static_cast<int>(samples), s.rows[r], pot);
+        float* height = s.height.data() + r * samples;
+        float* rgb = s.rgb.data() + 3 * r * samples;
+        for (size_t j = 0; j < samples; ++j) {
+            ColourOf(settings.colourMode, range, static_cast<float>(pot[j]), rgb[3 * j], rgb[3 * j + 1], rgb[3 * j + 2]);
+            height[j] = settings.isTopView ? 0.0f : static_cast<float>(pot[j] * range.HeightScale);
+        }
+    }
+
+    const size_t vertices = 2 * rows * s.columns.size();
+    out.xyz.resize(3 * vertices);
+    out.rgb.resize(3 * vertices);
+    out.columnEnds.clear();
+    float* xyz = out.xyz.data();
+    float* rgb = out.rgb.data();
+    for (size_t k = 0; k < s.columns.size(); ++k) {
+        const uint32_t pair[2] = {s.leftSample[k], s.rightSample[k]};
+        const float gx[2] = {s.sampleX[pair[0]] / g.unitLength, s.sampleX[pair[1]] / g.unitLength};
+        for (size_t r = 0; r < rows; ++r) {
+            const float gz = s.rows[r] / g.unitLength;
+            for (int side = 0; side < 2; ++side) {
+                const size_t at = r * samples + pair[side];
+                *xyz++ = gx[side];
+                *xyz++ = s.height[at];
+                *xyz++ = gz;
+                const float* c = s.rgb.data() + 3 * at;
+                *rgb++ = c[0];
+                *rgb++ = c[1];
+                *rgb++ = c[2];
+            }
+        }
+        out.columnEnds.push_back(static_cast<uint32_t>(2 * rows * (k + 1)));
+    }
+}
+
+}  // namespace voltaris

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "field/surface_mesh.h"
+#include "field/value_range.h"
+
+using namespace voltaris;
+
+namespace {
+
+FieldSnapshot Mixed(int count, float unitLength, int sign) {
+    FieldSnapshot f;
+    f.ChargeCount = count;
+    f.unitLength = unitLength;
+    f.SignFactor = sign;
+    for (int i = 0; i < count; ++i) {
+        f.amount[i] = (i % 3 == 0 ? -1 : 1) * (1 + i % 4) * 2e-10;
+        f.x[i] = unitLength * (0.5f + 9.7f * ((i * 37) % 20) / 19.0f) - unitLength * (i == 5 ? 1.0f : 0.0f);
+        f.y[i] = unitLength * (0.3f + 9.9f * ((i * 11) % 20) / 19.0f);
+        f.radius[i] = unitLength * (0.2f + 0.015f * i);
+    }
+    return f;
+}
+
+void ExpectSame(const SurfaceMesh& a, const SurfaceMesh& b) {
+    ASSERT_EQ(a.columnEnds, b.columnEnds);
+    ASSERT_EQ(a.xyz.size(), b.xyz.size());
+    EXPECT_TRUE(std::equal(a.xyz.begin(), a.xyz.end(), b.xyz.begin()));
+    EXPECT_TRUE(std::equal(a.rgb.begin(), a.rgb.end(), b.rgb.begin()));
+}
+
+}  // namespace
+
+TEST(Surface, CoversTheSquareExactlyWithClampedLastColumnAndRow) {
+    const FieldSnapshot f = Mixed(3, 1, 1);
+    ValueRange range;
+    ComputeValueRange(f, false, range);
+    SurfaceMesh mesh;
+    GenerateSurfaceReference(f, range, SurfaceSettings{0.3f, 0, false}, mesh);
+    float minX = 1e9f, maxX = -1e9f, minZ = 1e9f, maxZ = -1e9f;
+    for (size_t i = 0; i < mesh.xyz.size(); i += 3) {
+        minX = std::min(minX, mesh.xyz[i]);
+        maxX = std::max(maxX, mesh.xyz[i]);
+        minZ = std::min(minZ, mesh.xyz[i + 2]);
+        maxZ = std::max(maxZ, mesh.xyz[i + 2]);
+    }
+    EXPECT_EQ(minX, 0.0f);
+    EXPECT_FLOAT_EQ(maxX, 10.0f);
+    EXPECT_EQ(minZ, 0.0f);
+    EXPECT_EQ(maxZ, 10.0f);
+    // 0.3 does not divide 10: columns at 0, 0.3, ..., 9.3 and the clamped 9.7 (33 + 1),
+    // rows 0 .. 9.9 and the clamped 10 (34 + 1), two vertices per row.
+    EXPECT_EQ(mesh.columnEnds.size(), 34u);
+    EXPECT_EQ(mesh.columnEnds.front(), 2u * 35u);
+    EXPECT_EQ(mesh.xyz.size(), 3u * 34u * 70u);
+}
+
+TEST(Surface, StepOfZeroFallsBackToTheFinestGridInsteadOfLoopingForever) {
+    SurfaceMesh fast, reference;
+    GenerateSurface(FieldSnapshot{}, ValueRange{}, SurfaceSettings{0.0f, 0, false}, fast);
+    GenerateSurfaceReference(FieldSnapshot{}, ValueRange{}, SurfaceSettings{-1.0f, 0, false}, reference);
+    EXPECT_GT(fast.columnEnds.size(), 900u);
+    ExpectSame(fast, reference);
+}
+
+TEST(Surface, TopViewIsFlat) {
+    const FieldSnapshot f = Mixed(4, 1, 1);
+    ValueRange range;
+    ComputeValueRange(f, false, range);
+    SurfaceMesh mesh;
+    GenerateSurface(f, range, SurfaceSettings{0.5f, 1, true}, mesh);
+    for (size_t i = 1; i < mesh.xyz.size(); i += 3) ASSERT_EQ(mesh.xyz[i], 0.0f);
+}
+
+TEST(Surface, FastGeneratorMatchesTheReferenceBitForBit) {
+    const struct { int charges; float unitLength; int sign; } cases[] = {
+        {0, 1, 1}, {1, 1, 1}, {9, 1, 1}, {20, 1, -1}, {20, 1e-11f, 1}, {7, 0.0316227766f, 1}, {20, 10, 1}};
+    for (const auto& c : cases) {
+        const FieldSnapshot f = Mixed(c.charges, c.unitLength, c.sign);
+        ValueRange range;
+        ComputeValueRange(f, false, range);
+        for (const float step : {0.07f, 0.3f, 1.0f}) {
+            for (const int mode : {0, 1}) {
+                for (const bool top : {false, true}) {
+                    SCOPED_TRACE(testing::Message() << c.charges << " charges, step " << step);
+                    SurfaceMesh fast, reference;
+                    const SurfaceSettings s{step, mode, top};
+                    GenerateSurface(f, range, s, fast);
+                    GenerateSurfaceReference(f, range, s, reference);
+                    ExpectSame(fast, reference);
+                }
+            }
+        }
+    }
+}
