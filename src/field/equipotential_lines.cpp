@@ -20,11 +20,16 @@
 namespace voltaris {
 namespace {
 
+constexpr int BlockSize = 64;
+
 // Scratch space of the start search, allocated once per thread and reused by every run.
 struct RayWorkspace {
     std::vector<float> offsets;  // the probe offsets, in search order
     std::array<std::vector<double>, MaxChargesPerTab> potentials;
     std::array<int, MaxChargesPerTab> evaluated{};  // probes of each ray evaluated so far
+    // Lowest and highest potential of each run of BlockSize probes, so that a level far
+    // from all of them skips the run.
+    std::array<std::vector<double>, MaxChargesPerTab> blockLow, blockHigh;
     std::vector<float> probeX;
 
     void Prepare(const FieldSnapshot& f) {
@@ -35,6 +40,8 @@ struct RayWorkspace {
         }
         for (int i = 0; i < f.ChargeCount; ++i) {
             if (potentials[i].size() < offsets.size()) potentials[i].resize(offsets.size());
+            const size_t blocks = (offsets.size() + BlockSize - 1) / BlockSize;
+            if (blockLow[i].size() < blocks) blockLow[i].resize(blocks), blockHigh[i].resize(blocks);
             evaluated[i] = 0;
         }
         if (probeX.size() < offsets.size()) probeX.resize(offsets.size());
@@ -45,6 +52,32 @@ RayWorkspace& Workspace() {
     thread_local RayWorkspace workspace;
     return workspace;
 }
+
+// Potentials already evaluated within one correction round, found by exact coordinates.
+class Known {
+public:
+    void Add(float x, float y, double v) {
+        if (size_ < Capacity) points_[size_++] = {x, y, v};
+    }
+    bool Find(float x, float y, double& v) const {
+        for (int j = 0; j < size_; ++j) {
+            if (points_[j].x == x && points_[j].y == y) {
+                v = points_[j].v;
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    static constexpr int Capacity = 10;  // the start, four neighbours, at most four more
+    struct Entry {
+        float x, y;
+        double v;
+    };
+    Entry points_[Capacity];
+    int size_ = 0;
+};
 
 class FastEquipotentials {
 public:
@@ -78,21 +111,44 @@ private:
     int FindStartProbe(int i, double target, double tolerance) {
         const int probes = static_cast<int>(ray_.offsets.size());
         const double* v = ray_.potentials[i].data();
-        for (int j = 0; j < probes; ++j) {
+        // A block whose potentials all lie beyond the tolerance by more than the rounding of
+        // |v - target| could ever make up holds no match.
+        const double low = target - tolerance - (std::fabs(target) + tolerance) * 1e-12;
+        const double high = target + tolerance + (std::fabs(target) + tolerance) * 1e-12;
+        for (int j = 0; j < probes;) {
             if (j == ray_.evaluated[i]) EvaluateMore(i);
+            if (j % BlockSize == 0) {
+                const int block = j / BlockSize;
+                if (ray_.blockHigh[i][block] < low || ray_.blockLow[i][block] > high) {
+                    j += BlockSize;
+                    continue;
+                }
+            }
             if (std::fabs(v[j] - target) < tolerance) return j;
+            ++j;
         }
         return -1;
     }
 
-    // Extends the evaluated part of ray i, doubling the block each time (64 probes first).
+    // Extends the evaluated part of ray i, doubling the chunk each time (one block first).
     void EvaluateMore(int i) {
         const int probes = static_cast<int>(ray_.offsets.size());
         const int from = ray_.evaluated[i];
-        const int to = std::min(probes, from + std::max(64, from));
+        const int to = std::min(probes, from + std::max(BlockSize, from));
         float* xs = ray_.probeX.data();
+        double* v = ray_.potentials[i].data();
         for (int j = from; j < to; ++j) xs[j] = f_.x[i] + ray_.offsets[j];
-        field_.PotentialsAlongRow(xs + from, to - from, f_.y[i], ray_.potentials[i].data() + from);
+        field_.PotentialsAlongRow(xs + from, to - from, f_.y[i], v + from);
+        for (int b = from / BlockSize; b * BlockSize < to; ++b) {
+            double lo = INFINITY, hi = -INFINITY;
+            for (int j = b * BlockSize; j < std::min(to, (b + 1) * BlockSize); ++j) {
+                if (std::isnan(v[j])) lo = -INFINITY, hi = INFINITY;  // compares false: scan it
+                lo = std::min(lo, v[j]);
+                hi = std::max(hi, v[j]);
+            }
+            ray_.blockLow[i][b] = lo;
+            ray_.blockHigh[i][b] = hi;
+        }
         ray_.evaluated[i] = to;
     }
 
@@ -106,13 +162,28 @@ private:
     }
 
     // Coordinate descent onto the line's potential; returns the potential at the final point.
+    // The four neighbours of the round's starting point are evaluated together; a neighbour
+    // of a point the round has moved to is evaluated on its own, unless it is a point whose
+    // potential the round already knows.
     double Correct(float& x, float& y, float line, float h) const {
         double v = field_.Potential(x, y);
         for (int round = 0; round < CorrectionRoundLimit && OffLevel(v, line); ++round) {
+            Known known;
+            known.Add(x, y, v);
+            const float xs[4] = {x + h, x - h, x, x};
+            const float ys[4] = {y, y, y + h, y - h};
+            double vs[4];
+            field_.PotentialsAtFour(xs, ys, vs);
+            for (int j = 0; j < 4; ++j) known.Add(xs[j], ys[j], vs[j]);
+
             bool moved = false;
             double error = std::fabs(v - line);
             auto tryPoint = [&](float cx, float cy) {
-                const double candidate = field_.Potential(cx, cy);
+                double candidate;
+                if (!known.Find(cx, cy, candidate)) {
+                    candidate = field_.Potential(cx, cy);
+                    known.Add(cx, cy, candidate);
+                }
                 if (std::fabs(candidate - line) < error) {
                     x = cx;
                     y = cy;

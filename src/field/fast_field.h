@@ -18,6 +18,8 @@ public:
     double Potential(float x, float y) const;
     // out[j] = Potential(xs[j], y) for j < n.
     void PotentialsAlongRow(const float* xs, int n, float y, double* out) const;
+    // out[j] = Potential(xs[j], ys[j]) for the four points.
+    void PotentialsAtFour(const float* xs, const float* ys, double* out) const;
     // Field strength (V/m) and its direction, as FieldAt with all charges, not reversed.
     double Field(float x, float y, double& angle) const;
     bool InsideAnyCharge(float x, float y) const;

@@ -45,6 +45,10 @@ TEST(LinesFastKernels, AgreeWithScalarKernelsBitForBit) {
                 std::vector<double> row(xs.size());
                 fast.PotentialsAlongRow(xs.data(), static_cast<int>(xs.size()), y, row.data());
                 for (size_t j = 0; j < xs.size(); ++j) ASSERT_TRUE(SameBits(PotentialAt(f, xs[j], y), row[j]));
+                const float fourX[4] = {x, x + 0.1f * u, x, f.x[i]}, fourY[4] = {y, y, y - 0.2f * u, f.y[i]};
+                double four[4];
+                fast.PotentialsAtFour(fourX, fourY, four);
+                for (int j = 0; j < 4; ++j) ASSERT_TRUE(SameBits(PotentialAt(f, fourX[j], fourY[j]), four[j]));
             }
         }
     }
