@@ -1,0 +1,64 @@
+#include "output/http_url.h"
+
+#include <cstdlib>
+
+namespace voltaris {
+
+int32_t DefaultPort(UrlScheme scheme) {
+    switch (scheme) {
+        case UrlScheme::Https: return 443;
+        case UrlScheme::Ftp: return 21;
+        default: return 80;
+    }
+}
+
+namespace {
+
+// The scheme text compared over its first 5, 4 and 3 characters, in that order.
+UrlScheme SchemeCode(const std::string& text) {
+    if (text.compare(0, 5, "https") == 0) return UrlScheme::Https;
+    if (text.compare(0, 4, "http") == 0) return UrlScheme::Http;
+    if (text.compare(0, 3, "ftp") == 0) return UrlScheme::Ftp;
+    return UrlScheme::Http;
+}
+
+}  // namespace
+
+ParsedUrl ParseUrl(const std::string& url) {
+    ParsedUrl out;
+    std::string rest = url;
+    const size_t colon = url.find(':');
+    if (colon != std::string::npos && colon + 1 < url.size() && url[colon + 1] == '/') {
+        out.schemeText = url.substr(0, colon);
+        rest = colon + 3 <= url.size() ? url.substr(colon + 3) : std::string();
+    } else {
+        out.schemeText = "http";
+    }
+    out.scheme = SchemeCode(out.schemeText);
+
+    const size_t slash = rest.find('/');
+    std::string authority = rest.substr(0, slash);
+    out.path = slash == std::string::npos ? "/" : rest.substr(slash);
+
+    const size_t at = authority.rfind('@');
+    if (at != std::string::npos) {
+        const std::string credentials = authority.substr(0, at);
+        const size_t split = credentials.find(':');
+        out.user = credentials.substr(0, split);
+        if (split != std::string::npos) out.password = credentials.substr(split + 1);
+        authority = authority.substr(at + 1);
+    }
+
+    const size_t portColon = authority.find(':');
+    if (portColon != std::string::npos) {
+        out.host = authority.substr(0, portColon);
+        const long port = std::strtol(authority.c_str() + portColon + 1, nullptr, 10);
+        out.port = port > 0 && port <= 65535 ? static_cast<int32_t>(port) : DefaultPort(out.scheme);
+    } else {
+        out.host = authority;
+        out.port = out.schemeText == "https" ? 443 : out.schemeText == "ftp" ? 21 : 80;
+    }
+    return out;
+}
+
+}  // namespace voltaris
