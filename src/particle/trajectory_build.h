@@ -1,0 +1,97 @@
+#pragma once
+// The path build, written once for any field evaluator (see particle_step.h); the evaluator
+// also offers double Potential(float x, float y).
+#include <cmath>
+#include <limits>
+
+#include "field/kernels.h"
+#include "particle/particle_step.h"
+#include "particle/trajectory.h"
+
+namespace voltaris::trajectory_build {
+
+// The slider's largest step count: an alternating-voltage phase step never makes more, so a
+// time step that has become absurdly small cannot hang the build.
+constexpr int64_t MaxStepsPerBuild = 1000000;
+
+// A slot whose numbers cannot give a path (no mass, a value that is not finite, a time step
+// that does not advance) gets an empty one instead of positions that are not numbers.
+inline bool Integrable(const ParticleSlot& s) {
+    return s.mass != 0 && std::isfinite(s.mass) && std::isfinite(s.charge) && std::isfinite(s.dt) && s.dt > 0 &&
+           std::isfinite(s.speed) && std::isfinite(s.angle) && std::isfinite(s.x) && std::isfinite(s.y);
+}
+
+template <class Evaluator>
+TrajectoryResult Build(const Evaluator& field, const TrajectoryInputs& in, PathStore& store) {
+    TrajectoryResult result;
+    if (!in.ParticleEnabled || store.busy.exchange(true)) return result;
+    result.built = true;
+    const float unitLength = in.field.unitLength;
+    std::array<ParticleSlot, MaxParticleSlots> slots = in.slots;
+    double& dt0 = slots[0].dt;
+    double reference = 0.007 * unitLength / dt0;
+    PathSet& paths = store.BeginBuild(in.AcRunning);
+
+    auto finish = [&] {
+        result.slot0Dt = dt0;
+        result.slot0ReferenceSpeed = reference;
+        store.Publish();
+        store.busy = false;
+        return result;
+    };
+
+    for (int p = 0; p < in.ParticleCount; ++p) {
+        if (p >= MaxParticleSlots) return finish();
+        store.PlaybackIndex[p] = -1;
+        ParticleSlot& slot = slots[p];
+        PathSlot& path = paths.slots[p];
+        if (!in.AcRunning) path.PathFloatCount = 0;
+        if (path.PathFloatCount > 80000) path.PathFloatCount = 0;  // a long alternating run starts afresh
+        double v = slot.speed, alpha = slot.angle;
+        float x = slot.x, y = slot.y;
+        float t = 0;
+        // The start counts as the last stored point for the spacing of the first one.
+        float lastX = x, lastY = y;
+        int stored = 0;
+        const double q = in.field.SignFactor * slot.charge;
+        for (int64_t j = 0; Integrable(slot); ++j) {
+            const double wanted = in.AcRunning ? std::trunc(in.AcChunkDuration / slot.dt) : slot.steps;
+            const int64_t limit = static_cast<int64_t>(std::fmin(wanted, MaxStepsPerBuild));
+            if (j > limit) break;
+            particle_step::Step(field, v, alpha, q, slot.mass, slot.dt, x, y, in.BremsstrahlungEnabled,
+                                in.BremsstrahlungFactor, result.SuggestedAmplification);
+            t = static_cast<float>(t + slot.dt);
+            if (v == particle_step::Stopped) break;
+            if (j != limit && !FarEnough(unitLength, x, y, lastX, lastY)) continue;  // the last step is always kept
+            lastX = x;
+            lastY = y;
+            if (path.PathFloatCount + 6 >= PathFloatCapacity) {
+                result.storeFull = true;
+                return finish();  // later slots are not computed and nothing is written back
+            }
+            if (1.1 * reference < v) {
+                // Too fast for the time step: one step at this speed shall cover 0.007 graph units.
+                reference = v;
+                dt0 = 0.007 * unitLength / v;
+                result.dtCut = true;
+            }
+            path.PathSpeed[stored] = static_cast<float>(v);
+            path.PathAngle[stored] = static_cast<float>(alpha);
+            path.PathTime[stored] = t;
+            ++stored;
+            float* point = path.PathPoints.data() + path.PathFloatCount;
+            point[0] = x / unitLength;
+            point[1] = static_cast<float>(field.Potential(x, y));
+            point[2] = y / unitLength;
+            path.PathFloatCount += 3;
+        }
+        if (in.AcRunning) {
+            result.endState[p] = SlotEndState{v, alpha, x, y};
+            result.slotsWrittenBack = p + 1;
+            ++result.phaseSteps;
+        }
+    }
+    return finish();
+}
+
+}  // namespace voltaris::trajectory_build
