@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "field/kernels.h"
+#include "field/value_range.h"
 #include "model/number_format.h"
 #include "model/project.h"
 
@@ -116,21 +117,7 @@ FieldSnapshot TwentyCharges() {
 
 ValueRange RangeOf(const FieldSnapshot& f) {
     ValueRange range;
-    float lo = 0, hi = 0;
-    for (int i = 0; i < f.ChargeCount; ++i) {
-        const float v = static_cast<float>(PotentialAt(f, f.x[i], f.y[i]));
-        if (v < lo) lo = v;
-        if (v > hi) hi = v;
-        double angle;
-        const float e = static_cast<float>(FieldAt(f, f.x[i], f.y[i] + f.radius[i] + 0.5f * f.unitLength, angle, 0, false));
-        if (e > range.MaxFieldStrength) range.MaxFieldStrength = e;
-    }
-    const float m = -lo >= hi ? -lo : hi;
-    range.HeightScale = m == 0 ? 1.0f : 10 / m;
-    if (lo != hi) {
-        range.PotentialMin = lo * 1.1f;
-        range.PotentialMax = hi * 1.1f;
-    }
+    ComputeValueRange(f, false, range);
     return range;
 }
 

@@ -22,10 +22,11 @@ FieldSnapshot TabSnapshot(const char* resolution, const std::vector<ChargeText>&
 FieldSnapshot SampleTab(int number, int signFactor = 1);
 constexpr int SampleTabCount = 14;
 
-// Twenty charges of both signs and different sizes spread over the square.
+// Twenty charges of both signs and different sizes spread over the square (the arrangement
+// of tests/data/twenty_charges.psf).
 FieldSnapshot TwentyCharges();
 
-// The value range of the arrangement as a redraw request computes it.
+// The value range of the arrangement as a redraw request computes it (no alternating voltage).
 ValueRange RangeOf(const FieldSnapshot& field);
 
 // The first difference between the lines two stores show; empty when they match bit for bit.
