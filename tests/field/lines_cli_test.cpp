@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include <sys/wait.h>
+
+#include "field/equipotential_lines.h"
+#include "field/field_lines.h"
+#include "lines_test_support.h"
+
+namespace voltaris {
+namespace {
+
+// Runs voltaris-cli; returns its exit status and stdout.
+int RunCli(const std::string& arguments, std::string& output) {
+    const std::string command = std::string(VOLTARIS_CLI) + " " + arguments + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return -1;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
+    const int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string ExpectedOutput(const LineStore& store) {
+    std::string text;
+    char row[128];
+    store.Read([&](const LineStoreView& v) {
+        text += "# slots: " + std::to_string(v.Last() + 1) + "\nslot,point,gx,potential,gz\n";
+        for (int s = 0; s <= v.Last(); ++s) {
+            for (int k = 0; k < v.Count(s); k += 3) {
+                const float* p = v.Points(s) + k;
+                std::snprintf(row, sizeof row, "%d,%d,%.9g,%.9g,%.9g\n", s, k / 3, p[0], p[1], p[2]);
+                text += row;
+            }
+        }
+    });
+    return text;
+}
+
+class LinesCommand : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(VOLTARIS_CLI)) GTEST_SKIP() << "voltaris-cli is not built";
+    }
+};
+
+TEST_F(LinesCommand, PrintsTheStoredPointsOfASampleTab) {
+    LineStore store;
+    const FieldSnapshot f = test::SampleTab(8);
+    TraceEquipotentials(f, test::RangeOf(f), true, store);
+    std::string output;
+    ASSERT_EQ(RunCli("lines sample 8 equipotential", output), 0);
+    EXPECT_EQ(output, ExpectedOutput(store));
+
+    // Swapped, the two positive charges of tab 8 emit no field lines: no slots at all.
+    output.clear();
+    ASSERT_EQ(RunCli("lines sample 8 field --swap", output), 0);
+    EXPECT_EQ(output, "# slots: 0\nslot,point,gx,potential,gz\n");
+
+    const FieldSnapshot logo = test::SampleTab(14);
+    TraceFieldLines(logo, true, store);
+    output.clear();
+    ASSERT_EQ(RunCli("lines sample 14 field", output), 0);
+    EXPECT_EQ(output, ExpectedOutput(store));
+}
+
+TEST_F(LinesCommand, RefusesUnknownKindsAndOptions) {
+    std::string output;
+    EXPECT_EQ(RunCli("lines sample 8 arrows", output), 2);
+    EXPECT_EQ(RunCli("lines sample 8 field --mirror", output), 2);
+    EXPECT_EQ(RunCli("lines sample 8", output), 2);
+    EXPECT_EQ(RunCli("lines sample 99 field", output), 1);
+    EXPECT_TRUE(output.empty());
+}
+
+}  // namespace
+}  // namespace voltaris
