@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+
+#include "model/project_commands.h"
+#include "model/project_file.h"
+
+using namespace voltaris;
+
+namespace {
+
+// Answers every dialog from what the test queued and records what was shown.
+class ScriptedDialogs : public CommandDialogs {
+public:
+    std::deque<Answer> answers;
+    std::deque<std::optional<std::string>> files;
+    std::deque<std::optional<std::string>> texts;  // nothing: the box is cancelled
+    std::vector<std::string> shown;
+
+    void ShowMessage(const std::string& text) override { shown.push_back(text); }
+    void ShowError(const std::string& text) override { shown.push_back(text); }
+    Answer Ask(const std::string& text, bool) override {
+        shown.push_back(text);
+        return Next(answers, Answer::No);
+    }
+    std::optional<std::string> ChooseFileToOpen() override { return Next(files, std::optional<std::string>()); }
+    std::optional<std::string> ChooseFileToSave() override { return Next(files, std::optional<std::string>()); }
+    std::string AskText(const std::string&, const std::string&, const std::string& preset) override {
+        return Next(texts, std::optional<std::string>()).value_or(preset);
+    }
+
+private:
+    template <class T>
+    static T Next(std::deque<T>& queue, T otherwise) {
+        if (queue.empty()) return otherwise;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
+
+class RecordingView : public CommandView {
+public:
+    int shownTab = -1, titles = 0, refreshes = 0, redraws = 0, waits = 0, leaves = 0;
+    std::vector<std::string> log;
+    void ShowTabs(int selected) override { shownTab = selected; }
+    void UpdateWindowTitle() override { ++titles; }
+    void RefreshChargeTable() override { ++refreshes; }
+    void RequestRedraw(bool) override { ++redraws; }
+    void AppendLog(const std::string& text) override { log.push_back(text); }
+    void WaitForViews() override { ++waits; }
+    void LeaveTab() override { ++leaves; }
+};
+
+struct Fixture : ::testing::Test {
+    Project project = Project::Initial();
+    ScriptedDialogs dialogs;
+    RecordingView view;
+    ProjectCommands commands{project, dialogs, view};
+    std::filesystem::path dir = std::filesystem::temp_directory_path() / "voltaris_commands_test";
+
+    void SetUp() override {
+        std::filesystem::create_directories(dir);
+        commands.OpenSampleProject();
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+};
+
+using ProjectCommandsTest = Fixture;
+
+}  // namespace
+
+TEST_F(ProjectCommandsTest, SampleOpensOnItsFirstTabWithoutAFile) {
+    EXPECT_EQ(project.ProjectName, "Beispielprojekt");
+    EXPECT_EQ(project.TabCount, 14);
+    EXPECT_EQ(project.ActiveTab, 0);
+    EXPECT_TRUE(project.ProjectFileName.empty());
+    EXPECT_EQ(view.shownTab, 0);
+    EXPECT_EQ(view.log, (std::vector<std::string>{"start", "stop"}));
+}
+
+TEST_F(ProjectCommandsTest, NewProjectCancelKeepsEverythingAndNoGivesOneEmptyTab) {
+    dialogs.answers = {Answer::Cancel};
+    commands.NewProject();
+    EXPECT_EQ(project.TabCount, 14);
+    dialogs.answers = {Answer::No};
+    commands.NewProject();
+    EXPECT_EQ(project.TabCount, 1);
+    EXPECT_EQ(project.tabs[0].caption, "Tab1");
+    EXPECT_EQ(project.ProjectName, "Unbenannt");
+    EXPECT_EQ(project.Active().ParticleCount, 1);
+}
+
+TEST_F(ProjectCommandsTest, SavingAskedForButCancelledKeepsTheProjectAndTheProgram) {
+    dialogs.answers = {Answer::Yes};  // save first, then the save dialog is cancelled
+    commands.NewProject();
+    EXPECT_EQ(project.TabCount, 14);
+    dialogs.answers = {Answer::Yes};
+    EXPECT_FALSE(commands.MayClose());
+    dialogs.answers = {Answer::Cancel};
+    EXPECT_FALSE(commands.MayClose());
+    dialogs.answers = {Answer::No};
+    EXPECT_TRUE(commands.MayClose());
+}
+
+TEST_F(ProjectCommandsTest, SaveAsThenOpenBringsTheProjectBack) {
+    const std::string path = (dir / "projekt.psf").string();
+    dialogs.files = {path};
+    EXPECT_TRUE(commands.SaveAll());  // no file yet: the save dialog
+    EXPECT_EQ(project.ProjectFileName, path);
+    dialogs.answers = {Answer::No};
+    commands.NewProject();
+    dialogs.files = {path};
+    commands.OpenProject();
+    EXPECT_EQ(project.TabCount, 14);
+    EXPECT_EQ(project.ProjectFileName, path);
+    EXPECT_EQ(project.ProjectName, "Beispielprojekt");
+}
+
+TEST_F(ProjectCommandsTest, FailedOpenKeepsProjectFileAndShownTab) {
+    commands.ChangeTab(3);
+    const std::string broken = (dir / "kaputt.psf").string();
+    std::ofstream(broken) << "<potential name=\"x\"><feld name=\"a\">";
+    dialogs.files = {broken};
+    commands.OpenProject();
+    EXPECT_EQ(project.TabCount, 14);
+    EXPECT_EQ(project.ActiveTab, 3);
+    EXPECT_TRUE(project.ProjectFileName.empty());
+    EXPECT_FALSE(dialogs.shown.empty());
+}
+
+TEST_F(ProjectCommandsTest, DuplicateCopiesTheShownTabAndKeepsItShown) {
+    commands.ChangeTab(6);  // "Ladungsgebirge", nine charges
+    commands.DuplicateTab();
+    ASSERT_EQ(project.TabCount, 15);
+    const FieldTab& copy = project.tabs[14];
+    EXPECT_EQ(copy.caption, "Kopie von Ladungsgebirge");
+    EXPECT_EQ(copy.ChargeCount, 9);
+    EXPECT_EQ(copy.charges[8].x, project.tabs[6].charges[8].x);
+    EXPECT_EQ(copy.particles[0].speed, project.tabs[6].particles[0].speed);
+    EXPECT_EQ(project.ActiveTab, 6);
+}
+
+TEST_F(ProjectCommandsTest, TwentyFirstTabIsRefusedWithTheLimitMessage) {
+    while (project.TabCount < 20) commands.NewTab();
+    dialogs.shown.clear();
+    commands.DuplicateTab();
+    EXPECT_EQ(project.TabCount, 20);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0], "Leider kann das Tab nicht erstellt werden. Es können maximal 20 Tabs erstellt werden.");
+}
+
+TEST_F(ProjectCommandsTest, DeletingShowsTheTabBeforeOrTheNewFirstOne) {
+    const std::string second = project.tabs[1].caption;
+    dialogs.answers = {Answer::No};
+    commands.DeleteTab();
+    EXPECT_EQ(project.TabCount, 14);
+    dialogs.answers = {Answer::Yes};
+    commands.DeleteTab();  // the first tab
+    EXPECT_EQ(project.TabCount, 13);
+    EXPECT_EQ(project.tabs[0].caption, second);
+    EXPECT_EQ(project.ActiveTab, 0);
+    commands.ChangeTab(12);
+    dialogs.answers = {Answer::Yes};
+    commands.DeleteTab();  // the last tab
+    EXPECT_EQ(project.ActiveTab, 11);
+    EXPECT_EQ(project.Active().caption, "Muster 5");
+    while (project.TabCount > 1) {
+        dialogs.answers = {Answer::Yes};
+        commands.DeleteTab();
+    }
+    commands.DeleteTab();  // the only tab stays, without a question
+    EXPECT_EQ(project.TabCount, 1);
+}
+
+TEST_F(ProjectCommandsTest, RenamingKeepsTheNameWhenTheBoxIsCancelled) {
+    dialogs.texts = {std::nullopt, std::string("Meine Felder")};
+    commands.RenameProject();
+    EXPECT_EQ(project.ProjectName, "Beispielprojekt");
+    commands.RenameProject();
+    EXPECT_EQ(project.ProjectName, "Meine Felder");
+    dialogs.texts = {std::string("Neu")};
+    commands.RenameTab();
+    EXPECT_EQ(project.Active().caption, "Neu");
+}
+
+TEST_F(ProjectCommandsTest, TabChangeClearsTheSelectionAndLeavesTheOldTab) {
+    project.ChargeSelected[0] = true;
+    commands.ChangeTab(1);
+    EXPECT_FALSE(project.ChargeSelected[0]);
+    EXPECT_EQ(view.leaves, 2);  // the sample's own tab change, then this one
+    EXPECT_EQ(view.waits, 2);
+}
