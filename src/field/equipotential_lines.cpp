@@ -1,6 +1,6 @@
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <memory>
 #include <vector>
 
 #include "field/duplicate_start.h"
@@ -12,10 +12,13 @@
 // The fast tracer follows the plain one (equipotential_reference.cpp) decision for decision and
 // stores the same points; it only avoids repeated work:
 // - all fourteen levels search the same probes on a charge's ray, so the potentials along each
-//   ray are evaluated once per run, in blocks, as far as some level needs them;
-// - the correction evaluates each point once instead of once per comparison, and the potential
-//   stored with a point is the one the correction already has;
-// - the kernels work from per-charge constants (FastField).
+//   ray are evaluated once per run, four probes at a time, as far as some level needs them,
+//   and a level skips every block of 64 probes whose potentials all lie far from it;
+// - the correction evaluates each point once instead of once per comparison, the four
+//   neighbours of its starting point together, and the potential stored with a point is the
+//   one the correction already has;
+// - the kernels work from per-charge constants and find the field direction without a
+//   trigonometric round trip per charge (FastField).
 
 namespace voltaris {
 namespace {

@@ -33,7 +33,7 @@ bool LineStore::Run::OpenSlot() {
 }
 
 void LineStore::Run::Publish() {
-    std::unique_lock<std::shared_mutex> lock(store_->swapMutex_);
+    std::lock_guard<std::mutex> lock(store_->swapMutex_);
     store_->front_ = 1 - store_->front_;
     // The former front set becomes the back set of the next run; no reader can still be on
     // it, because readers hold the lock while they read.

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <shared_mutex>
+#include <mutex>
 
 namespace voltaris {
 
@@ -33,8 +33,9 @@ private:
 // Fixed store of traced lines, filled by the 3D engine's drawing thread and drawn by both
 // drawing threads. It is double buffered: a run writes the back set while readers draw the
 // front one, and only a finished run is swapped to the front, under a lock held just for the
-// swap. Readers hold the lock (shared) while they read, so a set is never rewritten under
-// them. Both sets are allocated once, at construction.
+// swap. Readers hold the lock while they read, so a set is never rewritten under them. (A
+// plain mutex rather than a reader-writer lock: the two drawing threads read all the time and
+// must not starve the swap.) Both sets are allocated once, at construction.
 class LineStore {
 public:
     LineStore();
@@ -44,7 +45,7 @@ public:
     // Calls read(const LineStoreView&) on the lines of the last finished run.
     template <class F>
     void Read(F&& read) const {
-        std::shared_lock<std::shared_mutex> lock(swapMutex_);
+        std::lock_guard<std::mutex> lock(swapMutex_);
         read(LineStoreView(sets_[front_]));
     }
 
@@ -57,7 +58,7 @@ private:
     friend class Run;
     std::unique_ptr<LineSet[]> sets_;
     int front_ = 0;  // guarded by swapMutex_
-    mutable std::shared_mutex swapMutex_;
+    mutable std::mutex swapMutex_;
     std::atomic<bool> busy_{false};
 };
 
