@@ -18,12 +18,12 @@ struct ChargeText {  // as the sample file writes it, decimal comma
 // bar, unit length derived from it).
 FieldSnapshot TabSnapshot(const char* resolution, const std::vector<ChargeText>& charges, int signFactor = 1);
 
-// Tab 1 .. 14 of the built-in sample project.
+// Tab 1 .. 14 of the built-in sample project, shown as the program shows it.
 FieldSnapshot SampleTab(int number, int signFactor = 1);
 constexpr int SampleTabCount = 14;
 
-// Twenty charges of both signs and different sizes spread over the square (the arrangement
-// of tests/data/twenty_charges.psf).
+// Twenty charges of both signs and different sizes spread over the square, from
+// tests/data/twenty_charges.psf.
 FieldSnapshot TwentyCharges();
 
 // The value range of the arrangement as a redraw request computes it (no alternating voltage).
