@@ -39,7 +39,9 @@ TEST(EglOffscreenTest, EveryTargetHasDepthAndReadsBackTopRowFirst) {
         std::string error;
         auto context = EglOffscreen::Create(40, 30, error, target);
         if (!context) GTEST_SKIP() << "no headless OpenGL: " << error;
-        if (target == OffscreenTarget::FramebufferObject) EXPECT_FALSE(context->UsesPbuffer());
+        if (target == OffscreenTarget::FramebufferObject) {
+            EXPECT_FALSE(context->UsesPbuffer());
+        }
         ASSERT_TRUE(context->MakeCurrent());
         GLint depthBits = 0;
         glGetIntegerv(GL_DEPTH_BITS, &depthBits);

@@ -1,5 +1,7 @@
 #include <GL/gl.h>
 
+#include <cmath>
+
 #include "field/gl/surface_list.h"
 #include "gl_test_support.h"
 
@@ -63,6 +65,19 @@ TEST_F(SurfaceListTest, InvalidRenderModeFallsBackToSolid) {
         engine->renderMode = mode;
         BuildSurfaceList(*engine, scene);
         EXPECT_EQ(engine->renderMode, mode);
+    }
+    ReleaseGlResources(*engine);
+}
+
+TEST_F(SurfaceListTest, StepThatIsNotPositiveStillBuildsASurface) {
+    auto engine = CreateGraphEngine(EngineView::TopView);
+    SharedScene shared;
+    RequestRedraw(EngineSet{}, shared, DipoleProject(), true, false);
+    const SceneState scene = shared.published.Read();
+    for (float step : {0.0f, -0.5f, std::nanf("")}) {
+        engine->gridStep = step;
+        BuildSurfaceList(*engine, scene);
+        EXPECT_NE(engine->displayListId, 0u) << step;
     }
     ReleaseGlResources(*engine);
 }

@@ -1,0 +1,25 @@
+#include "engine/gl/scene_state.h"
+
+#include <algorithm>
+
+namespace voltaris {
+
+SceneState SceneOf(const Project& project, const SharedScene& shared) {
+    SceneState s;
+    s.field = SnapshotOfActiveTab(project);
+    s.range = shared.range;
+    s.acRunning = shared.acRunning;
+    s.activeTab = project.ActiveTab;
+    s.chargeSelected = project.ChargeSelected;
+    s.particleEnabled = shared.particleEnabled;
+    s.interaction = shared.interaction;
+    const FieldTab& tab = project.Active();
+    s.particleCount = std::clamp(tab.ParticleCount, 0, MaxParticleSlots);
+    for (int i = 0; i < s.particleCount; ++i) {
+        const ParticleSlot& slot = tab.particles[i];
+        s.particles[i] = ParticleMarker{slot.x, slot.y, slot.angle, slot.charge};
+    }
+    return s;
+}
+
+}  // namespace voltaris
