@@ -60,30 +60,6 @@ TEST_F(FrameStepTest, ZeroSizedPanelGetsAOnePixelViewport) {
     EXPECT_EQ(viewport[3], 50);
 }
 
-TEST_F(FrameStepTest, ShadeRequestIsAppliedOnceAndAcknowledged) {
-    ViewUnderTest view(EngineView::ThreeD, DipoleProject(), Width, Height);
-    view.engine->shadeRequest = 1;
-    ASSERT_TRUE(view.Frame());
-    GLint model = 0;
-    glGetIntegerv(GL_SHADE_MODEL, &model);
-    EXPECT_EQ(model, GL_FLAT);
-    EXPECT_EQ(view.engine->shadeRequest, 2);
-    view.engine->shadeRequest = 3;
-    ASSERT_TRUE(view.Frame());
-    glGetIntegerv(GL_SHADE_MODEL, &model);
-    EXPECT_EQ(model, GL_SMOOTH);
-    EXPECT_EQ(view.engine->shadeRequest, 0);
-}
-
-TEST_F(FrameStepTest, FrameCountGrowsOnlyAfterThePresent) {
-    ViewUnderTest view(EngineView::TopView, DipoleProject(), Width, Height);
-    int countAtPresent = -1;
-    view.hooks.swapBuffers = [&] { countAtPresent = view.engine->frameCount; };
-    ASSERT_TRUE(view.Frame());
-    EXPECT_EQ(countAtPresent, 0);
-    EXPECT_EQ(view.engine->frameCount, 1);
-}
-
 TEST(PauseWaitTest, WaitEndsOnResumeOrStopButNotBefore) {
     auto engine = CreateGraphEngine(EngineView::ThreeD);
     SetRunning(*engine, false);
@@ -97,20 +73,6 @@ TEST(PauseWaitTest, WaitEndsOnResumeOrStopButNotBefore) {
     EXPECT_EQ(waiting.wait_for(std::chrono::milliseconds(150)), std::future_status::timeout);
     RequestStop(*engine);
     EXPECT_EQ(waiting.wait_for(std::chrono::seconds(5)), std::future_status::ready);
-}
-
-TEST(DebugLogTest, LinesCarryTickCountAndText) {
-    auto engine = CreateGraphEngine(EngineView::ThreeD);
-    const int64_t before = TickCountMs();
-    appendLog(*engine, "start");
-    appendLog(*engine, "stop");
-    const std::string log = DebugLogOf(*engine);
-    ASSERT_EQ(log.rfind("\r\n", 0), 0u);
-    const size_t colon = log.find(": start\r\n");
-    ASSERT_NE(colon, std::string::npos);
-    const int64_t tick = std::stoll(log.substr(2, colon - 2));
-    EXPECT_GE(tick, before);
-    EXPECT_NE(log.find(": stop", colon), std::string::npos);
 }
 
 }  // namespace

@@ -32,20 +32,6 @@ TEST(RenderTest, BothViewsOfATabShowASurface) {
     }
 }
 
-using TopViewColourTest = GlTest;
-
-TEST_F(TopViewColourTest, PositiveChargeIsRedAndNegativeChargeBlue) {
-    ViewUnderTest view(EngineView::TopView, DipoleProject(), Width, Height);
-    ASSERT_TRUE(view.Frame());
-    const auto positive = ProjectToWindow(3, 0, 5), negative = ProjectToWindow(7, 0, 5);
-    const auto red = PixelAt(static_cast<int>(positive[0]), static_cast<int>(positive[1]));
-    const auto blue = PixelAt(static_cast<int>(negative[0]), static_cast<int>(negative[1]));
-    EXPECT_GT(red[0], 200);
-    EXPECT_LT(red[2], 50);
-    EXPECT_GT(blue[2], 200);
-    EXPECT_LT(blue[0], 50);
-}
-
 class RenderCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -82,21 +82,5 @@ TEST_F(SurfaceListTest, StepThatIsNotPositiveStillBuildsASurface) {
     ReleaseGlResources(*engine);
 }
 
-TEST_F(SurfaceListTest, RebuildKeepsOneListAlive) {
-    auto engine = CreateGraphEngine(EngineView::ThreeD);
-    SharedScene shared;
-    RequestRedraw(EngineSet{}, shared, DipoleProject(), true, false);
-    const SceneState scene = shared.published.Read();
-    BuildSurfaceList(*engine, scene);
-    const uint32_t first = engine->displayListId;
-    BuildSurfaceList(*engine, scene);
-    EXPECT_TRUE(glIsList(engine->displayListId));
-    if (engine->displayListId != first) {
-        EXPECT_FALSE(glIsList(first));
-    }
-    ReleaseGlResources(*engine);
-    EXPECT_EQ(engine->displayListId, 0u);
-}
-
 }  // namespace
 }  // namespace voltaris::test
