@@ -2,11 +2,20 @@
 
 namespace voltaris {
 
+namespace {
+
+bool Holds(const std::string& text, const char* characters) {
+    return text.find_first_of(characters) != std::string::npos;
+}
+
+bool HoldsLineBreakOrNul(const std::string& text) { return text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos; }
+
+}  // namespace
+
 bool BuildFormBody(const std::vector<FormField>& fields, std::string& body) {
     body.clear();
     for (const FormField& f : fields) {
-        if (f.name.find_first_of("\r\n&=") != std::string::npos ||
-            f.value.find_first_of("\r\n&=") != std::string::npos) {
+        if (Holds(f.name, "\r\n&=") || Holds(f.value, "\r\n&=")) {
             body.clear();
             return false;
         }
@@ -20,7 +29,7 @@ bool BuildMultipartBody(const std::vector<FormField>& fields, std::string& body)
     body.clear();
     const std::string boundary = MultipartBoundary;
     for (const FormField& f : fields) {
-        if (f.name.find_first_of("\r\n\"") != std::string::npos || f.value.find(boundary) != std::string::npos) {
+        if (Holds(f.name, "\r\n\"") || f.value.find(boundary) != std::string::npos) {
             body.clear();
             return false;
         }
@@ -29,6 +38,27 @@ bool BuildMultipartBody(const std::vector<FormField>& fields, std::string& body)
         body += f.value + "\r\n";
     }
     body += "--" + boundary + "--\r\n";
+    return true;
+}
+
+bool BuildCookieLine(const std::vector<Cookie>& cookies, std::string& line) {
+    line.clear();
+    for (const auto& [name, value] : cookies) {
+        if (HoldsLineBreakOrNul(name) || HoldsLineBreakOrNul(value) || Holds(name, ";=") || Holds(value, ";")) {
+            line.clear();
+            return false;
+        }
+        if (!line.empty()) line += "; ";
+        line += name + "=" + value;
+    }
+    return true;
+}
+
+bool IsSafeHeaderText(const std::string& text) { return !HoldsLineBreakOrNul(text); }
+
+bool IsSafeRequestPath(const std::string& path) {
+    for (const unsigned char c : path)
+        if (c <= ' ' || c == 0x7f) return false;
     return true;
 }
 

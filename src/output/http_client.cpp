@@ -1,50 +1,22 @@
 #include "output/http_client.h"
 
-#include <curl/curl.h>
-
 #include <algorithm>
 #include <cstring>
-#include <mutex>
+
+#include "output/http_transfer.h"
 
 namespace voltaris {
 
 namespace {
 
-void InitialiseCurlOnce() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
-size_t AppendToString(char* data, size_t size, size_t count, void* target) {
-    static_cast<std::string*>(target)->append(data, size * count);
-    return size * count;
-}
-
-const char* SchemePrefix(UrlScheme scheme) {
-    switch (scheme) {
-        case UrlScheme::Ftp: return "ftp://";
-        case UrlScheme::Https: return "https://";
-        default: return "http://";
-    }
-}
-
-// Owns one easy handle and its header list.
-struct Transfer {
-    CURL* curl = curl_easy_init();
-    curl_slist* headers = nullptr;
-    ~Transfer() {
-        curl_slist_free_all(headers);
-        if (curl) curl_easy_cleanup(curl);
-    }
-};
-
-void CommonOptions(CURL* curl, const std::string& userAgent) {
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, 10L);
-    // A server that stops sending ends the transfer instead of hanging it.
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, 30L);
-    if (!userAgent.empty()) curl_easy_setopt(curl, CURLOPT_USERAGENT, userAgent.c_str());
+// Host names and addresses only: anything else would let the URL handed to libcurl mean
+// another server or another path than the one given.
+bool IsPlainHost(const std::string& host) {
+    if (host.empty()) return false;
+    return std::all_of(host.begin(), host.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+               c == '_';
+    });
 }
 
 }  // namespace
@@ -59,36 +31,33 @@ bool HttpClient::Connect(const std::string& url, const std::string& user, const 
                           password.empty() ? parsed.password : password, parsed.scheme, userAgent);
 }
 
-std::string HttpClient::BaseUrl() const {
-    return SchemePrefix(scheme_) + host_ + ":" + std::to_string(port_);
-}
-
 bool HttpClient::OpenConnection(const std::string& host, int32_t port, const std::string& user,
                                 const std::string& password, UrlScheme scheme, const std::string& userAgent) {
-    InitialiseCurlOnce();
     CloseHandles();
+    const int32_t usedPort = port == 0 ? DefaultPort(scheme) : port;
+    std::string error;
+    try {
+        if (!IsSafeHeaderText(userAgent))
+            error = "open internet failed...";
+        else if (!IsPlainHost(host) || usedPort < 1 || usedPort > 65535 ||
+                 !ProbeServer(ServerAddress{scheme, host, usedPort, user, password}, userAgent))
+            error = "connect failed...";
+    } catch (...) {
+        error = "unknown exception...";
+    }
+    if (!error.empty()) {
+        OnConnectError(host, usedPort, scheme, error);
+        return false;
+    }
     host_ = host;
-    port_ = port > 0 ? port : DefaultPort(scheme);
+    port_ = usedPort;
     scheme_ = scheme;
+    // Credentials of an earlier server are never offered to this one.
     user_ = user;
     password_ = password;
     userAgent_ = userAgent;
     formFields_.clear();
     cookies_.clear();
-
-    Transfer probe;
-    if (!probe.curl) {
-        OnConnectError(host, port_, scheme, "open internet failed...");
-        return false;
-    }
-    // Only the connection is made: nothing is requested from the server here.
-    CommonOptions(probe.curl, userAgent);
-    curl_easy_setopt(probe.curl, CURLOPT_URL, (BaseUrl() + "/").c_str());
-    curl_easy_setopt(probe.curl, CURLOPT_CONNECT_ONLY, 1L);
-    if (host.empty() || curl_easy_perform(probe.curl) != CURLE_OK) {
-        OnConnectError(host, port_, scheme, "connect failed...");
-        return false;
-    }
     connected_ = true;
     return true;
 }
@@ -110,110 +79,93 @@ void HttpClient::CloseHandles() {
     responseRead_ = 0;
 }
 
-bool HttpClient::Perform(const std::string& path, const std::string& referrer,
-                         const std::vector<std::string>& headers, const std::string* body, std::string& error) {
-    if (!connected_) {
-        error = "handle not opened...";
-        return false;
+bool HttpClient::Report(const std::string& path, const std::string& error) {
+    if (error.empty()) return true;
+    OnRequestError(host_, port_, scheme_, path, error);
+    return false;
+}
+
+std::string HttpClient::Perform(const std::string& path, const std::string& referrer,
+                                std::vector<std::string> headers, const std::string* body,
+                                const char* transferFailure) {
+    const bool ftp = scheme_ == UrlScheme::Ftp;
+    if (ftp && body) return "request failed...";  // FTP serves downloads only
+    const bool pathIsSafe = ftp ? IsSafeHeaderText(path) : !path.empty() && IsSafeRequestPath(path);
+    if (!pathIsSafe || !IsSafeHeaderText(referrer)) return "request failed...";
+
+    TransferRequest request;
+    request.path = path;
+    request.userAgent = userAgent_;
+    request.body = body;
+    request.responseLimit = responseLimit_;
+    if (!ftp) {
+        if (!BuildCookieLine(cookies_, request.cookieLine)) return "add cookie failed...";
+        headers.insert(headers.begin(), "Accept: */*");
+        request.headers = std::move(headers);
+        request.referrer = referrer;
     }
-    Transfer t;
-    if (!t.curl) {
-        error = "request failed...";
-        return false;
-    }
-    CommonOptions(t.curl, userAgent_);
-    curl_easy_setopt(t.curl, CURLOPT_URL, (BaseUrl() + path).c_str());
-    if (!user_.empty()) {
-        curl_easy_setopt(t.curl, CURLOPT_USERNAME, user_.c_str());
-        curl_easy_setopt(t.curl, CURLOPT_PASSWORD, password_.c_str());
-    }
-    if (scheme_ != UrlScheme::Ftp) {
-        curl_easy_setopt(t.curl, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_0);
-        t.headers = curl_slist_append(t.headers, "Accept: */*");
-        for (const std::string& h : headers) t.headers = curl_slist_append(t.headers, h.c_str());
-        t.headers = curl_slist_append(t.headers, "Expect:");  // no 100-continue round trip
-        curl_easy_setopt(t.curl, CURLOPT_HTTPHEADER, t.headers);
-        if (!referrer.empty()) curl_easy_setopt(t.curl, CURLOPT_REFERER, referrer.c_str());
-        std::string cookieLine;
-        for (const auto& [name, value] : cookies_) {
-            if (!cookieLine.empty()) cookieLine += "; ";
-            cookieLine += name + "=" + value;
-        }
-        if (!cookieLine.empty()) curl_easy_setopt(t.curl, CURLOPT_COOKIE, cookieLine.c_str());
-    }
-    if (body) {
-        curl_easy_setopt(t.curl, CURLOPT_POST, 1L);
-        curl_easy_setopt(t.curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body->size()));
-        curl_easy_setopt(t.curl, CURLOPT_COPYPOSTFIELDS, body->data());
-    }
-    response_.clear();
+    const ServerAddress server{scheme_, host_, port_, user_, password_};
+    if (!PerformTransfer(server, request, response_)) return transferFailure;
     responseRead_ = 0;
-    curl_easy_setopt(t.curl, CURLOPT_WRITEFUNCTION, &AppendToString);
-    curl_easy_setopt(t.curl, CURLOPT_WRITEDATA, &response_);
-    // Redirects are not followed: an answer that redirects counts as sent.
-    if (curl_easy_perform(t.curl) != CURLE_OK) {
-        response_.clear();
-        error = "request failed...";
-        return false;
-    }
     requestOpen_ = true;
-    return true;
+    return {};
 }
 
 bool HttpClient::SendGet(const std::string& path, const std::string& referrer) {
-    std::string error;
-    if (Perform(path, referrer, {}, nullptr, error)) return true;
-    OnRequestError(host_, port_, scheme_, path, error);
-    return false;
+    if (!connected_) return Report(path, "handle not opened...");
+    return Report(path, Perform(path, referrer, {}, nullptr));
 }
 
 bool HttpClient::SendFormPost(const std::string& path, const std::string& referrer) {
-    std::string body, error = "request failed...";
-    if (connected_ && !BuildFormBody(formFields_, body)) {
-        OnRequestError(host_, port_, scheme_, path, error);
-        return false;
-    }
-    if (Perform(path, referrer, {"Content-Type: application/x-www-form-urlencoded"}, &body, error))
-        return true;
-    OnRequestError(host_, port_, scheme_, path, error);
-    return false;
+    if (!connected_) return Report(path, "handle not opened...");
+    std::string body;
+    if (!BuildFormBody(formFields_, body)) return Report(path, "request failed...");
+    return Report(path, Perform(path, referrer, {"Content-Type: application/x-www-form-urlencoded"}, &body));
 }
 
 bool HttpClient::SendMultipartPost(const std::string& path, const std::string& referrer) {
-    std::string body, error = "request failed";
-    if (connected_ && !BuildMultipartBody(formFields_, body)) {
-        OnRequestError(host_, port_, scheme_, path, error);
-        return false;
-    }
-    const std::vector<std::string> headers = {
-        std::string("Content-Type: multipart/form-data; boundary=") + MultipartBoundary,
-        "Content-Length: " + std::to_string(body.size())};
-    if (Perform(path, referrer, headers, &body, error)) return true;
-    if (error == "request failed...") error = "request failed";
-    OnRequestError(host_, port_, scheme_, path, error);
-    return false;
+    if (!connected_) return Report(path, "handle not opened...");
+    std::string body;
+    if (!BuildMultipartBody(formFields_, body)) return Report(path, "request failed...");
+    // A multipart body that does not get through is reported without the dots.
+    return Report(path, Perform(path, referrer,
+                                {std::string("Content-Type: multipart/form-data; boundary=") + MultipartBoundary,
+                                 "Content-Length: " + std::to_string(body.size())},
+                                &body, "request failed"));
 }
 
 bool HttpClient::SendRequest(const std::string& path, int kind, const std::string& referrer) {
     requestOpen_ = false;
+    response_.clear();
+    responseRead_ = 0;
     bool sent = false;
-    switch (kind) {
-        case Get: sent = SendGet(path, referrer); break;
-        case FormPost: sent = SendFormPost(path, referrer); break;
-        case MultipartPost: sent = SendMultipartPost(path, referrer); break;
-        default: OnRequestError(host_, port_, scheme_, path, "unknown exception..."); break;
+    try {
+        switch (kind) {
+            case Get: sent = SendGet(path, referrer); break;
+            case FormPost: sent = SendFormPost(path, referrer); break;
+            case MultipartPost: sent = SendMultipartPost(path, referrer); break;
+            default: Report(path, "request failed..."); break;
+        }
+    } catch (...) {
+        sent = false;
+        Report(path, "unknown exception...");
     }
-    if (sent) currentPath_ = path;
+    if (sent) {
+        currentPath_ = path;
+    } else {
+        requestOpen_ = false;
+        response_.clear();
+    }
     return sent;
 }
 
 size_t HttpClient::ReadResponseChunk(char* buffer, size_t size) {
     if (!requestOpen_) {
-        OnRequestError(host_, port_, scheme_, currentPath_, "connection failed...");
+        Report(currentPath_, "connection failed...");
         return 0;
     }
     const size_t n = std::min(size, response_.size() - responseRead_);
-    std::memcpy(buffer, response_.data() + responseRead_, n);
+    if (n > 0) std::memcpy(buffer, response_.data() + responseRead_, n);
     responseRead_ += n;
     return n;
 }

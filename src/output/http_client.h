@@ -11,11 +11,14 @@ namespace voltaris {
 
 // A small client for one connection to one web (or FTP) server: connect, collect form fields,
 // send one request (GET, URL-form POST or multipart POST), read the answer in chunks, close.
-// Requests go out as HTTP/1.0 with "Accept: */*". Failures are never shown: every operation
-// reports them by its result and through the error hooks.
+// Requests go out as HTTP/1.0 with "Accept: */*"; FTP serves plain downloads (GET) in passive
+// mode. Failures are never shown: every operation reports them by its result and through the
+// error hooks. The answer is received whole when the request is sent and handed out from memory.
 class HttpClient {
 public:
     enum RequestKind { Get = 0, FormPost = 1, MultipartPost = 2 };
+
+    static constexpr size_t DefaultResponseLimit = 64u << 20;
 
     HttpClient() = default;
     virtual ~HttpClient();
@@ -26,7 +29,8 @@ public:
     // the current path. Then OpenConnection.
     bool Connect(const std::string& url, const std::string& user, const std::string& password,
                  const std::string& userAgent);
-    // Makes sure the server can be reached (a connection is opened and closed again).
+    // Makes sure the server can be reached: a connection is opened and closed again, nothing is
+    // requested. Port 0 means the scheme's default. Empties the form fields and cookies.
     virtual bool OpenConnection(const std::string& host, int32_t port, const std::string& user,
                                 const std::string& password, UrlScheme scheme, const std::string& userAgent);
 
@@ -41,12 +45,16 @@ public:
     size_t ReadResponseChunk(char* buffer, size_t size);
     void CloseHandles();
 
+    // An answer longer than this makes the request fail instead of filling the memory.
+    void SetResponseLimit(size_t bytes) { responseLimit_ = bytes; }
+
     const std::string& Host() const { return host_; }
     int32_t Port() const { return port_; }
     UrlScheme Scheme() const { return scheme_; }
     const std::string& CurrentPath() const { return currentPath_; }
 
 protected:
+    // Each reports its own failure through OnRequestError.
     virtual bool SendMultipartPost(const std::string& path, const std::string& referrer);
     virtual bool SendFormPost(const std::string& path, const std::string& referrer);
     virtual bool SendGet(const std::string& path, const std::string& referrer);
@@ -57,11 +65,12 @@ protected:
                                 const std::string& message) {}
 
 private:
-    // Performs the request, a POST when `body` is given, else a GET; `error` receives the
-    // failure text.
-    bool Perform(const std::string& path, const std::string& referrer,
-                 const std::vector<std::string>& headers, const std::string* body, std::string& error);
-    std::string BaseUrl() const;
+    // Sends the request, a POST when `body` is given, else a GET. On failure returns the text
+    // for the error hook (`transferFailure` when the server does not take the request or its
+    // answer breaks off); on success an empty text, and the answer waits in response_.
+    std::string Perform(const std::string& path, const std::string& referrer, std::vector<std::string> headers,
+                        const std::string* body, const char* transferFailure = "request failed...");
+    bool Report(const std::string& path, const std::string& error);
 
     bool connected_ = false;  // OpenConnection succeeded and CloseHandles was not called since
     bool requestOpen_ = false;
@@ -69,7 +78,8 @@ private:
     int32_t port_ = 80;
     UrlScheme scheme_ = UrlScheme::Http;
     std::vector<FormField> formFields_;
-    std::vector<std::pair<std::string, std::string>> cookies_;
+    std::vector<Cookie> cookies_;
+    size_t responseLimit_ = DefaultResponseLimit;
     std::string response_;
     size_t responseRead_ = 0;
 };

@@ -1,7 +1,5 @@
 #include "output/http_url.h"
 
-#include <cstdlib>
-
 namespace voltaris {
 
 int32_t DefaultPort(UrlScheme scheme) {
@@ -22,6 +20,21 @@ UrlScheme SchemeCode(const std::string& text) {
     return UrlScheme::Http;
 }
 
+int32_t DefaultPortOf(const std::string& schemeText) {
+    return schemeText == "https" ? 443 : schemeText == "ftp" ? 21 : 80;
+}
+
+// Decimal digits only, 1 to 65535; anything else would reach a port nobody asked for.
+int32_t ReadPort(const std::string& text) {
+    if (text.empty() || text.size() > 5) return InvalidPort;
+    int32_t port = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return InvalidPort;
+        port = port * 10 + (c - '0');
+    }
+    return port >= 1 && port <= 65535 ? port : InvalidPort;
+}
+
 }  // namespace
 
 ParsedUrl ParseUrl(const std::string& url) {
@@ -40,6 +53,8 @@ ParsedUrl ParseUrl(const std::string& url) {
     std::string authority = rest.substr(0, slash);
     out.path = slash == std::string::npos ? "/" : rest.substr(slash);
 
+    // Credentials end at the last "@" before the path: an "@" in the path or the query, or one
+    // inside the password, must not move the host.
     const size_t at = authority.rfind('@');
     if (at != std::string::npos) {
         const std::string credentials = authority.substr(0, at);
@@ -50,14 +65,9 @@ ParsedUrl ParseUrl(const std::string& url) {
     }
 
     const size_t portColon = authority.find(':');
-    if (portColon != std::string::npos) {
-        out.host = authority.substr(0, portColon);
-        const long port = std::strtol(authority.c_str() + portColon + 1, nullptr, 10);
-        out.port = port > 0 && port <= 65535 ? static_cast<int32_t>(port) : DefaultPort(out.scheme);
-    } else {
-        out.host = authority;
-        out.port = out.schemeText == "https" ? 443 : out.schemeText == "ftp" ? 21 : 80;
-    }
+    out.host = authority.substr(0, portColon);
+    const std::string portText = portColon == std::string::npos ? "" : authority.substr(portColon + 1);
+    out.port = portText.empty() ? DefaultPortOf(out.schemeText) : ReadPort(portText);
     return out;
 }
 

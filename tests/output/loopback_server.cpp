@@ -1,35 +1,16 @@
 #include "loopback_server.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 
+#include "loopback_socket.h"
+
 namespace voltaris::testing {
 
 namespace {
-
-int ListenOnLoopback(int& port) {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = 0;
-    bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    socklen_t len = sizeof addr;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
-    port = ntohs(addr.sin_port);
-    return fd;
-}
-
-bool WaitReadable(int fd, int milliseconds) {
-    pollfd p{fd, POLLIN, 0};
-    return poll(&p, 1, milliseconds) > 0;
-}
 
 // Whether `data` holds a whole request: the headers and as many body bytes as announced.
 bool Complete(const std::string& data) {
@@ -50,19 +31,18 @@ std::string OkReply(const std::string& body) {
 
 LoopbackServer::LoopbackServer(std::string reply) : reply_(std::move(reply)) {
     listener_ = ListenOnLoopback(port_);
-    listen(listener_, 8);
     thread_ = std::thread([this] { Serve(); });
 }
 
 LoopbackServer::~LoopbackServer() {
     stop_ = true;
     thread_.join();
-    close(listener_);
+    if (listener_ >= 0) close(listener_);
 }
 
 void LoopbackServer::Serve() {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!stop_ && std::chrono::steady_clock::now() < deadline) {
+    while (listener_ >= 0 && !stop_ && std::chrono::steady_clock::now() < deadline) {
         if (!WaitReadable(listener_, 50)) continue;
         const int connection = accept(listener_, nullptr, nullptr);
         if (connection < 0) continue;
@@ -77,7 +57,7 @@ void LoopbackServer::Serve() {
             std::lock_guard<std::mutex> lock(mutex_);
             requests_.push_back(data);
         }
-        if (!data.empty()) send(connection, reply_.data(), reply_.size(), MSG_NOSIGNAL);
+        if (!data.empty()) SendAll(connection, reply_);
         close(connection);
     }
 }
@@ -101,7 +81,7 @@ std::string LoopbackServer::LastRequest() const {
 int LoopbackServer::UnusedPort() {
     int port = 0;
     const int fd = ListenOnLoopback(port);
-    close(fd);
+    if (fd >= 0) close(fd);
     return port;
 }
 
