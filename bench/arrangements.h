@@ -1,6 +1,6 @@
 #pragma once
-// Arrangements the benchmarks share. The twenty charges are also stored as the project file
-// tests/data/twenty_charges.psf.
+// Arrangements the benchmarks share. The twenty charges (three of them just outside the square)
+// are also stored as the project file tests/data/twenty_charges.psf.
 #include <vector>
 
 #include "field/field_snapshot.h"
@@ -32,12 +32,12 @@ inline FieldSnapshot ArrangementOf(const std::vector<ChargeText>& rows) {
 inline FieldSnapshot TwentyCharges() {
     return ArrangementOf({
         {"5,6E-10", "1,2", "1,5", "0,5"},   {"-5,6E-10", "3,4", "1,1", "0,4"},  {"2,8E-10", "5,6", "1,8", "0,3"},
-        {"-1,12E-9", "7,9", "1,3", "0,5"},  {"4E-10", "9,1", "3,2", "0,25"},    {"-2,8E-10", "1,1", "3,7", "0,35"},
+        {"-1,12E-9", "7,9", "1,3", "0,5"},  {"4E-10", "10,3", "3,2", "0,25"},   {"-2,8E-10", "-0,4", "3,7", "0,35"},
         {"8,4E-10", "3,3", "3,9", "0,5"},   {"-5,6E-10", "5,2", "4,4", "0,45"}, {"1,4E-10", "7,1", "3,6", "0,2"},
         {"-4E-10", "8,8", "5,5", "0,3"},    {"5,6E-10", "0,9", "6,1", "0,5"},   {"-8,4E-10", "2,9", "6,6", "0,5"},
         {"2,8E-10", "4,8", "6,9", "0,3"},   {"-1,4E-10", "6,6", "6,2", "0,2"},  {"1,12E-9", "8,4", "7,7", "0,5"},
         {"-5,6E-10", "1,6", "8,8", "0,4"},  {"3,5E-10", "3,7", "9,1", "0,35"},  {"-2,1E-10", "5,5", "8,6", "0,25"},
-        {"7E-10", "7,3", "9,4", "0,45"},    {"-6,3E-10", "9,4", "9,2", "0,4"},
+        {"7E-10", "7,3", "10,4", "0,45"},   {"-6,3E-10", "9,4", "9,2", "0,4"},
     });
 }
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "arrangements.h"
-#include "field/fast_field.h"
 #include "field/kernels.h"
+#include "field/potential_batch.h"
 #include "field/surface_mesh.h"
 #include "field/value_range.h"
 
@@ -30,13 +30,25 @@ void BM_PotentialAtScalar(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * xs.size());
 }
 
-void BM_PotentialAtBatched(benchmark::State& state) {
+void BM_PotentialAtBatchedRow(benchmark::State& state) {
     const FieldSnapshot f = bench::TwentyCharges();
-    const FastField fast(f);
     const std::vector<float> xs = RowPoints();
     std::vector<double> out(xs.size());
     for (auto _ : state) {
-        fast.PotentialsAlongRow(xs.data(), static_cast<int>(xs.size()), 4.3f, out.data());
+        PotentialsAlongRow(f, xs.data(), static_cast<int>(xs.size()), 4.3f, out.data());
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetItemsProcessed(state.iterations() * xs.size());
+}
+
+// The same points, each with its own y.
+void BM_PotentialAtBatchedPoints(benchmark::State& state) {
+    const FieldSnapshot f = bench::TwentyCharges();
+    const std::vector<float> xs = RowPoints();
+    const std::vector<float> ys(xs.size(), 4.3f);
+    std::vector<double> out(xs.size());
+    for (auto _ : state) {
+        PotentialAtPoints(f, xs.data(), ys.data(), static_cast<int>(xs.size()), out.data());
         benchmark::DoNotOptimize(out.data());
     }
     state.SetItemsProcessed(state.iterations() * xs.size());
@@ -60,7 +72,8 @@ void BM_SurfaceFast(benchmark::State& s) { SurfaceOfTwentyCharges<true>(s); }
 void BM_SurfaceReference(benchmark::State& s) { SurfaceOfTwentyCharges<false>(s); }
 
 BENCHMARK(BM_PotentialAtScalar);
-BENCHMARK(BM_PotentialAtBatched);
+BENCHMARK(BM_PotentialAtBatchedRow);
+BENCHMARK(BM_PotentialAtBatchedPoints);
 BENCHMARK(BM_SurfaceFast)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SurfaceReference)->Unit(benchmark::kMillisecond);
 

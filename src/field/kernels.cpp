@@ -26,12 +26,14 @@ double PotentialAt(const FieldSnapshot& f, float x, float y) {
         const double dy = static_cast<double>(y) - f.y[i];
         const double d = std::sqrt(dx * dx + dy * dy);
         const double kq = f.SignFactor * CoulombConstant * f.amount[i];
-        if (d > f.radius[i]) {
+        // A sphere of radius 0 or less (a typed "-0,5" is kept as it is) is a point charge
+        // everywhere but at its own centre, where it adds nothing instead of an infinity.
+        const double reach = f.radius[i] > 0 ? f.radius[i] : 0.0;
+        if (d > reach) {
             sum += kq / d;
         } else if (f.radius[i] > 0) {
             sum += kq / f.radius[i];
         }
-        // A sphere of radius 0 adds nothing at its own centre instead of an infinity.
     }
     return sum;
 }

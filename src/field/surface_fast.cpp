@@ -1,7 +1,7 @@
 #include <vector>
 
 #include "field/colour_ramp.h"
-#include "field/fast_field.h"
+#include "field/potential_batch.h"
 #include "field/surface_grid.h"
 #include "field/surface_mesh.h"
 
@@ -49,10 +49,9 @@ void GenerateSurface(const FieldSnapshot& field, const ValueRange& range, const 
     s.potential.resize(samples * rows);
     s.height.resize(samples * rows);
     s.rgb.resize(3 * samples * rows);
-    const FastField fast(field);
     for (size_t r = 0; r < rows; ++r) {
         double* pot = s.potential.data() + r * samples;
-        fast.PotentialsAlongRow(s.sampleX.data(), static_cast<int>(samples), s.rows[r], pot);
+        PotentialsAlongRow(field, s.sampleX.data(), static_cast<int>(samples), s.rows[r], pot);
         float* height = s.height.data() + r * samples;
         float* rgb = s.rgb.data() + 3 * r * samples;
         for (size_t j = 0; j < samples; ++j) {

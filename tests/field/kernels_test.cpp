@@ -72,16 +72,22 @@ TEST(FieldAt, OnlySelectsOneChargeAndAnEmptyTabGivesNothing) {
     const double first = FieldAt(f, 5, 5, angle, 1, false);
     const double second = FieldAt(f, 5, 5, angle, 2, false);
     EXPECT_NEAR(both, first + second, 1e-3);
+    EXPECT_EQ(FieldAt(f, 5, 5, angle, 3, false), 0.0);  // no third charge: nothing is read
     EXPECT_EQ(FieldAt(FieldSnapshot{}, 1, 1, angle, 0, false), 0.0);
     EXPECT_DOUBLE_EQ(angle, -Pi / 2);
 }
 
-TEST(Kernels, SphereOfRadiusZeroIsFiniteAtItsOwnCentre) {
-    const FieldSnapshot f = OneCharge(1e-9, 4, 4, 0);
-    double angle = 0;
-    EXPECT_TRUE(std::isfinite(PotentialAt(f, 4, 4)));
-    EXPECT_TRUE(std::isfinite(FieldAt(f, 4, 4, angle, 0, false)));
-    EXPECT_TRUE(std::isfinite(angle));
+TEST(Kernels, SphereWithoutPositiveRadiusIsAPointChargeThatAddsNothingAtItsCentre) {
+    for (const float radius : {0.0f, -0.5f}) {
+        SCOPED_TRACE(radius);
+        const FieldSnapshot f = OneCharge(1e-9, 4, 4, radius);
+        double angle = 0;
+        EXPECT_EQ(PotentialAt(f, 4, 4), 0.0);
+        EXPECT_EQ(FieldAt(f, 4, 4, angle, 0, false), 0.0);
+        EXPECT_DOUBLE_EQ(angle, -Pi / 2);
+        EXPECT_DOUBLE_EQ(PotentialAt(f, 4.1f, 4), CoulombConstant * 1e-9 / (4.1f - 4.0f));
+        EXPECT_NEAR(FieldAt(f, 4, 6, angle, 0, false), CoulombConstant * 1e-9 / 4, 1e-4);
+    }
 }
 
 TEST(FarEnough, TestsEachAxisAgainstAThresholdThatGrowsOutsideTheSquare) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "field/surface_mesh.h"
 #include "field/value_range.h"
@@ -54,6 +55,14 @@ TEST(Surface, CoversTheSquareExactlyWithClampedLastColumnAndRow) {
     EXPECT_EQ(mesh.columnEnds.size(), 34u);
     EXPECT_EQ(mesh.columnEnds.front(), 2u * 35u);
     EXPECT_EQ(mesh.xyz.size(), 3u * 34u * 70u);
+    // 0.1 divides 10 but not in float32: the 100th column (x ~ 9.90000153) is moved back to
+    // 9.9 and the row after ~9.9 is clamped to 10: 100 columns of 101 rows.
+    GenerateSurface(f, range, SurfaceSettings{0.1f, 0, false}, mesh);
+    EXPECT_EQ(mesh.columnEnds.size(), 100u);
+    EXPECT_EQ(mesh.columnEnds.back(), 100u * 2u * 101u);
+    EXPECT_EQ(mesh.xyz[3 * (mesh.columnEnds.back() - 2)], 10.0f - 0.1f);  // left edge of the last column
+    EXPECT_EQ(mesh.xyz[3 * (mesh.columnEnds.back() - 1)], 10.0f);
+    EXPECT_EQ(mesh.xyz[3 * (mesh.columnEnds.back() - 1) + 2], 10.0f);
 }
 
 TEST(Surface, StepOfZeroFallsBackToTheFinestGridInsteadOfLoopingForever) {
@@ -80,7 +89,7 @@ TEST(Surface, FastGeneratorMatchesTheReferenceBitForBit) {
         const FieldSnapshot f = Mixed(c.charges, c.unitLength, c.sign);
         ValueRange range;
         ComputeValueRange(f, false, range);
-        for (const float step : {0.07f, 0.3f, 1.0f}) {
+        for (const float step : {0.07f, 0.1f, 0.3f, 1.0f}) {
             for (const int mode : {0, 1}) {
                 for (const bool top : {false, true}) {
                     SCOPED_TRACE(testing::Message() << c.charges << " charges, step " << step);
@@ -93,4 +102,22 @@ TEST(Surface, FastGeneratorMatchesTheReferenceBitForBit) {
             }
         }
     }
+}
+
+TEST(Surface, SpheresWithoutPositiveRadiusOnGridPointsMatchTheReference) {
+    // Centres exactly on vertices: the first one, and the clamped last column at the top row.
+    FieldSnapshot f = Mixed(6, 1, 1);
+    f.x[0] = 0;
+    f.y[0] = 0;
+    f.radius[0] = -0.3f;
+    f.x[1] = 10.0f - 0.5f;
+    f.y[1] = 10;
+    f.radius[1] = 0;
+    ValueRange range;
+    ComputeValueRange(f, false, range);
+    SurfaceMesh fast, reference;
+    GenerateSurface(f, range, SurfaceSettings{0.5f, 0, false}, fast);
+    GenerateSurfaceReference(f, range, SurfaceSettings{0.5f, 0, false}, reference);
+    ExpectSame(fast, reference);
+    EXPECT_TRUE(std::all_of(fast.xyz.begin(), fast.xyz.end(), [](float v) { return std::isfinite(v); }));
 }

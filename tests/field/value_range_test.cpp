@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+
 #include "field/colour_ramp.h"
 #include "field/kernels.h"
 #include "field/value_range.h"
@@ -57,6 +60,30 @@ TEST(ValueRange, DuringAnAlternatingVoltageRunTheRangeOnlyGrowsAndTheHeightStays
     EXPECT_FLOAT_EQ(r.PotentialMin, -50.0f);
     EXPECT_FLOAT_EQ(r.PotentialMax, 50.0f);
     EXPECT_EQ(r.HeightScale, 0.25f);
+    ValueRange narrow{-1, 1, 0.25f, 0};
+    ComputeValueRange(OnePositive(), true, narrow);  // here the charge widens the range
+    EXPECT_FLOAT_EQ(narrow.PotentialMin, -1.0f);
+    EXPECT_FLOAT_EQ(narrow.PotentialMax, static_cast<float>(CoulombConstant * 5.6e-10 / 0.5) * 1.1f);
+    EXPECT_EQ(narrow.HeightScale, 0.25f);
+}
+
+TEST(ValueRange, ChargeWithANegativeRadiusKeepsTheScalesFinite) {
+    FieldSnapshot f = OnePositive();
+    f.radius[0] = -0.5f;  // the table takes any number; the sphere is then a point charge
+    f.ChargeCount = 2;
+    f.amount[1] = -2.8e-10;
+    f.x[1] = 2;
+    f.y[1] = 2;
+    f.radius[1] = 0.5f;
+    ValueRange r;
+    ComputeValueRange(f, false, r);
+    EXPECT_TRUE(std::isfinite(r.PotentialMin) && std::isfinite(r.PotentialMax));
+    // At its own centre the point charge adds nothing, so only the negative one is seen there.
+    const float lowest = static_cast<float>(PotentialAt(f, 2, 2));
+    EXPECT_EQ(r.PotentialMin, static_cast<float>(lowest * 1.1));
+    EXPECT_EQ(r.PotentialMax, 0.0f);
+    EXPECT_EQ(r.HeightScale, 10.0f / -lowest);
+    EXPECT_TRUE(std::isfinite(r.MaxFieldStrength));
 }
 
 TEST(ColourOf, RampRunsFromBlueOverGreenToRed) {
