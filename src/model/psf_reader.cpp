@@ -1,16 +1,19 @@
 // Reading ".psf" project files and the built-in sample. The file is read into a copy of the
 // project, which replaces the project only when everything was read: a file that fails
 // leaves the project, its file name and the shown tab as they were.
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
+#include <cstdio>
+#include <cstring>
 #include <limits>
-#include <sstream>
+#include <memory>
 
 #include <pugixml.hpp>
 
 #include "model/number_format.h"
 #include "model/project_file.h"
+#include "model/psf_reader.h"
 #include "model/text_encoding.h"
 
 namespace voltaris {
@@ -25,12 +28,32 @@ struct LeftOut {
     bool Any() const { return tabs || charges || particles; }
 };
 
-double Number(const pugi::xml_node& element) { return ParseNumber(element.child_value()); }
+// Numbers beyond these limits are refused like any text that is not a number, so that every
+// project read can be written and read again: a float32 field would turn infinite (from half
+// a unit above the largest float on, conversion rounds to infinity), and near the end of the
+// double range the writer's rounding to 15 digits would overflow.
+constexpr double LargestFileNumber = 1e308;
+constexpr double FloatOverflow = 0x1.ffffffp127;
+
+double Number(const pugi::xml_node& element) {
+    const char* text = element.child_value();
+    const double value = ParseNumber(text);
+    if (std::fabs(value) > LargestFileNumber) throw ConversionError(text);
+    return value;
+}
+
+bool FitsFloat(double value) { return std::fabs(value) < FloatOverflow; }
+
+float FloatNumber(const pugi::xml_node& element) {
+    const double value = Number(element);
+    if (!FitsFloat(value)) throw ConversionError(element.child_value());
+    return static_cast<float>(value);
+}
 
 void ReadPosition(const pugi::xml_node& pos, float& x, float& y) {
     for (const pugi::xml_node& c : pos.children()) {
-        if (std::string_view(c.name()) == "x") x = static_cast<float>(Number(c));
-        else if (std::string_view(c.name()) == "y") y = static_cast<float>(Number(c));
+        if (std::string_view(c.name()) == "x") x = FloatNumber(c);
+        else if (std::string_view(c.name()) == "y") y = FloatNumber(c);
     }
 }
 
@@ -38,7 +61,7 @@ void ReadCharge(const pugi::xml_node& ladung, Charge& charge) {
     for (const pugi::xml_node& c : ladung.children()) {
         const std::string_view name = c.name();
         if (name == "betrag") charge.amount = Number(c);
-        else if (name == "radius") charge.radius = static_cast<float>(Number(c));
+        else if (name == "radius") charge.radius = FloatNumber(c);
         else if (name == "pos") ReadPosition(c, charge.x, charge.y);
     }
 }
@@ -67,7 +90,7 @@ void ReadParticle(const pugi::xml_node& ion, ParticleSlot& slot) {
 float Resolution(const pugi::xml_node& feld) {
     double value = 1.0;
     const pugi::xml_attribute attribute = feld.attribute("resolution");
-    if (!attribute || !TryParseNumber(attribute.value(), value)) return 1.0f;
+    if (!attribute || !TryParseNumber(attribute.value(), value) || !FitsFloat(value)) return 1.0f;
     return static_cast<float>(value);
 }
 
@@ -109,8 +132,26 @@ std::string LeftOutMessage(const LeftOut& l) {
            "3 Teilchen je Tab). Nicht geladen wurden: " + parts + ".";
 }
 
-// Reads `text` into `project`; false (with the message shown) when it cannot be read.
-bool ReadProjectText(Project& project, std::string text, UserDialogs& dialogs) {
+// The whole file as bytes; false with the system's reason when it cannot be read.
+bool ReadWholeFile(const std::string& path, std::string& text, std::string& reason) {
+    const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    char buffer[1 << 16];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) text.append(buffer, n);
+    if (std::ferror(file.get())) {  // a directory opens but does not read
+        reason = std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool LoadProjectFromText(Project& project, std::string text, UserDialogs& dialogs) {
     if (!IsValidUtf8(text)) text = Windows1252ToUtf8(text);
     pugi::xml_document document;
     const pugi::xml_parse_result parsed =
@@ -149,17 +190,14 @@ bool ReadProjectText(Project& project, std::string text, UserDialogs& dialogs) {
     return true;
 }
 
-}  // namespace
-
 bool LoadProject(Project& project, const std::string& source, UserDialogs& dialogs) {
-    if (source == "sample") return ReadProjectText(project, SampleProjectText(), dialogs);
-    std::ifstream file(source, std::ios::binary);
-    std::ostringstream content;
-    if (!file || !(content << file.rdbuf())) {
-        dialogs.ShowError("Die Datei " + source + " konnte nicht gelesen werden.");
+    if (source == "sample") return LoadProjectFromText(project, SampleProjectText(), dialogs);
+    std::string text, reason;
+    if (!ReadWholeFile(source, text, reason)) {
+        dialogs.ShowError("Die Datei " + source + " kann nicht gelesen werden: " + reason);
         return false;
     }
-    return ReadProjectText(project, content.str(), dialogs);
+    return LoadProjectFromText(project, std::move(text), dialogs);
 }
 
 }  // namespace voltaris

@@ -64,6 +64,13 @@ uint32_t Windows1252CodePoint(uint8_t byte) {
     return byte >= 0x80 && byte < 0xA0 ? HighControls[byte - 0x80] : byte;
 }
 
+// The characters of XML 1.0: TAB, LF, CR and everything from the space on, surrogates and
+// U+FFFE/U+FFFF excepted.
+bool AllowedInXml(uint32_t code) {
+    if (code < 0x20) return code == 0x09 || code == 0x0A || code == 0x0D;
+    return !(code >= 0xD800 && code <= 0xDFFF) && code != 0xFFFE && code != 0xFFFF && code <= 0x10FFFF;
+}
+
 }  // namespace
 
 bool IsValidUtf8(const std::string& text) {
@@ -92,6 +99,7 @@ std::string EscapeXmlAttribute(const std::string& utf8) {
             case '>': out += "&gt;"; break;
             case '"': out += "&quot;"; break;
             default:
+                if (!AllowedInXml(code)) break;  // no XML parser would accept it, not even as a reference
                 if (code < 0x20 || code >= 0x7F) out += "&#" + std::to_string(code) + ";";
                 else out += static_cast<char>(code);
         }

@@ -9,8 +9,9 @@ bool IsValidUtf8(const std::string& text);
 std::string Windows1252ToUtf8(const std::string& text);
 
 // A name as an XML attribute value that any parser reads back unchanged: "&", "<", ">" and
-// the double quote as entities, control and non-ASCII characters as numeric character
-// references. Plain ASCII names come out unchanged.
+// the double quote as entities, TAB, LF, CR and non-ASCII characters as numeric character
+// references; control characters that XML does not allow at all are left out. Plain ASCII
+// names come out unchanged.
 std::string EscapeXmlAttribute(const std::string& utf8);
 
 }  // namespace voltaris

@@ -1,25 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cfloat>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 #include "model/number_format.h"
 #include "model/project_file.h"
+#include "recording_dialogs.h"
 
 using namespace voltaris;
 namespace fs = std::filesystem;
 
 namespace {
-
-class Dialogs : public UserDialogs {
-public:
-    std::vector<std::string> messages, errors;
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void ShowError(const std::string& text) override { errors.push_back(text); }
-    Answer Ask(const std::string&, bool) override { return Answer::No; }
-};
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -30,7 +26,7 @@ std::string ReadFile(const fs::path& path) {
 
 struct ProjectFile : ::testing::Test {
     fs::path dir = fs::temp_directory_path() / ("voltaris_file_test_" + std::to_string(::getpid()));
-    Dialogs dialogs;
+    test::RecordingDialogs dialogs;
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
 
@@ -52,14 +48,22 @@ const char* Header = "<?xml version=\"1.0\" ?>\r\n";
 }  // namespace
 
 TEST_F(ProjectFile, SampleHoldsFourteenTabsAndSavesAsTheGoldenFile) {
+    const std::string& text = SampleProjectText();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 575);
+    EXPECT_EQ(text.back(), '\n');
+    // One feld line is indented by spaces instead of a TAB; the reader does not mind.
+    const size_t spaced = text.find("\n        <feld ");
+    ASSERT_NE(spaced, std::string::npos);
+    EXPECT_EQ(text.find("\n        <", spaced + 1), std::string::npos);
+    EXPECT_EQ(text.compare(spaced + 9, 28, "<feld name=\"Paul Falle\" reso"), 0);
+
     Project p = Sample();
-    EXPECT_EQ(SampleProjectText().size() - std::count(SampleProjectText().begin(), SampleProjectText().end(), '\n'),
-              SampleProjectText().size() - 575);
     EXPECT_EQ(p.TabCount, 14);
     EXPECT_EQ(p.ProjectName, "Beispielprojekt");
     EXPECT_EQ(p.ActiveTab, 0);
     EXPECT_EQ(p.tabs[0].Resolution, -10.0f);
     EXPECT_EQ(p.unitLength, 1e-11f);
+    EXPECT_EQ(SquareSizeLabel(p.unitLength), "Das Koordinatensystem ist 1E-10m im Quadrat");
     ASSERT_EQ(p.tabs[0].ChargeCount, 1);
     EXPECT_EQ(p.tabs[0].charges[0].amount, 1.60217646821162e-19);
     EXPECT_EQ(p.tabs[5].caption, "Paul Falle");  // the line indented by spaces
@@ -68,10 +72,21 @@ TEST_F(ProjectFile, SampleHoldsFourteenTabsAndSavesAsTheGoldenFile) {
     EXPECT_EQ(ProjectFileText(p), ReadFile(VOLTARIS_TEST_DATA "/sample.psf"));
 }
 
-TEST_F(ProjectFile, CommandLineConvertWritesTheGoldenFile) {
+TEST_F(ProjectFile, CommandLineConvertWritesTheGoldenFileAndInfoListsTheTabs) {
     const fs::path out = dir / "out.psf";
     ASSERT_EQ(std::system((std::string(VOLTARIS_CLI) + " convert sample " + out.string()).c_str()), 0);
     EXPECT_EQ(ReadFile(out), ReadFile(VOLTARIS_TEST_DATA "/sample.psf"));
+
+    const fs::path listing = dir / "info.txt";
+    ASSERT_EQ(std::system((std::string(VOLTARIS_CLI) + " info " + out.string() + " > " + listing.string()).c_str()), 0);
+    const std::string info = ReadFile(listing);
+    EXPECT_EQ(info.substr(0, info.find("\t3\t")),
+              "project: Beispielprojekt\n"
+              "1\tVerifizierung der Bohr'schen Postulate (a0, v0)\t-10\t1\t1\n"
+              "2\t3 positive Ladungen\t1");
+    EXPECT_NE(info.find("\n6\tPaul Falle\t-1.5\t4\t1\n"), std::string::npos);
+    EXPECT_EQ(std::count(info.begin(), info.end(), '\n'), 15);
+
     // A failing load writes nothing.
     const fs::path none = dir / "none.psf";
     EXPECT_NE(std::system((std::string(VOLTARIS_CLI) + " convert " + (dir / "missing.psf").string() + " " +
@@ -94,7 +109,9 @@ TEST_F(ProjectFile, RoundTripKeepsEverySinglePrecisionFieldExactly) {
     ASSERT_TRUE(LoadProject(back, p.ProjectFileName, dialogs));
     for (int i = 0; i < before.TabCount; ++i) {
         const FieldTab &a = before.tabs[i], &b = back.tabs[i];
-        if (i != 0) EXPECT_EQ(a.Resolution, b.Resolution) << i;  // tab 0 is shown, which snaps it
+        if (i != 0) {
+            EXPECT_EQ(a.Resolution, b.Resolution) << i;  // tab 0 is shown, which snaps it
+        }
         for (int c = 0; c < a.ChargeCount; ++c) {
             EXPECT_EQ(a.charges[c].x, b.charges[c].x);
             EXPECT_EQ(a.charges[c].y, b.charges[c].y);
@@ -112,29 +129,70 @@ TEST_F(ProjectFile, ReadingRulesForUnusualButValidFiles) {
     ASSERT_TRUE(Load(std::string(Header) +
                          "<projekt>\r\n"
                          "\t<Feld name=\"klein\"/>\r\n"
-                         "\t<feld name=\"a\"><ladung/><ladung><betrag> 2E-10 </betrag></ladung></feld>\r\n"
+                         "\t<feld name=\"a\" resolution=\"1,05\"><ladung/><ladung><betrag> 2E-10 </betrag></ladung></feld>\r\n"
                          "\t<feld resolution=\"\"><ion><rechnungen>201407,9</rechnungen></ion></feld>\r\n"
                          "\t<feld name=\"c\" resolution=\"1.5\"><ion><rechnungen>-3,7</rechnungen><alpha>90</alpha></ion></feld>\r\n"
+                         "\t<feld name=\"d\"><ion><rechnungen>1E12</rechnungen></ion><ion><rechnungen>-1E12</rechnungen></ion></feld>\r\n"
+                         "\t<feld name=\"e\" resolution=\"-1,5\"/>\r\n"
                          "</projekt>\r\n",
                      p));
     EXPECT_EQ(p.ProjectName, "Beispielprojekt");  // the root has no name
-    ASSERT_EQ(p.TabCount, 3);                      // "Feld" is not "feld"
+    ASSERT_EQ(p.TabCount, 5);                      // "Feld" is not "feld"
     EXPECT_EQ(p.tabs[0].caption, "a");
+    // The first tab is shown, which moves its resolution onto the scroll bar's grid.
+    EXPECT_EQ(p.tabs[0].Resolution, 1.0f);
+    EXPECT_EQ(p.unitLength, 1.0f);
     EXPECT_EQ(p.tabs[0].ParticleCount, 0);
     ASSERT_EQ(p.tabs[0].ChargeCount, 2);
     // An empty ladung keeps what the slot held: the sample's first charge.
     EXPECT_EQ(p.tabs[0].charges[0].amount, 1.60217646821162e-19);
+    EXPECT_EQ(p.tabs[0].charges[0].radius, p.tabs[0].charges[0].radius);
     EXPECT_EQ(p.tabs[0].charges[1].amount, 2e-10);
     EXPECT_EQ(p.tabs[1].caption, "unbenannt");
     EXPECT_EQ(p.tabs[1].Resolution, 1.0f);
     EXPECT_EQ(p.tabs[1].particles[0].steps, 201407);
+    // Fields the ion does not mention keep the sample's values of that slot.
+    EXPECT_EQ(p.tabs[1].particles[0].speed, 419661);
     EXPECT_EQ(p.tabs[2].Resolution, 1.0f);  // a point is no decimal separator here
     EXPECT_EQ(p.tabs[2].particles[0].steps, -3);
     EXPECT_NEAR(p.tabs[2].particles[0].angle, 1.5707963267948966, 1e-15);
+    EXPECT_EQ(p.tabs[3].Resolution, 1.0f);  // no attribute at all
+    EXPECT_EQ(p.tabs[3].particles[0].steps, INT32_MAX);
+    EXPECT_EQ(p.tabs[3].particles[1].steps, INT32_MIN);
+    EXPECT_EQ(p.tabs[4].Resolution, -1.5f);  // tabs not shown keep their resolution
     // A tab read without ion elements is saved without them.
     const std::string text = ProjectFileText(p);
     const size_t first = text.find("\t<feld name=\"a\"");
     EXPECT_EQ(text.substr(first, text.find("</feld>", first) - first).find("<ion>"), std::string::npos);
+    EXPECT_NE(text.find("\t<feld name=\"e\" resolution=\"-1,5\">\r\n\t</feld>\r\n"), std::string::npos);
+}
+
+TEST_F(ProjectFile, NumbersThatCouldNotBeSavedAgainAreRefused) {
+    Project p = Sample();
+    const std::string before = ProjectFileText(p);
+    // Beyond the float range of a position, and where 15-digit rounding overflows a double.
+    for (const char* value : {"1E39", "-3,5E38", "1,5E308"}) {
+        dialogs.Clear();
+        const std::string element = std::string(value) == "1,5E308" ? "<betrag>%</betrag>" : "<pos><x>%</x></pos>";
+        const std::string xml = std::string(Header) + "<potential><feld name=\"a\"><ladung>" +
+                                element.substr(0, element.find('%')) + value + element.substr(element.find('%') + 1) +
+                                "</ladung></feld></potential>";
+        EXPECT_FALSE(Load(xml, p)) << xml;
+        ASSERT_EQ(dialogs.errors.size(), 1u);
+        EXPECT_EQ(dialogs.errors[0], std::string("'") + value + "' ist kein gültiger Gleitkommawert");
+    }
+    EXPECT_EQ(ProjectFileText(p), before);
+    // The extremes that do fit come back exactly.
+    p.tabs[2].charges[0].x = FLT_MAX;
+    p.tabs[2].charges[0].y = -FLT_MAX;
+    p.tabs[2].charges[0].amount = 1e308;
+    p.tabs[2].particles[0].dt = 4.9406564584124654e-324;
+    Project back = Project::Initial();
+    ASSERT_TRUE(Load(ProjectFileText(p), back));
+    EXPECT_EQ(back.tabs[2].charges[0].x, FLT_MAX);
+    EXPECT_EQ(back.tabs[2].charges[0].y, -FLT_MAX);
+    EXPECT_EQ(back.tabs[2].charges[0].amount, 1e308);
+    EXPECT_EQ(back.tabs[2].particles[0].dt, 4.9406564584124654e-324);
 }
 
 TEST_F(ProjectFile, EveryFailureKeepsThePreviousProjectAndSaysWhy) {
@@ -148,7 +206,7 @@ TEST_F(ProjectFile, EveryFailureKeepsThePreviousProjectAndSaysWhy) {
         {std::string(Header) + "<potential name=\"x\"><feld name=\"a\"><ion><pos><x>1,5x</x></pos></ion></feld></potential>",
          "'1,5x' ist kein gültiger Gleitkommawert"},
         {std::string(Header) + "<potential name=\"x\"><feld name=\"a\">", ""},
-        {"", ""},
+        {"", "No document element found (Zeichen 0)"},
         {std::string(Header) + "<potential name=\"x\"/>", ""},
     };
     for (const auto& c : cases) {
@@ -162,23 +220,40 @@ TEST_F(ProjectFile, EveryFailureKeepsThePreviousProjectAndSaysWhy) {
         EXPECT_EQ(p.ActiveTab, 4);
         EXPECT_EQ(p.ProjectFileName, "vorher.psf");
     }
-    dialogs.errors.clear();
-    EXPECT_FALSE(LoadProject(p, (dir / "fehlt.psf").string(), dialogs));
-    EXPECT_EQ(dialogs.errors.size(), 1u);
-    EXPECT_EQ(ProjectFileText(p), before);
+    // A missing file and a folder: the message names the path.
+    for (const fs::path& path : {dir / "fehlt.psf", dir}) {
+        dialogs.errors.clear();
+        EXPECT_FALSE(LoadProject(p, path.string(), dialogs));
+        ASSERT_EQ(dialogs.errors.size(), 1u);
+        EXPECT_EQ(dialogs.errors[0].rfind("Die Datei " + path.string() + " kann nicht gelesen werden: ", 0), 0u)
+            << dialogs.errors[0];
+        EXPECT_EQ(ProjectFileText(p), before);
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(ProjectFile, NamesWithMarkupOrNonAsciiLettersAreEscapedAndReadBack) {
     Project p = Sample();
     p.ProjectName = "Müller & <Söhne> \"Feld\"";
-    p.tabs[1].caption = "Ladungen € ±";
+    p.tabs[1].caption = "Ladungen € ± 𝜑";
+    p.tabs[2].caption = "Zeile\tmit\x01Steuerzeichen\r\n";
     const std::string text = ProjectFileText(p);
     EXPECT_NE(text.find("name=\"M&#252;ller &amp; &lt;S&#246;hne&gt; &quot;Feld&quot;\""), std::string::npos);
-    EXPECT_NE(text.find("name=\"Ladungen &#8364; &#177;\""), std::string::npos);
+    EXPECT_NE(text.find("name=\"Ladungen &#8364; &#177; &#120593;\""), std::string::npos);
+    // TAB, CR and LF survive as references; a character XML forbids is left out.
+    EXPECT_NE(text.find("name=\"Zeile&#9;mitSteuerzeichen&#13;&#10;\""), std::string::npos);
+    // The file is plain ASCII, so no parser can misread its encoding.
+    EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\r' || c == '\n';
+    }));
     Project back = Project::Initial();
     ASSERT_TRUE(Load(text, back));
     EXPECT_EQ(back.ProjectName, p.ProjectName);
     EXPECT_EQ(back.tabs[1].caption, p.tabs[1].caption);
+    EXPECT_EQ(back.tabs[2].caption, "Zeile\tmitSteuerzeichen\r\n");
+    // Names without such characters are written verbatim.
+    EXPECT_NE(ProjectFileText(Sample()).find("\t<feld name=\"Verifizierung der Bohr'schen Postulate (a0, v0)\" "),
+              std::string::npos);
 }
 
 TEST_F(ProjectFile, OlderFilesWithWindows1252NamesAreRead) {
@@ -202,8 +277,10 @@ TEST_F(ProjectFile, SurplusTabsChargesAndParticlesAreLeftOutWithOneMessage) {
     EXPECT_EQ(p.TabCount, 20);
     EXPECT_EQ(p.tabs[0].ChargeCount, 20);
     EXPECT_EQ(p.tabs[1].ParticleCount, 3);
+    ASSERT_EQ(dialogs.Shown(), 1u);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].find("2 Tabs, 3 Ladungen, 1 Teilchen"), std::string::npos) << dialogs.messages[0];
+    EXPECT_NE(dialogs.messages[0].find("Nicht geladen wurden: 2 Tabs, 3 Ladungen, 1 Teilchen."), std::string::npos)
+        << dialogs.messages[0];
 }
 
 TEST_F(ProjectFile, FailedSaveLeavesAnExistingFileIntactAndSaysSo) {
