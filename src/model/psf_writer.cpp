@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "model/number_format.h"
@@ -76,6 +77,8 @@ bool ReplaceFile(const std::string& path, const std::string& text) {
         path + ".~" + std::to_string(::getpid()) + "-" + std::to_string(serial++) + ".tmp";
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return false;
+    struct stat existing;
+    if (::stat(path.c_str(), &existing) == 0) ::fchmod(fd, existing.st_mode & 07777);  // keep its permissions
     size_t written = 0;
     while (written < text.size()) {
         const ssize_t n = ::write(fd, text.data() + written, text.size() - written);

@@ -295,7 +295,11 @@ TEST_F(ProjectFile, FailedSaveLeavesAnExistingFileIntactAndSaysSo) {
     EXPECT_FALSE(SaveProject(p, dialogs));
     EXPECT_EQ(ReadFile(target), "alter Inhalt");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no stray temporary
+    // Replacing it keeps its permissions.
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
     p.ProjectFileName = target.string();
     EXPECT_TRUE(SaveProject(p, dialogs));
     EXPECT_EQ(ReadFile(target), ProjectFileText(p));
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
