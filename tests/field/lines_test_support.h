@@ -35,4 +35,7 @@ std::string DifferenceBetween(const LineStore& a, const LineStore& b);
 // Number of points of each slot 0 .. last.
 std::vector<int> PointCounts(const LineStore& store);
 
+// Runs voltaris-cli with `arguments`; returns its exit status, its stdout in `output`.
+int RunCli(const std::string& arguments, std::string& output);
+
 }  // namespace voltaris::test

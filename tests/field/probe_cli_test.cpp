@@ -16,17 +16,7 @@ namespace {
 
 #define TWENTY VOLTARIS_TEST_DATA "/twenty_charges.psf"
 
-int RunCli(const std::string& arguments, std::string& output) {
-    output.clear();
-    const std::string command = std::string(VOLTARIS_CLI) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return -1;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+using test::RunCli;
 
 std::string Numbers(std::initializer_list<double> values) {
     std::string text;
