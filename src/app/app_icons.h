@@ -1,0 +1,16 @@
+#pragma once
+#include <QIcon>
+
+namespace voltaris {
+
+// The pictures of the toolbar buttons, drawn at run time.
+enum class Glyph {
+    NewProject, OpenProject, SampleProject, SaveProject,
+    NewTab, DuplicateTab, PrintTab, DeleteTab, RenameTab,
+    SwapSigns, ElementaryUnits,
+    TotalFieldStrength, AllFieldStrengths, ColouredSurface, Equipotentials, FieldLines, ColourGradient, ExportImage,
+};
+
+QIcon GlyphIcon(Glyph glyph);
+
+}  // namespace voltaris

@@ -1,0 +1,144 @@
+#include "app/form1.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusTipEvent>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/splash_window.h"
+
+namespace voltaris {
+
+Form1::Form1(Project& project, CommandDialogs& dialogs, Options options)
+    : project_(project),
+      dialogs_(dialogs),
+      options_(options),
+      views_(project, dialogs),
+      commands_(project, dialogs, *this),
+      mouse3D_(views_, project, mouseState_,
+               ViewMouseHost{[this] { return amountBoxOpen_; }, [this](const std::string& text) {
+                                 ShowStatus(1, QString::fromStdString(text));
+                             }}),
+      mouse2D_(views_, project, mouseState_,
+               ViewMouseHost{[this] { return amountBoxOpen_; }, [this](const std::string& text) {
+                                 ShowStatus(1, QString::fromStdString(text));
+                             }}) {
+    setObjectName("Form1");
+    setWindowTitle("Voltaris 2010b");
+
+    BuildMenus();
+    BuildToolBar1();
+    auto* central = new QWidget(this);
+    central->setObjectName("Form1Client");
+    central->setMouseTracking(true);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(BuildTabControl(), 1);
+    column->addWidget(BuildBottomPanel());
+    setCentralWidget(central);
+    BuildStatusBar();
+
+    views_.Window3D().SetMouseHandler(&mouse3D_);
+    views_.Window2D().SetMouseHandler(&mouse2D_);
+    connect(&views_, &GraphViews::frameRate3D, this, [this](const QString& text) { ShowStatus(2, text); });
+    connect(&views_, &GraphViews::frameRate2D, this, [this](const QString& text) { ShowStatus(3, text); });
+
+    // The window sees every key, wheel turn and mouse move before the control under it.
+    qApp->installEventFilter(this);
+
+    // Client area 1034 x 642 below the menu bar, centred on the screen.
+    resize(1034, 642 + menuBar()->sizeHint().height());
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    TabControlResize();
+
+    splash_ = new Form3(this);
+}
+
+Form1::~Form1() {
+    qApp->removeEventFilter(this);
+    // The drawing threads end before their windows go away with the widgets.
+    views_.StopDrawing();
+}
+
+void Form1::setVisible(bool visible) {
+    if (!visible || firstShowSeen_) {
+        QMainWindow::setVisible(visible);
+        return;
+    }
+    firstShowSeen_ = true;
+    // The splash runs just before the window appears; the views start once it is on the
+    // screen (their windows must exist).
+    if (options_.showSplash) splash_->exec();
+    QMainWindow::setVisible(true);
+    QTimer::singleShot(0, this, &Form1::FormShow);
+}
+
+void Form1::FormShow() {
+    views_.CreateEngines();
+    TabControlResize();
+    RefreshChargeTable();
+    RequestRedraw(true);
+    QTimer::singleShot(1, this, [this] { setWindowState(windowState() | Qt::WindowMaximized); });
+    commands_.OpenSampleProject();
+    started_ = true;
+}
+
+void Form1::berClick() {
+    views_.SetBothRunning(false);
+    QThread::msleep(50);
+    splash_->exec();
+    views_.SetBothRunning(true);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Before the views exist the program is still starting: no question.
+    if (views_.Created() && !commands_.MayClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void Form1::UpdateWindowTitle() {
+    setWindowTitle("Voltaris 2010 - Projekt: " + QString::fromStdString(project_.ProjectName));
+}
+
+void Form1::RequestRedraw(bool surfaceToo) { views_.RequestRedraw(surfaceToo); }
+
+void Form1::AppendLog(const std::string& text) {
+    if (GraphEngine* view3D = views_.Engine3D()) appendLog(*view3D, text);
+}
+
+void Form1::WaitForViews() {
+    GraphEngine* view3D = views_.Engine3D();
+    GraphEngine* topView = views_.Engine2D();
+    if (!view3D || !topView || view3D->frameCount <= 200 || topView->frameCount <= 200) return;
+    // A paused view is not waited for, a stalled one at most a second.
+    views_.WaitForFrames(5, 1000);
+}
+
+void Form1::LeaveTab() {
+    // TODO(particle): stop a running alternating-voltage run (Button12) and reset the
+    // Bremsstrahlung amplification, switching the radiation off (Button5).
+}
+
+bool Form1::event(QEvent* event) {
+    // Hints of menu items and buttons go to the first status panel.
+    if (event->type() == QEvent::StatusTip) {
+        ShowStatus(0, static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void Form1::ShowStatus(int panel, const QString& text) { statusPanels_[panel]->setText(text); }
+
+}  // namespace voltaris

@@ -1,0 +1,129 @@
+#pragma once
+#include <QMainWindow>
+#include <array>
+
+#include "app/pages/bottom_pages.h"
+#include "app/view_option_controls.h"
+#include "engine/gui/graph_views.h"
+#include "engine/gui/view_mouse.h"
+#include "model/project_commands.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QTabBar;
+
+namespace voltaris {
+
+class Form3;
+
+// The main window: the project and tab commands, the tab strip with the two views and the
+// resolution scroll bar, the bottom panel with the view toolbars and the pages, the status
+// bar, and the input that belongs to the window as a whole (keys, wheel, splitter).
+class Form1 : public QMainWindow, private CommandView {
+    Q_OBJECT
+public:
+    struct Options {
+        bool showSplash = true;  // fade the splash in before the views start
+    };
+
+    Form1(Project& project, CommandDialogs& dialogs, Options options);
+    ~Form1() override;
+    void setVisible(bool visible) override;
+
+    GraphViews& Views() { return views_; }
+    ProjectCommands& Commands() { return commands_; }
+    // The first show has run: the views draw and the sample project is open.
+    bool Started() const { return started_; }
+    float ViewSplitRatio() const { return viewSplitRatio_; }
+    bool DeletePending() const { return deletePending_; }
+    bool AmountBoxOpen() const { return amountBoxOpen_; }
+    const pages::BottomPages& Pages() const { return pages_; }
+
+    // CommandView, also used by the other parts of the window.
+    void UpdateWindowTitle() override;
+    void RefreshChargeTable() override;
+    void RequestRedraw(bool surfaceToo) override;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // CommandView
+    void ShowTabs(int selected) override;
+    void AppendLog(const std::string& text) override;
+    void WaitForViews() override;
+    void LeaveTab() override;
+
+    // Construction (form1_layout.cpp, form1_menus.cpp)
+    void BuildMenus();
+    void BuildToolBar1();
+    QWidget* BuildTabControl();
+    QWidget* BuildBottomPanel();
+    void BuildStatusBar();
+    void LayoutBottomPanel();
+
+    // Start-up (form1.cpp)
+    void FormShow();
+    void berClick();
+
+    // Tab area (form1_tab_area.cpp)
+    void TabControlChange(int index);
+    void TabControlResize();
+    void ScrollBar5Change(int position);
+    void Label16Mouse(QEvent* event);
+
+    // Window-wide input (form1_input.cpp)
+    void FormKeyDown(const QKeyEvent& event);
+    bool FormMouseWheel(const QWheelEvent& event);
+    void FormMouseMove(const QWidget& surface, QPoint position);
+    void CancelPendingDeletion();
+
+    // Bottom panel (form1_bottom.cpp)
+    void LabelLegendeClick();
+    void ButtonShowLogClick();
+    void ToggleRenderPage();
+
+    void ShowStatus(int panel, const QString& text);
+
+    Project& project_;
+    CommandDialogs& dialogs_;
+    Options options_;
+    GraphViews views_;
+    ProjectCommands commands_;
+    ViewMouseState mouseState_;
+    View3DMouse mouse3D_;
+    View2DMouse mouse2D_;
+    Form3* splash_ = nullptr;
+
+    // Controls, named as in the window description.
+    QToolBar* ToolBar1 = nullptr;
+    QWidget* TabControl = nullptr;
+    QTabBar* tabStrip_ = nullptr;
+    QWidget* Panel3DEngine = nullptr;
+    QWidget* Panel2DEngine = nullptr;
+    QLabel* Label16 = nullptr;
+    QScrollBar* ScrollBar5 = nullptr;
+    QLabel *Label17 = nullptr, *Label18 = nullptr, *Label34 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QPlainTextEdit* MemoLog = nullptr;
+    QWidget* PanelLegende = nullptr;
+    QWidget* Panel1 = nullptr;
+    QLabel* LabelLegende = nullptr;
+    pages::BottomPages pages_{};
+    ViewToolbar toolbar3D_{}, toolbar2D_{};
+    ViewMenu menu3D_{}, menu2D_{};
+    std::array<QLabel*, 5> statusPanels_{};
+
+    bool started_ = false;
+    bool firstShowSeen_ = false;
+    bool deletePending_ = false;
+    bool amountBoxOpen_ = false;  // set by the amount box of the charge editing
+    bool splitterDragging_ = false;
+    bool changingTab_ = false;
+    int tabWaitingForChange_ = -1;
+    float viewSplitRatio_ = 1.0f;
+};
+
+}  // namespace voltaris

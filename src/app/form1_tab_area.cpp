@@ -1,0 +1,107 @@
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <algorithm>
+
+#include "app/form1.h"
+#include "app/tab_area_layout.h"
+
+namespace voltaris {
+
+namespace {
+constexpr int Panel3DLeft = 8;
+constexpr int BottomRowHeight = 40;  // scroll bar, square size and the prompts below the views
+}  // namespace
+
+void Form1::ShowTabs(int selected) {
+    const QSignalBlocker quiet(tabStrip_);
+    while (tabStrip_->count() > 0) tabStrip_->removeTab(0);
+    for (int t = 0; t < project_.TabCount; ++t) tabStrip_->addTab(QString::fromStdString(project_.tabs[t].caption));
+    tabStrip_->setCurrentIndex(selected);
+    TabControlResize();
+}
+
+void Form1::TabControlChange(int index) {
+    if (index < 0) return;
+    // The change waits for frames while processing messages; a tab clicked meanwhile is
+    // shown once this change is through.
+    if (changingTab_) {
+        tabWaitingForChange_ = index;
+        return;
+    }
+    changingTab_ = true;
+    commands_.ChangeTab(index);
+    while (tabWaitingForChange_ >= 0) {
+        const int next = std::min(tabWaitingForChange_, project_.TabCount - 1);
+        tabWaitingForChange_ = -1;
+        if (next != project_.ActiveTab) commands_.ChangeTab(next);
+    }
+    changingTab_ = false;
+}
+
+void Form1::RefreshChargeTable() {
+    const FieldTab& tab = project_.Active();
+    // Moving the scroll bar runs its change handling, which snaps the resolution onto it.
+    ScrollBar5->setValue(ScrollPositionOfResolution(tab.Resolution));
+    project_.unitLength = UnitLengthOf(tab.Resolution);
+    Label17->setText(QString::fromStdString(SquareSizeLabel(project_.unitLength)));
+    // TODO(editing): the charge table, the particle page and the table's visibility.
+}
+
+void Form1::ScrollBar5Change(int position) {
+    FieldTab& tab = project_.Active();
+    tab.Resolution = ResolutionOfScrollPosition(position);
+    project_.unitLength = UnitLengthOf(tab.Resolution);
+    Label17->setText(QString::fromStdString(SquareSizeLabel(project_.unitLength)));
+    RequestRedraw(true);
+}
+
+void Form1::TabControlResize() {
+    const int width = TabControl->width(), height = TabControl->height();
+    const TabAreaColumns c = LayoutTabArea(width, viewSplitRatio_);
+    // An empty strip has no height of its own; the views stay below where its tabs go.
+    const int stripHeight = std::max(tabStrip_->sizeHint().height(), tabStrip_->fontMetrics().height() + 14);
+    tabStrip_->setGeometry(0, 0, width, stripHeight);
+    const int top = stripHeight + 6;
+    const int panelHeight = std::max(0, height - top - BottomRowHeight);
+
+    Label16->setGeometry(c.splitterLeft, top, 6, panelHeight);
+    Panel3DEngine->setGeometry(Panel3DLeft, top, std::max(0, c.width3D), panelHeight);
+    Panel2DEngine->setGeometry(c.left2D, top, std::max(0, c.width2D), panelHeight);
+    toolbar2D_.panel->setGeometry(c.left2D, toolbar2D_.panel->y(), std::max(0, c.width2D), 58);
+
+    const int row = top + panelHeight + 4;
+    ScrollBar5->setGeometry(c.left2D, row, 200, 17);
+    Label17->setGeometry(c.left2D + 208, row, std::max(0, c.width2D - 208), 17);
+    Label18->setGeometry(Panel3DLeft, row, std::max(0, c.width3D), 17);
+    Label34->setGeometry(Panel3DLeft, row + 18, std::max(0, c.width3D), 17);
+    GroupBox1->move(Panel3DEngine->geometry().center() - GroupBox1->rect().center());
+    MemoLog->setGeometry(Panel2DEngine->geometry());
+
+    views_.ReportPanelSize2D(Panel2DEngine->size());
+    views_.ReportPanelSize3D(Panel3DEngine->size());
+}
+
+void Form1::Label16Mouse(QEvent* event) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (event->type() == QEvent::MouseButtonPress) splitterDragging_ = true;
+    if (event->type() == QEvent::MouseButtonRelease) splitterDragging_ = false;
+    if (event->type() != QEvent::MouseMove || !splitterDragging_) return;
+
+    const int offset =
+        LimitSplitterOffset(qRound(mouse->position().x()), Panel3DEngine->width(), Panel2DEngine->width());
+    const QRect right = Panel2DEngine->geometry();
+    Panel2DEngine->setGeometry(right.x() + offset, right.y(), right.width() - offset, right.height());
+    Panel3DEngine->resize(Panel3DEngine->width() + offset, Panel3DEngine->height());
+    Label16->move(Label16->x() + offset, Label16->y());
+    viewSplitRatio_ = SplitRatioOf(Panel2DEngine->width(), Panel3DEngine->width());
+
+    toolbar2D_.panel->move(Panel2DEngine->x(), toolbar2D_.panel->y());
+    MemoLog->setGeometry(Panel2DEngine->geometry());
+    views_.ReportPanelSize3D(Panel3DEngine->size());
+    views_.ReportPanelSize2D(Panel2DEngine->size());
+}
+
+}  // namespace voltaris

@@ -1,0 +1,38 @@
+#include <QGridLayout>
+#include <QHBoxLayout>
+
+#include "app/pages/bottom_pages.h"
+#include "app/pages/page_helpers.h"
+
+namespace voltaris::pages {
+
+AlternatingVoltagePage BuildAlternatingVoltagePage() {
+    AlternatingVoltagePage p;
+    p.page = Named(new QWidget, "TabSheetWechselspannung");
+    auto* row = new QHBoxLayout(p.page);
+    p.Button12 = MakePageButton("Button12", "Start");
+    row->addWidget(p.Button12, 0, Qt::AlignTop);
+
+    auto* frequency = new QGridLayout;
+    p.PaintBox1 = MakePaintBox("PaintBox1", 88, 57, true);
+    p.PaintBox1->setFixedSize(88, 57);
+    frequency->addWidget(p.PaintBox1, 0, 0);
+    p.Label19 = MakeLabel("Label19", "Frequenz: 1,20MHz");
+    frequency->addWidget(p.Label19, 1, 0);
+    p.ScrollBar7 = MakeScrollBar("ScrollBar7", 1, 15000, 1200);
+    frequency->addWidget(p.ScrollBar7, 2, 0);
+    row->addLayout(frequency);
+
+    auto* diagram = new QGridLayout;
+    diagram->addWidget(MakeHeading("Label23", "Zeit-Geschwindigkeits-Diagramm"), 0, 0, 1, 2);
+    p.PaintBox2 = MakePaintBox("PaintBox2", 807, 57, false);
+    diagram->addWidget(p.PaintBox2, 1, 0, 1, 2);
+    p.Label21 = MakeLabel("Label21", "Momentangeschwindigkeit:");
+    diagram->addWidget(p.Label21, 2, 0);
+    p.Label22 = MakeLabel("Label22", "Maximalgeschwindigkeit:");
+    diagram->addWidget(p.Label22, 2, 1);
+    row->addLayout(diagram, 1);
+    return p;
+}
+
+}  // namespace voltaris::pages

@@ -1,0 +1,98 @@
+#pragma once
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTabWidget>
+
+// The pages of the bottom page control with their controls. The pages are built here; the
+// behaviour of their controls belongs to the charge editing, the moving particle and the
+// display options, which connect to these controls.
+
+namespace voltaris::pages {
+
+struct StaticChargesPage {
+    QWidget* page;
+    QTableWidget* StringGridDB;  // the charge table, hidden while the tab has no charges
+    QLabel* emptyHint;           // the text behind the table
+};
+StaticChargesPage BuildStaticChargesPage();
+
+// Never shown: the check boxes that carry the display options and the sign swap.
+struct MiscPage {
+    QWidget* page;
+    QCheckBox *CheckBox1, *CheckBox2, *CheckBox9, *CheckBox3, *CheckBox7, *CheckBox8;
+    QCheckBox *CheckBox5, *CheckBox6, *CheckBox10, *CheckBox11, *CheckBox4;
+};
+MiscPage BuildMiscPage();
+
+struct ParticlePage {
+    QWidget* page;
+    QPushButton* Button11;  // "Aktivieren" / "Deaktivieren"
+    QGroupBox* GroupBox4;   // hidden until the particle is switched on
+    QPushButton *Button1, *Button2, *Button13, *Button14;
+    QLineEdit *Edit1, *Edit2;
+    QLabel *Label20, *Label7, *Label6, *Label10, *Label37;
+    QScrollBar *ScrollBar1, *ScrollBar3;
+};
+ParticlePage BuildParticlePage();
+
+struct BremsstrahlungPage {
+    QWidget* page;
+    QPushButton* Button5;
+    QGroupBox* GroupBox3;  // hidden while the radiation is off
+    QLineEdit* Edit4;
+};
+BremsstrahlungPage BuildBremsstrahlungPage();
+
+struct SlowMotionPage {
+    QWidget* page;
+    QPushButton* Button9;
+    QWidget* PaintBox3;
+    QLabel *Label31, *Label32, *Label12;
+    QScrollBar* ScrollBar4;
+};
+SlowMotionPage BuildSlowMotionPage();
+
+struct AlternatingVoltagePage {
+    QWidget* page;
+    QPushButton* Button12;
+    QWidget *PaintBox1, *PaintBox2;
+    QLabel *Label19, *Label21, *Label22;
+    QScrollBar* ScrollBar7;
+};
+AlternatingVoltagePage BuildAlternatingVoltagePage();
+
+// Developer settings of each view, hidden unless Ctrl+Shift+R shows it.
+struct RenderControls {
+    QPushButton *rendering, *colourSteps, *shader, *pause;
+    QLabel *renderingLabel, *resolutionLabel, *colourStepsLabel, *shaderLabel;
+    QScrollBar* resolution;
+};
+struct RenderPage {
+    QWidget* page;
+    RenderControls view3D, view2D;
+    QPushButton* ButtonShowLog;
+};
+RenderPage BuildRenderPage();
+
+struct BottomPages {
+    QTabWidget* PageControl;
+    StaticChargesPage staticCharges;
+    MiscPage misc;
+    ParticlePage particle;
+    BremsstrahlungPage bremsstrahlung;
+    SlowMotionPage slowMotion;
+    AlternatingVoltagePage alternatingVoltage;
+    RenderPage render;
+
+    int IndexOf(QWidget* page) const { return PageControl->indexOf(page); }
+};
+// All pages in their order; "Misc", "Bremsstrahlung", "Zeitlupe", "Wechselspannung" and
+// "Render" hidden, "Statische Ladungen" selected.
+BottomPages BuildBottomPages(QWidget* parent);
+
+}  // namespace voltaris::pages

@@ -1,0 +1,32 @@
+#pragma once
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QString>
+#include <QWidget>
+
+namespace voltaris::pages {
+
+// Gives a control the name the rest of the program and the tests know it by.
+template <class Widget>
+Widget* Named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+inline QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent = nullptr) {
+    return Named(new QLabel(text, parent), name);
+}
+
+// The large button at the left edge of a page (the page's default button).
+QPushButton* MakePageButton(const char* name, const QString& caption);
+
+QScrollBar* MakeScrollBar(const QString& name, int minimum, int maximum, int position);
+
+// Bold and underlined, as the diagram headings.
+QLabel* MakeHeading(const char* name, const QString& text);
+
+// A blank area that a page paints itself (diagrams), white or in the button-face colour.
+QWidget* MakePaintBox(const char* name, int width, int height, bool white);
+
+}  // namespace voltaris::pages

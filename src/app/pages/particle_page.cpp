@@ -1,0 +1,70 @@
+#include <QGridLayout>
+#include <QHBoxLayout>
+
+#include "app/pages/bottom_pages.h"
+#include "app/pages/page_helpers.h"
+
+namespace voltaris::pages {
+
+ParticlePage BuildParticlePage() {
+    ParticlePage p;
+    p.page = Named(new QWidget, "TabSheetBewegteLadung");
+    auto* row = new QHBoxLayout(p.page);
+    p.Button11 = MakePageButton("Button11", "Aktivieren");
+    row->addWidget(p.Button11, 0, Qt::AlignTop);
+
+    p.GroupBox4 = Named(new QGroupBox("Ion, Elektron, Positron"), "GroupBox4");
+    p.GroupBox4->hide();
+    row->addWidget(p.GroupBox4, 1);
+    auto* grid = new QGridLayout(p.GroupBox4);
+    grid->setVerticalSpacing(2);
+
+    grid->addWidget(MakeLabel("Label8", "Bitte ein Teilchen auswählen"), 0, 0, 1, 2);
+    p.Button1 = Named(new QPushButton("Elektron"), "Button1");
+    p.Button2 = Named(new QPushButton("Positron"), "Button2");
+    p.Button13 = Named(new QPushButton("H-Kern"), "Button13");
+    p.Button14 = Named(new QPushButton("He-Kern"), "Button14");
+    grid->addWidget(p.Button1, 1, 0);
+    grid->addWidget(p.Button2, 1, 1);
+    grid->addWidget(p.Button13, 2, 0);
+    grid->addWidget(p.Button14, 2, 1);
+    grid->addWidget(MakeLabel("Label11", "oder"), 3, 0);
+
+    grid->addWidget(MakeLabel("Label13", "Daten manuell eingeben"), 0, 2, 1, 3);
+    grid->addWidget(MakeLabel("Label1", "Ladung:"), 1, 2);
+    p.Edit1 = Named(new QLineEdit("-1,6E-19"), "Edit1");
+    grid->addWidget(p.Edit1, 1, 3);
+    p.Label20 = MakeLabel("Label20", "C");
+    grid->addWidget(p.Label20, 1, 4);
+    grid->addWidget(MakeLabel("Label2", "Masse:"), 2, 2);
+    p.Edit2 = Named(new QLineEdit("9,1E-31"), "Edit2");
+    grid->addWidget(p.Edit2, 2, 3);
+    grid->addWidget(MakeLabel("Label33", "kg"), 2, 4);
+    p.Label7 = MakeLabel("Label7", "Spezifische Ladung:     1,76E11 C/kg");
+    grid->addWidget(p.Label7, 3, 2, 1, 3);
+
+    grid->addWidget(MakeLabel("Label3", "Anfangsgeschwindigkeit:"), 0, 5);
+    p.ScrollBar1 = MakeScrollBar("ScrollBar1", 0, 3000000, 500000);
+    p.ScrollBar1->setSingleStep(10);
+    p.ScrollBar1->setPageStep(100);
+    grid->addWidget(p.ScrollBar1, 1, 5);
+    p.Label6 = MakeLabel("Label6", "5.0E5 m/s");
+    grid->addWidget(p.Label6, 1, 6);
+    grid->addWidget(MakeLabel("Label9", "Anzahl Rechnungen:"), 2, 5);
+    p.ScrollBar3 = MakeScrollBar("ScrollBar3", 4000, 1000000, 100000);
+    grid->addWidget(p.ScrollBar3, 3, 5);
+    p.Label10 = MakeLabel("Label10", "100000");
+    grid->addWidget(p.Label10, 3, 6);
+
+    p.Label37 = MakeLabel("Label37", "dt neu berechnen");
+    QFont link = p.Label37->font();
+    link.setUnderline(true);
+    p.Label37->setFont(link);
+    p.Label37->setStyleSheet("color: blue;");
+    p.Label37->setCursor(Qt::PointingHandCursor);
+    grid->addWidget(p.Label37, 0, 6);
+    grid->setColumnStretch(7, 1);
+    return p;
+}
+
+}  // namespace voltaris::pages

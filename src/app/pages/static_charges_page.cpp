@@ -1,0 +1,38 @@
+#include <QHeaderView>
+#include <QStackedLayout>
+
+#include "app/pages/bottom_pages.h"
+#include "app/pages/page_helpers.h"
+
+namespace voltaris::pages {
+
+StaticChargesPage BuildStaticChargesPage() {
+    StaticChargesPage p;
+    p.page = Named(new QWidget, "TabSheetStatischeLadungen");
+    auto* stack = new QStackedLayout(p.page);
+    stack->setStackingMode(QStackedLayout::StackAll);
+
+    p.StringGridDB = Named(new QTableWidget(5, 1), "StringGridDB");
+    p.StringGridDB->horizontalHeader()->hide();
+    p.StringGridDB->verticalHeader()->hide();
+    p.StringGridDB->verticalHeader()->setDefaultSectionSize(20);
+    p.StringGridDB->horizontalHeader()->setDefaultSectionSize(67);
+    p.StringGridDB->setFrameShape(QFrame::NoFrame);
+    p.StringGridDB->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    const char* titles[] = {"", "Q in [C]", "Radius in [m]", "X-Pos in [m]", "Y-Pos in [m]"};
+    for (int row = 0; row < 5; ++row) p.StringGridDB->setItem(row, 0, new QTableWidgetItem(titles[row]));
+
+    p.emptyHint = MakeLabel("LabelKeineLadungen",
+                            "Es sind noch keine Ladungen vorhanden. Um Ladungen hinzuzufügen, auf die gewünschte "
+                            "Stelle rechts klicken.");
+    p.emptyHint->setWordWrap(true);
+    p.emptyHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    p.emptyHint->setMargin(8);
+    stack->addWidget(p.emptyHint);
+    stack->addWidget(p.StringGridDB);
+    stack->setCurrentWidget(p.StringGridDB);
+    p.StringGridDB->hide();  // shown once the tab has charges
+    return p;
+}
+
+}  // namespace voltaris::pages

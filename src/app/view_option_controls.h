@@ -1,0 +1,29 @@
+#pragma once
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+// The display options of a view exist twice on screen: as buttons of the view's toolbar
+// and as entries of the view's menu. They are built here with their initial states; the
+// display options connect their behaviour to them.
+
+namespace voltaris {
+
+struct ViewToolbar {
+    QWidget* panel;     // Panel2 (3D) or Panel3 (2D)
+    QToolBar* toolBar;  // ToolBar2 or ToolBar3
+    QToolButton *totalFieldStrength, *allFieldStrengths, *colouredSurface, *equipotentials, *fieldLines;
+    QToolButton *colourGradient, *exportImage;
+};
+ViewToolbar BuildViewToolbar(bool threeD, QWidget* parent);
+
+struct ViewMenu {
+    QMenu* menu;  // N3DGraph1 "&3DGraph" or N3DGraph2 "&2DGraph"
+    QAction *totalFieldStrength, *allFieldStrengths, *colouredSurface, *equipotentials, *fieldLines;
+    QAction *colourGradient, *exportImage;
+};
+ViewMenu BuildViewMenu(bool threeD, QMenuBar* bar);
+
+}  // namespace voltaris

@@ -1,0 +1,26 @@
+#include "app/voltaris_application.h"
+
+#include <QLocale>
+#include <exception>
+
+#include "model/project.h"
+
+namespace voltaris {
+
+VoltarisApplication::VoltarisApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(ApplicationTitle);
+    // Numbers are written and read with the decimal comma whatever the user's settings;
+    // our own formatting does that already, this covers what Qt formats itself.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
+bool VoltarisApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        if (dialogs_) dialogs_->ShowError(error.what());
+    }
+    return false;
+}
+
+}  // namespace voltaris

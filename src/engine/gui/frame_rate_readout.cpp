@@ -1,0 +1,30 @@
+#include "engine/gui/frame_rate_readout.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "model/number_format.h"
+
+namespace voltaris {
+
+std::string FrameRateText(double framesPerSecond) {
+    // Below 999,5 the rate rounds to at most three digits before the comma; from there on
+    // it no longer fits and is written in the general format ("1E3", "1,23E3").
+    if (std::fabs(framesPerSecond) < 999.5) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.0f", framesPerSecond);
+        return text;
+    }
+    return FormatGeneral(framesPerSecond, 3);
+}
+
+std::string FrameRateReadout(const std::string& engineName, int32_t frameCount, int64_t nowMs,
+                             FrameRateCounter& counter) {
+    const int64_t elapsed = nowMs - counter.lastTick;
+    const double rate = elapsed > 0 ? (frameCount - counter.lastFrames) * 1000.0 / elapsed : 0.0;
+    counter.lastTick = nowMs;
+    counter.lastFrames = frameCount;
+    return engineName + ": " + FrameRateText(rate) + " FPS; Total:" + std::to_string(frameCount);
+}
+
+}  // namespace voltaris

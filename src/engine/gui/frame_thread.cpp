@@ -1,0 +1,53 @@
+#include "engine/gui/frame_thread.h"
+
+#include <QCoreApplication>
+#include <QOpenGLContext>
+
+#include "engine/gui/view_window.h"
+
+namespace voltaris {
+
+FrameThread::FrameThread(GraphEngine& engine, const Published<SceneState>& scene, ViewWindow& window,
+                         FrameHooks hooks)
+    : engine_(engine), scene_(scene), window_(window), hooks_(std::move(hooks)) {}
+
+FrameThread::~FrameThread() { Stop(); }
+
+bool FrameThread::Start() {
+    if (!window_.handle()) window_.create();
+    context_ = std::make_unique<QOpenGLContext>();
+    context_->setFormat(window_.requestedFormat());
+    if (!context_->create()) {
+        context_.reset();
+        return false;
+    }
+    // Created here, where the platform expects it; from now on only the frame thread uses it.
+    context_->moveToThread(this);
+    start();
+    return true;
+}
+
+void FrameThread::Stop() {
+    if (!isRunning()) return;
+    RequestStop(engine_);
+    wait();
+}
+
+void FrameThread::run() {
+    if (!context_->makeCurrent(&window_)) {
+        context_->moveToThread(QCoreApplication::instance()->thread());
+        emit contextFailed();
+        return;
+    }
+    InitialiseGlState(engine_);
+    FrameHooks hooks = hooks_;
+    hooks.swapBuffers = [this] {
+        if (window_.WasExposed()) context_->swapBuffers(&window_);
+    };
+    RunFrameLoop(engine_, scene_, hooks);
+    context_->doneCurrent();
+    // Back to the thread that will delete it.
+    context_->moveToThread(QCoreApplication::instance()->thread());
+}
+
+}  // namespace voltaris

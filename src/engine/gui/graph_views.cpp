@@ -1,0 +1,115 @@
+#include "engine/gui/graph_views.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include "engine/gui/frame_thread.h"
+#include "engine/gui/view_window.h"
+
+namespace voltaris {
+
+namespace {
+
+constexpr int FrameRateInterval = 500;  // ms
+
+}  // namespace
+
+GraphViews::GraphViews(const Project& project, UserDialogs& dialogs, QObject* parent)
+    : QObject(parent), project_(project), dialogs_(dialogs), window3D_(new ViewWindow), window2D_(new ViewWindow) {
+    window3D_->setObjectName("Panel3DEngineWindow");
+    window2D_->setObjectName("Panel2DEngineWindow");
+    timerFPS3D_.setInterval(FrameRateInterval);
+    timerFPS2D_.setInterval(FrameRateInterval);
+    connect(&timerFPS3D_, &QTimer::timeout, this, &GraphViews::TimerFPS_3DEngineTimer);
+    connect(&timerFPS2D_, &QTimer::timeout, this, &GraphViews::TimerFPS_2DEngineTimer);
+}
+
+GraphViews::~GraphViews() {
+    StopDrawing();
+    // Windows that were never embedded have no owner.
+    if (window3D_ && !window3D_->parent()) delete window3D_;
+    if (window2D_ && !window2D_->parent()) delete window2D_;
+}
+
+void GraphViews::StopDrawing() {
+    timerFPS3D_.stop();
+    timerFPS2D_.stop();
+    if (thread3D_) thread3D_->Stop();
+    if (thread2D_) thread2D_->Stop();
+}
+
+std::unique_ptr<FrameThread> GraphViews::StartDrawing(GraphEngine& engine, ViewWindow& window) {
+    // TODO(lines): the 3D engine's thread traces the lines and builds the particle path here.
+    auto thread = std::make_unique<FrameThread>(engine, shared_.published, window, FrameHooks{});
+    connect(thread.get(), &FrameThread::contextFailed, this, &GraphViews::ContextFailed, Qt::QueuedConnection);
+    if (!thread->Start()) dialogs_.ShowMessage("ERROR");
+    return thread;
+}
+
+void GraphViews::CreateEngines() {
+    if (Created()) return;
+    // The scene exists before the first frame can ask for it.
+    PublishScene();
+
+    engine3D_ = CreateGraphEngine(EngineView::ThreeD);
+    timerFPS3D_.start();
+    thread3D_ = StartDrawing(*engine3D_, *window3D_);
+    ReportPanelSize3D(window3D_->size());
+
+    engine2D_ = CreateGraphEngine(EngineView::TopView);
+    timerFPS2D_.start();
+    thread2D_ = StartDrawing(*engine2D_, *window2D_);
+    ReportPanelSize2D(window2D_->size());
+}
+
+void GraphViews::ContextFailed() { dialogs_.ShowMessage("ERROR"); }
+
+void GraphViews::RequestRedraw(bool surfaceToo) {
+    voltaris::RequestRedraw(Engines(), shared_, project_, surfaceToo, shared_.acRunning);
+}
+
+void GraphViews::PublishScene() { voltaris::PublishScene(shared_, project_); }
+
+namespace {
+void ReportSize(GraphEngine* engine, const ViewWindow& window, QSize panel) {
+    if (!engine) return;
+    const qreal ratio = window.devicePixelRatio();
+    ReportPanelSize(*engine, qRound(panel.width() * ratio), qRound(panel.height() * ratio));
+}
+}  // namespace
+
+void GraphViews::ReportPanelSize3D(QSize panel) { ReportSize(engine3D_.get(), *window3D_, panel); }
+void GraphViews::ReportPanelSize2D(QSize panel) { ReportSize(engine2D_.get(), *window2D_, panel); }
+
+void GraphViews::WaitForFrames(int frames, int capMs) {
+    for (GraphEngine* engine : {engine3D_.get(), engine2D_.get()}) {
+        if (!engine) continue;
+        const int32_t target = engine->frameCount + frames;
+        QElapsedTimer waited;
+        waited.start();
+        while (engine->running && engine->frameCount < target && waited.elapsed() < capMs) {
+            QCoreApplication::processEvents();
+            QThread::msleep(1);
+        }
+    }
+}
+
+void GraphViews::SetBothRunning(bool running) {
+    if (engine3D_) SetRunning(*engine3D_, running);
+    if (engine2D_) SetRunning(*engine2D_, running);
+}
+
+void GraphViews::TimerFPS_3DEngineTimer() {
+    if (!engine3D_) return;
+    emit frameRate3D(QString::fromStdString(
+        FrameRateReadout("Engine1", engine3D_->frameCount, TickCountMs(), counter3D_)));
+}
+
+void GraphViews::TimerFPS_2DEngineTimer() {
+    if (!engine2D_) return;
+    emit frameRate2D(QString::fromStdString(
+        FrameRateReadout("Engine2", engine2D_->frameCount, TickCountMs(), counter2D_)));
+}
+
+}  // namespace voltaris

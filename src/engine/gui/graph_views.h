@@ -1,0 +1,84 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <memory>
+
+#include "engine/gl/redraw_request.h"
+#include "engine/gui/frame_rate_readout.h"
+#include "engine/gui/view_window.h"
+#include "model/project.h"
+#include "model/user_dialogs.h"
+
+namespace voltaris {
+
+class FrameThread;
+
+// The two views of the main window: their windows, their engines (created once, at the
+// first show of the main window) and drawing threads, the scene both draw from, and the
+// frame-rate readouts.
+class GraphViews : public QObject {
+    Q_OBJECT
+public:
+    GraphViews(const Project& project, UserDialogs& dialogs, QObject* parent = nullptr);
+    ~GraphViews() override;
+
+    // The windows exist from the start; the widget tree takes them over.
+    ViewWindow& Window3D() { return *window3D_; }
+    ViewWindow& Window2D() { return *window2D_; }
+
+    // Creates the 3D engine, then the 2D engine, each with its drawing thread and its
+    // frame-rate timer, and reports the panel sizes. Once only; the windows must be shown.
+    // A view whose context cannot be made shows "ERROR" and stays empty.
+    void CreateEngines();
+    bool Created() const { return engine3D_ != nullptr; }
+    GraphEngine* Engine3D() const { return engine3D_.get(); }
+    GraphEngine* Engine2D() const { return engine2D_.get(); }
+    EngineSet Engines() const { return {engine3D_.get(), engine2D_.get()}; }
+
+    // After every change of the model or of a setting that alters geometry.
+    void RequestRedraw(bool surfaceToo);
+    // Hands the current scene over without recomputing anything (selection, drag state).
+    void PublishScene();
+    SharedScene& Shared() { return shared_; }
+
+    // A view panel's new size (logical pixels) goes to its engine's next frame, once the
+    // engine exists.
+    void ReportPanelSize3D(QSize panel);
+    void ReportPanelSize2D(QSize panel);
+
+    // Lets every running view draw `frames` more frames, processing window messages, at most
+    // `capMs` per view. A paused view, or one that stops meanwhile, is not waited for.
+    void WaitForFrames(int frames, int capMs);
+
+    // Pauses or resumes both views.
+    void SetBothRunning(bool running);
+
+    // Ends both drawing threads (before the windows go away).
+    void StopDrawing();
+
+signals:
+    void frameRate3D(const QString& text);
+    void frameRate2D(const QString& text);
+
+private slots:
+    void TimerFPS_3DEngineTimer();
+    void TimerFPS_2DEngineTimer();
+    void ContextFailed();
+
+private:
+    std::unique_ptr<FrameThread> StartDrawing(GraphEngine& engine, ViewWindow& window);
+
+    const Project& project_;
+    UserDialogs& dialogs_;
+    QPointer<ViewWindow> window3D_;  // owned by the widget tree once embedded
+    QPointer<ViewWindow> window2D_;
+    std::unique_ptr<GraphEngine> engine3D_, engine2D_;
+    std::unique_ptr<FrameThread> thread3D_, thread2D_;
+    SharedScene shared_;
+    QTimer timerFPS3D_, timerFPS2D_;
+    FrameRateCounter counter3D_, counter2D_;
+};
+
+}  // namespace voltaris

@@ -1,0 +1,25 @@
+#include "engine/gui/pointer_readout.h"
+
+#include "field/kernels.h"
+#include "model/number_format.h"
+
+namespace voltaris {
+
+bool InsideSquare(float graphX, float graphZ) {
+    return graphX >= 0 && graphX <= 10 && graphZ >= 0 && graphZ <= 10;
+}
+
+double PotentialAtGraphPoint(const FieldSnapshot& field, float graphX, float graphZ) {
+    return PotentialAt(field, graphX * field.unitLength, graphZ * field.unitLength);
+}
+
+std::optional<std::string> PointerReadout(const FieldSnapshot& field, float graphX, float graphZ, bool topView) {
+    if (!InsideSquare(graphX, graphZ)) return std::nullopt;
+    const float x = graphX * field.unitLength;
+    const float y = graphZ * field.unitLength;
+    const double potential = PotentialAt(field, x, y);
+    return "X: " + FormatGeneral(x, 3) + " m ,Y: " + FormatGeneral(y, 3) + (topView ? " m , Z: " : " m, Z: ") +
+           FormatGeneral(potential, 3) + " V (J/C)";
+}
+
+}  // namespace voltaris

@@ -1,0 +1,73 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "engine/gui/view_window.h"
+#include "model/project.h"
+
+namespace voltaris {
+
+class GraphViews;
+
+// Mouse state shared by the two view panels (user-interface thread only).
+struct ViewMouseState {
+    bool rotating3D = false;  // the left button went down on the 3D view and is still held
+    bool panning2D = false;   // the top view is being panned
+    int lastMouseX = 0, lastMouseY = 0;  // last drag position, panel pixels
+};
+
+// What the view mouse handlers need from the main window.
+struct ViewMouseHost {
+    std::function<bool()> amountBoxOpen;                   // mouse moves are ignored while it is open
+    std::function<void(const std::string&)> showReadout;  // status panel of the pointer readout
+};
+
+// The 3D view: a left drag turns the surface (1 degree per pixel) and raises or lowers the
+// camera (0.1 per pixel); hovering picks the point under the mouse, mirrors it into the top
+// view and shows its coordinates and potential.
+class View3DMouse : public ViewMouseHandler {
+public:
+    View3DMouse(GraphViews& views, const Project& project, ViewMouseState& state, ViewMouseHost host)
+        : views_(views), project_(project), state_(state), host_(std::move(host)) {}
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
+    void MouseMove(int x, int y) override;
+    void MouseUp(Qt::MouseButton button, int x, int y) override;
+
+private:
+    GraphViews& views_;
+    const Project& project_;
+    ViewMouseState& state_;
+    ViewMouseHost host_;
+};
+
+// The top view: hovering picks the point under the mouse, shows its coordinates and
+// potential and puts the 3D view's level plane at that potential; a left drag pans.
+// TODO(editing): selecting, moving and resizing charges and grabbing the particle start
+// come with the charge editing of the top view.
+class View2DMouse : public ViewMouseHandler {
+public:
+    View2DMouse(GraphViews& views, const Project& project, ViewMouseState& state, ViewMouseHost host)
+        : views_(views), project_(project), state_(state), host_(std::move(host)) {}
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
+    void MouseMove(int x, int y) override;
+    void MouseUp(Qt::MouseButton button, int x, int y) override;
+
+private:
+    GraphViews& views_;
+    const Project& project_;
+    ViewMouseState& state_;
+    ViewMouseHost host_;
+};
+
+// Pick positions that mean "no point", telling who cleared them.
+namespace no_point {
+constexpr int NotYet = -999;
+constexpr int Over3DView = -998;        // top view, while the mouse is over the 3D view
+constexpr int Turning3D = -997;         // 3D view, while it is being turned
+constexpr int OverTopView = -996;       // 3D view, while the mouse is over the top view
+constexpr int PanningTopView = -995;    // top view, while it is being panned
+constexpr int WindowSurface3D = -994;   // the mouse is over the window's bare surface
+constexpr int WindowSurface2D = -993;
+}  // namespace no_point
+
+}  // namespace voltaris

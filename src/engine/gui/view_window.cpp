@@ -1,0 +1,50 @@
+#include "engine/gui/view_window.h"
+
+#include <QMouseEvent>
+
+namespace voltaris {
+
+QSurfaceFormat ViewSurfaceFormat() {
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setVersion(2, 1);
+    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    format.setRedBufferSize(8);
+    format.setGreenBufferSize(8);
+    format.setBlueBufferSize(8);
+    format.setDepthBufferSize(16);
+    format.setStencilBufferSize(0);
+    // No frame cap: the views redraw as fast as they can.
+    format.setSwapInterval(0);
+    return format;
+}
+
+ViewWindow::ViewWindow() {
+    setSurfaceType(QSurface::OpenGLSurface);
+    setFormat(ViewSurfaceFormat());
+    setCursor(Qt::CrossCursor);
+}
+
+void ViewWindow::exposeEvent(QExposeEvent* event) {
+    if (isExposed()) exposed_ = true;
+    QWindow::exposeEvent(event);
+}
+
+void ViewWindow::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (handler_) handler_->MouseDown(event->button(), event->modifiers(), p.x(), p.y());
+    if (event->button() == Qt::RightButton) emit contextMenuRequested(event->globalPosition().toPoint());
+}
+
+void ViewWindow::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (handler_) handler_->MouseMove(p.x(), p.y());
+}
+
+void ViewWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (handler_) handler_->MouseUp(event->button(), p.x(), p.y());
+}
+
+}  // namespace voltaris

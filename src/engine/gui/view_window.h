@@ -1,0 +1,46 @@
+#pragma once
+#include <QWindow>
+#include <atomic>
+
+namespace voltaris {
+
+// Receives the mouse of a view window, on the user-interface thread. Positions are in the
+// window's own pixels, y counted from the top edge.
+class ViewMouseHandler {
+public:
+    virtual ~ViewMouseHandler() = default;
+    virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) = 0;
+    virtual void MouseMove(int x, int y) = 0;
+    virtual void MouseUp(Qt::MouseButton button, int x, int y) = 0;
+};
+
+// Double buffer, 16-bit depth, no stencil, legacy OpenGL: what every view draws with.
+QSurfaceFormat ViewSurfaceFormat();
+
+// The native surface one view is drawn on. Its frame thread draws into it; the widget tree
+// holds it through a window container. Mouse input goes to the handler; the right button
+// asks for the view's pop-up menu.
+class ViewWindow : public QWindow {
+    Q_OBJECT
+public:
+    ViewWindow();
+    void SetMouseHandler(ViewMouseHandler* handler) { handler_ = handler; }
+    // Presenting into a window that was never exposed is undefined; the frame thread asks
+    // this first. Any thread.
+    bool WasExposed() const { return exposed_.load(); }
+
+signals:
+    void contextMenuRequested(const QPoint& globalPosition);
+
+protected:
+    void exposeEvent(QExposeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    ViewMouseHandler* handler_ = nullptr;
+    std::atomic<bool> exposed_{false};
+};
+
+}  // namespace voltaris

@@ -1,0 +1,37 @@
+#include "support/view_test_support.h"
+
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QSet>
+#include <QTest>
+
+#include "engine/gl/graph_engine.h"
+#include "engine/gui/view_window.h"
+
+namespace voltaris::test {
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
+    return QTest::qWaitFor(done, timeoutMs);
+}
+
+bool WaitForFrames(GraphEngine& engine, int frames, int timeoutMs) {
+    const int target = engine.frameCount + frames;
+    return WaitUntil([&] { return engine.frameCount >= target; }, timeoutMs);
+}
+
+QImage GrabView(ViewWindow& window) {
+    return window.screen()->grabWindow(window.winId()).toImage();
+}
+
+int DistinctColours(const QImage& image, int enough) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2) {
+            colours.insert(image.pixel(x, y));
+            if (colours.size() >= enough) return enough;
+        }
+    }
+    return colours.size();
+}
+
+}  // namespace voltaris::test

@@ -1,0 +1,25 @@
+#pragma once
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+namespace voltaris {
+class ViewWindow;
+struct GraphEngine;
+}
+
+namespace voltaris::test {
+
+// Waits (processing events) until `done` holds or `timeoutMs` passed; true when it holds.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000);
+
+// Waits until the engine has drawn `frames` more frames.
+bool WaitForFrames(GraphEngine& engine, int frames, int timeoutMs = 20000);
+
+// The view window's pixels as they are on the screen.
+QImage GrabView(ViewWindow& window);
+
+// Number of different colours in the image (stops counting at `enough`).
+int DistinctColours(const QImage& image, int enough = 16);
+
+}  // namespace voltaris::test

@@ -1,0 +1,31 @@
+#include "support/window_fixture.h"
+
+#include <QTest>
+
+#include "support/view_test_support.h"
+
+namespace voltaris::test {
+
+bool WindowFixture::Start() {
+    project = Project::Initial();
+    form = std::make_unique<Form1>(project, dialogs, Form1::Options{false});
+    form->show();
+    return WaitUntil([this] { return form->Started(); });
+}
+
+void WindowFixture::Stop() {
+    // No closing question when the test ends the window.
+    form->Views().StopDrawing();
+    form.reset();
+}
+
+QAction* WindowFixture::Action(const char* name) const { return form->findChild<QAction*>(name); }
+
+QTabBar* WindowFixture::TabStrip() const { return form->findChild<QTabBar*>("TabControlTabs"); }
+
+bool WindowFixture::DrawPast200Frames() {
+    GraphViews& views = form->Views();
+    return WaitUntil([&] { return views.Engine3D()->frameCount > 200 && views.Engine2D()->frameCount > 200; }, 60000);
+}
+
+}  // namespace voltaris::test

@@ -1,0 +1,32 @@
+#pragma once
+#include <QAction>
+#include <QTabBar>
+#include <memory>
+
+#include "app/form1.h"
+#include "support/scripted_dialogs.h"
+
+namespace voltaris::test {
+
+// A main window started without the splash, its views drawing and the sample project open,
+// with every dialog answered by the test.
+struct WindowFixture {
+    Project project = Project::Initial();
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Form1> form;
+
+    // Shows the window and waits for its first show to finish; false on a timeout.
+    bool Start();
+    void Stop();
+
+    QAction* Action(const char* name) const;  // a menu command by its object name
+    QTabBar* TabStrip() const;
+    template <class Widget>
+    Widget* Control(const char* name) const {
+        return form->findChild<Widget*>(name);
+    }
+    // Lets both views draw until each has more than 200 frames (the tab change waits then).
+    bool DrawPast200Frames();
+};
+
+}  // namespace voltaris::test

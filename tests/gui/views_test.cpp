@@ -1,0 +1,134 @@
+// The two views drawn by their own threads: frames reach the screen, pausing really stops
+// a view without losing requests, the tab-change wait never hangs on a paused view, and a
+// context that cannot be bound is reported instead of drawing.
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+#include "engine/gui/frame_thread.h"
+#include "engine/gui/graph_views.h"
+#include "engine/gui/view_window.h"
+#include "model/project_file.h"
+#include "support/scripted_dialogs.h"
+#include "support/view_test_support.h"
+
+using namespace voltaris;
+using namespace voltaris::test;
+
+class ViewsTest : public QObject {
+    Q_OBJECT
+
+    Project project = Project::Initial();
+    ScriptedDialogs dialogs;
+    std::unique_ptr<QWidget> host;
+    std::unique_ptr<GraphViews> views;
+
+private slots:
+    void init() {
+        project = Project::Initial();
+        QVERIFY(LoadProject(project, "sample", dialogs));
+        views = std::make_unique<GraphViews>(project, dialogs);
+        host = std::make_unique<QWidget>();
+        auto* layout = new QHBoxLayout(host.get());
+        layout->addWidget(QWidget::createWindowContainer(&views->Window3D()));
+        layout->addWidget(QWidget::createWindowContainer(&views->Window2D()));
+        host->resize(640, 320);
+        host->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host.get()));
+        views->CreateEngines();
+        views->RequestRedraw(true);
+        QVERIFY(WaitForFrames(*views->Engine3D(), 3));
+        QVERIFY(WaitForFrames(*views->Engine2D(), 3));
+    }
+
+    void cleanup() {
+        views->StopDrawing();
+        host.reset();  // the containers take the windows with them
+        views.reset();
+    }
+
+    void bothViewsPutAPictureOnTheScreen() {
+        QVERIFY(dialogs.messages.empty());
+        for (ViewWindow* window : {&views->Window3D(), &views->Window2D()}) {
+            const QImage picture = GrabView(*window);
+            QVERIFY(!picture.isNull());
+            QCOMPARE(picture.size(), window->size() * window->devicePixelRatio());
+            // The coloured surface, the axes and the background: never one flat colour.
+            QVERIFY2(DistinctColours(picture) >= 8, qPrintable(window->objectName()));
+        }
+    }
+
+    void aPausedViewDrawsNothingAndServesItsRequestsOnResuming() {
+        GraphEngine& view3D = *views->Engine3D();
+        SetRunning(view3D, false);
+        QTest::qWait(60);  // the frame in progress ends
+        const int frozen = view3D.frameCount;
+        views->RequestRedraw(true);
+        view3D.pendingWidth = 0;
+        ReportPanelSize(view3D, 200, 100);
+        QTest::qWait(200);
+        QCOMPARE(int(view3D.frameCount), frozen);
+        QVERIFY(view3D.gridDirty);
+        QVERIFY(view3D.linesDirty);
+        QCOMPARE(int(view3D.pendingWidth), 200);
+
+        SetRunning(view3D, true);
+        QVERIFY(WaitForFrames(view3D, 1));
+        QVERIFY(!view3D.gridDirty);
+        QVERIFY(!view3D.linesDirty);
+        QCOMPARE(int(view3D.pendingWidth), 0);
+        views->ReportPanelSize3D(views->Window3D().size());
+    }
+
+    void theFrameWaitSkipsAPausedViewAndStillWaitsForTheOther() {
+        GraphEngine& view3D = *views->Engine3D();
+        GraphEngine& topView = *views->Engine2D();
+        SetRunning(view3D, false);
+        const int topBefore = topView.frameCount;
+        QElapsedTimer clock;
+        clock.start();
+        views->WaitForFrames(5, 10000);
+        QVERIFY(clock.elapsed() < 5000);
+        QVERIFY(topView.frameCount >= topBefore + 5);
+
+        // Both paused: nothing to wait for at all.
+        SetRunning(topView, false);
+        clock.restart();
+        views->WaitForFrames(5, 10000);
+        QVERIFY(clock.elapsed() < 1000);
+        views->SetBothRunning(true);
+        QVERIFY(WaitForFrames(view3D, 1));
+    }
+
+    void theFrameRateReadoutNamesItsEngine() {
+        QSignalSpy spy3D(views.get(), &GraphViews::frameRate3D);
+        QSignalSpy spy2D(views.get(), &GraphViews::frameRate2D);
+        QVERIFY(spy3D.wait(2000));
+        QVERIFY(spy2D.count() > 0 || spy2D.wait(2000));
+        const QString text = spy3D.takeLast().at(0).toString();
+        QVERIFY2(text.startsWith("Engine1: ") && text.contains(" FPS; Total:"), qPrintable(text));
+        QVERIFY(spy2D.takeLast().at(0).toString().startsWith("Engine2: "));
+    }
+
+    // A window that cannot carry OpenGL stands for a failing context: the thread reports it
+    // and ends without a frame.
+    void aContextThatCannotBeBoundIsReported() {
+        ViewWindow window;
+        window.setSurfaceType(QSurface::RasterSurface);
+        window.resize(50, 50);
+        window.show();
+        auto engine = CreateGraphEngine(EngineView::ThreeD);
+        SharedScene shared;
+        FrameThread thread(*engine, shared.published, window, FrameHooks{});
+        QSignalSpy failed(&thread, &FrameThread::contextFailed);
+        if (!thread.Start()) return;  // refused already on this thread: also no drawing
+        QVERIFY(failed.wait(5000));
+        QVERIFY(thread.wait(5000));
+        QCOMPARE(int(engine->frameCount), 0);
+    }
+};
+
+QTEST_MAIN(ViewsTest)
+#include "views_test.moc"
