@@ -1,0 +1,111 @@
+#include "app/pages/alternating_voltage_controller.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QThread>
+
+#include "app/pages/speed_diagram_painting.h"
+#include "particle/particle_parameters.h"
+
+namespace voltaris::pages {
+
+AlternatingVoltageController::AlternatingVoltageController(const AlternatingVoltagePage& page,
+                                                           const ParticleHost& host, ParticleSwitches& switches,
+                                                           QObject* parent)
+    : QObject(parent),
+      page_(page),
+      host_(host),
+      switches_(switches),
+      speedDiagram_(new PaintBoxCanvas(page.PaintBox2)),
+      sinePicture_(new PaintBoxCanvas(page.PaintBox1)) {
+    Timer2.setObjectName("Timer2");
+    Timer2.setInterval(TimerInterval);
+    connect(&Timer2, &QTimer::timeout, this, &AlternatingVoltageController::Timer2Timer);
+    connect(page_.Button12, &QPushButton::clicked, this, &AlternatingVoltageController::Button12Click);
+    connect(page_.ScrollBar7, &QScrollBar::valueChanged, this, &AlternatingVoltageController::ScrollBar7Change);
+}
+
+void AlternatingVoltageController::SetGridSteps(float step) {
+    if (GraphEngine* e = host_.engine3D()) e->gridStep = step;
+    if (GraphEngine* e = host_.engine2D()) e->gridStep = step;
+}
+
+void AlternatingVoltageController::Button12Click() {
+    if (switches_.AcRunning) {
+        Stop();
+    } else {
+        Start();
+    }
+}
+
+void AlternatingVoltageController::StopIfRunning() {
+    if (switches_.AcRunning) Button12Click();
+}
+
+void AlternatingVoltageController::Start() {
+    page_.Button12->setText("Stop");
+    // A coarse surface: it is rebuilt at every phase step.
+    SetGridSteps(0.2f);
+    ++runNumber_;
+    run_.Start(host_.project, switches_, host_.acPhaseCounter(), host_.paths());
+    host_.publishSwitches(switches_);
+    Timer2.start();
+}
+
+void AlternatingVoltageController::Stop() {
+    page_.Button12->setText("Start");
+    SetGridSteps(0.05f);
+    Timer2.stop();
+    run_.Stop(host_.project, switches_);
+    host_.publishSwitches(switches_);
+    host_.requestRedraw(true);
+    sinePicture_->Clear();
+}
+
+void AlternatingVoltageController::ScrollBar7Change(int position) {
+    StopIfRunning();
+    switches_.AcChunkDuration = AcChunkDurationOf(position);
+    host_.publishSwitches(switches_);
+    page_.Label19->setText(QString::fromStdString(FrequencyLabelText(position)));
+}
+
+void AlternatingVoltageController::Timer2Timer() {
+    if (!host_.engine3D() || tickInProgress_) return;
+    tickInProgress_ = true;
+    const int run = runNumber_;
+    int32_t& counter = host_.acPhaseCounter();
+    run_.ScaleCharges(host_.project, counter);
+
+    const float speed = static_cast<float>(host_.project.Active().particles[0].speed);
+    const float maxSpeed = run_.RaiseMaxSpeed(speed);
+    page_.Label22->setText(QString::fromStdString(SpeedText("Maximalgeschwindigkeit: ", maxSpeed)));
+    page_.Label21->setText(QString::fromStdString(SpeedText("Momentangeschwindigkeit: ", speed)));
+
+    const int32_t noted = counter;
+    QElapsedTimer waited;
+    waited.start();
+    host_.requestRedraw(true);
+    // The window stays responsive while the 3D engine's thread builds the phase step. Anything
+    // may happen meanwhile: a stop, a tab change, a project opened, even the window going.
+    QPointer<AlternatingVoltageController> alive(this);
+    while (counter == noted && waited.elapsed() <= BuildWaitCap) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (!alive) return;
+        if (!switches_.AcRunning || runNumber_ != run) break;
+        QThread::msleep(1);
+    }
+    tickInProgress_ = false;
+    // A run stopped (or started anew) during the wait gets nothing from this tick.
+    if (!switches_.AcRunning || runNumber_ != run) return;
+    run_.RecordSpeed(static_cast<float>(host_.project.Active().particles[0].speed));
+    if (run_.MaxSpeed() == 0 || !Timer2.isActive()) return;
+
+    PaintSpeedDiagram(speedDiagram_->Picture(), run_.Ring(), run_.MaxSpeed(),
+                      page_.PaintBox2->palette().color(QPalette::Button));
+    speedDiagram_->Show();
+    PaintSinePicture(sinePicture_->Picture(), counter, page_.PaintBox1->palette().color(QPalette::Button));
+    sinePicture_->Show();
+}
+
+}  // namespace voltaris::pages

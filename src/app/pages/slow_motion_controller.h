@@ -1,0 +1,36 @@
+#pragma once
+#include <QObject>
+#include <QTimer>
+
+#include "app/pages/bottom_pages.h"
+#include "app/pages/paint_box_canvas.h"
+#include "app/pages/particle_host.h"
+#include "particle/slow_motion.h"
+
+namespace voltaris::pages {
+
+// The page "Zeitlupe": replays slot 0's path every 10 ms against a slowed clock, with the
+// current and highest speed and the scrolling time-velocity diagram.
+class SlowMotionController : public QObject {
+public:
+    static constexpr int TimerInterval = 10;  // ms
+
+    SlowMotionController(const SlowMotionPage& page, const ParticleHost& host, QObject* parent);
+
+    void Button9Click();
+    void Timer1Timer();
+    bool Running() const { return Timer1.isActive(); }
+    const SlowMotion& Player() const { return player_; }
+    const PaintBoxCanvas& Diagram() const { return *diagram_; }
+
+private:
+    void ScrollBar4Change(int position);
+
+    SlowMotionPage page_;
+    ParticleHost host_;
+    SlowMotion player_;
+    QTimer Timer1;
+    PaintBoxCanvas* diagram_;
+};
+
+}  // namespace voltaris::pages

@@ -1,0 +1,365 @@
+// The four pages of the moving particle on their own, with the views and the path build
+// stood in by the test: the particle page, Bremsstrahlung, slow motion and the alternating
+// voltage.
+// The path store comes before any Qt header: Qt's keyword macro would swallow a member name.
+#include "particle/path_store.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "app/pages/particle_pages.h"
+#include "particle/alternating_voltage.h"
+#include "support/path_fill.h"
+#include "support/scripted_dialogs.h"
+
+using namespace voltaris;
+using namespace voltaris::pages;
+using namespace voltaris::test;
+
+namespace {
+
+// The pages with everything they talk to. A requested redraw is recorded; `build` stands in
+// for the 3D engine's path build that follows it.
+struct Harness {
+    Project project = Project::Initial();
+    ScriptedDialogs dialogs;
+    QWidget window;
+    QLabel* label34 = new QLabel("Bitte Änderungen mit 'Y' bestätigen!", &window);
+    BottomPages pages = BuildBottomPages(&window);
+    std::unique_ptr<PathStore> store = std::make_unique<PathStore>();
+    int32_t phaseCounter = 0;
+    double suggestion = 1.0;
+    std::unique_ptr<GraphEngine> engine3D = CreateGraphEngine(EngineView::ThreeD);
+    std::unique_ptr<GraphEngine> engine2D = CreateGraphEngine(EngineView::TopView);
+    std::vector<bool> redraws;  // surfaceToo of each request
+    ParticleSwitches published;
+    std::function<void()> build;
+    std::unique_ptr<ParticlePages> particle;
+
+    Harness() {
+        label34->hide();
+        ParticleHost host{project, dialogs, pages.PageControl, label34, {}, {}, {}, {}, {}, {}, {}};
+        host.requestRedraw = [this](bool surfaceToo) {
+            redraws.push_back(surfaceToo);
+            if (build) build();
+        };
+        host.publishSwitches = [this](const ParticleSwitches& s) { published = s; };
+        host.paths = [this]() -> PathStore& { return *store; };
+        host.acPhaseCounter = [this]() -> int32_t& { return phaseCounter; };
+        host.suggestedAmplification = [this] { return suggestion; };
+        host.engine3D = [this] { return engine3D.get(); };
+        host.engine2D = [this] { return engine2D.get(); };
+        particle = std::make_unique<ParticlePages>(pages, host, &window);
+    }
+    ParticleSlot& Slot0() { return project.Active().particles[0]; }
+    bool TabShown(QWidget* page) const { return pages.PageControl->isTabVisible(pages.PageControl->indexOf(page)); }
+    void PublishPath(int points, float duration, float speed = 1000) {
+        PublishEvenPath(*store, points, duration, speed);
+    }
+};
+
+QColor BoxColour(QLineEdit* edit) { return edit->palette().color(QPalette::Base); }
+
+}  // namespace
+
+class ParticlePagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void switchingTheParticleOnShowsItsPagesAndAsksForAPath() {
+        Harness h;
+        const ParticlePage& p = h.pages.particle;
+        p.Button11->click();
+        QCOMPARE(p.Button11->text(), QString("Deaktivieren"));
+        QVERIFY(!p.GroupBox4->isHidden());
+        QVERIFY(h.published.ParticleEnabled);
+        QCOMPARE(h.redraws, std::vector<bool>{false});
+        for (QWidget* page : {h.pages.bremsstrahlung.page, h.pages.slowMotion.page, h.pages.alternatingVoltage.page})
+            QVERIFY(h.TabShown(page));
+        p.Button11->click();
+        QCOMPARE(p.Button11->text(), QString("Aktivieren"));
+        QVERIFY(p.GroupBox4->isHidden());
+        QVERIFY(!h.published.ParticleEnabled);
+        QCOMPARE(h.redraws.size(), 1u);  // switching off asks for nothing
+        QVERIFY(!h.TabShown(h.pages.slowMotion.page));
+    }
+
+    void presetsStoreWhatTheirThreeDigitTextsSay() {
+        Harness h;
+        const ParticlePage& p = h.pages.particle;
+        h.label34->show();
+        p.Button1->click();
+        QCOMPARE(p.Edit1->text(), QString("-1,6E-19"));
+        QCOMPARE(p.Edit2->text(), QString("9,11E-31"));
+        QCOMPARE(h.Slot0().charge, -1.6e-19);
+        QCOMPARE(h.Slot0().mass, 9.11e-31);
+        QCOMPARE(p.Label7->text(), QString("Spezifische Ladung:     -1,76E11 C/kg"));
+        QVERIFY(h.label34->isHidden());
+        QCOMPARE(BoxColour(p.Edit1), QColor(Qt::white));
+        QCOMPARE(h.redraws, std::vector<bool>{false});
+
+        h.project.UnitsInElementaryCharges = true;
+        p.Button14->click();
+        QCOMPARE(p.Edit1->text(), QString("2"));
+        QCOMPARE(h.Slot0().charge, 2 * static_cast<double>(ElementaryCharge));
+        QCOMPARE(h.Slot0().mass, 6.64e-27);
+    }
+
+    void aTypedChargeIsStoredOnlyWhenConfirmedWithY() {
+        Harness h;
+        const ParticlePage& p = h.pages.particle;
+        const double before = h.Slot0().charge;
+        p.Edit1->clear();
+        QTest::keyClicks(p.Edit1, "2e-19");
+        QVERIFY(!h.label34->isHidden());
+        QCOMPARE(BoxColour(p.Edit1), QColor(Qt::yellow));
+        QCOMPARE(h.Slot0().charge, before);
+        QVERIFY(h.redraws.empty());
+
+        QTest::keyClick(p.Edit1, 'y');
+        QCOMPARE(h.Slot0().charge, 2e-19);
+        QCOMPARE(p.Edit1->text(), QString("2e-19"));
+        QVERIFY(h.label34->isHidden());
+        QCOMPARE(BoxColour(p.Edit1), QColor(Qt::white));
+        QCOMPARE(h.redraws, std::vector<bool>{false});
+        QVERIFY(p.Label7->text().startsWith("Spezifische Ladung:     "));
+
+        // A mass that is no number: the message, and the slot keeps its mass.
+        const double mass = h.Slot0().mass;
+        p.Edit2->setText("9.1E-31");
+        QTest::keyClick(p.Edit2, 'Y', Qt::ShiftModifier);
+        QCOMPARE(h.dialogs.errors.size(), 1u);
+        QCOMPARE(h.dialogs.errors[0], std::string("'9.1E-31' ist kein gültiger Gleitkommawert"));
+        QCOMPARE(h.Slot0().mass, mass);
+        QCOMPARE(h.redraws.size(), 1u);
+    }
+
+    void aLoadedSpeedBeyondTheSliderIsBroughtIntoRange() {
+        Harness h;
+        const ParticlePage& p = h.pages.particle;
+        for (int shown = 0; shown < 2; ++shown) {  // the second time the slider is already at its end
+            h.Slot0().speed = 5000000;
+            h.Slot0().steps = 100;
+            h.particle->FillParticlePage();
+            QCOMPARE(p.ScrollBar1->value(), 3000000);
+            QCOMPARE(h.Slot0().speed, 3000000.0);
+            QCOMPARE(p.Label6->text(), QString("3E6 m/s"));
+            QCOMPARE(h.Slot0().steps, 4000);
+            QCOMPARE(p.Label10->text(), QString("4000"));
+        }
+        // A speed inside the range keeps its fraction while the slider does not move.
+        h.Slot0().speed = 3000000;
+        h.particle->FillParticlePage();
+        h.Slot0().speed = 2999999.5;
+        h.particle->FillParticlePage();
+        QCOMPARE(p.ScrollBar1->value(), 2999999);
+        QCOMPARE(h.Slot0().speed, 2999999.0);
+        QVERIFY(h.label34->isHidden());
+    }
+
+    void recomputingTheTimeStepUsesTheStartSpeed() {
+        Harness h;
+        QLabel* link = h.pages.particle.Label37;
+        h.Slot0().speed = 0;
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(h.Slot0().dt, 6.36e-9);
+        h.Slot0().speed = 500000;
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(h.Slot0().dt, 6e-9);
+        QCOMPARE(h.redraws.back(), false);
+    }
+
+    void radiationStartsWithTheSuggestedFactorShownMinusOne() {
+        Harness h;
+        const BremsstrahlungPage& p = h.pages.bremsstrahlung;
+        h.suggestion = 1.0;  // no step of the last path inside the square
+        p.Button5->click();
+        QCOMPARE(p.Edit4->text(), QString("0"));
+        QCOMPARE(h.published.BremsstrahlungFactor, 1.0);
+        QVERIFY(h.published.BremsstrahlungEnabled);
+        QCOMPARE(p.Button5->text(), QString("Deaktivieren"));
+        QVERIFY(!p.GroupBox3->isHidden());
+        QVERIFY(!h.redraws.empty());
+
+        p.Button5->click();
+        QVERIFY(!h.published.BremsstrahlungEnabled);
+        h.suggestion = 123456789;
+        p.Button5->click();
+        QCOMPARE(p.Edit4->text(), QString("1,23E8"));
+        QCOMPARE(h.published.BremsstrahlungFactor, 123000001.0);
+
+        // Typed "0" means no amplification, at once; a text that is no number keeps the factor.
+        p.Edit4->setText("0");
+        QCOMPARE(h.published.BremsstrahlungFactor, 1.0);
+        p.Edit4->setText("sehr");
+        QCOMPARE(h.dialogs.errors.size(), 1u);
+        QCOMPARE(h.published.BremsstrahlungFactor, 1.0);
+
+        p.Edit4->setText("1E20");
+        h.particle->LeaveTab();
+        QVERIFY(!h.published.BremsstrahlungEnabled);
+        QCOMPARE(h.published.BremsstrahlungFactor, 1.0);
+        QCOMPARE(p.Button5->text(), QString("Aktivieren"));
+    }
+
+    void slowMotionReplaysTenMicrosecondsInAboutFortyTicks() {
+        Harness h;
+        const SlowMotionPage& p = h.pages.slowMotion;
+        SlowMotionController& player = h.particle->slowMotion;
+        h.PublishPath(400, 1e-5f, 2000);
+        p.Button9->click();
+        QCOMPARE(p.Button9->text(), QString("Stop"));
+        QVERIFY(!p.Label31->isHidden());
+        QCOMPARE(int(h.store->PlaybackIndex[0]), 0);
+        int ticks = 0;
+        while (player.Running() && ticks < 1000) {
+            player.Timer1Timer();  // the timer's work, without waiting for it
+            ++ticks;
+            if (ticks == 5) {
+                QCOMPARE(p.Label31->text(), QString("Momentangeschwindigkeit: 2E3 m/s"));
+                QCOMPARE(p.Label32->text(), QString("Maximalgeschwindigkeit: 2E3 m/s"));
+                QVERIFY(h.store->PlaybackIndex[0] > 0);
+            }
+        }
+        QVERIFY(ticks >= 39 && ticks <= 42);
+        QVERIFY(p.Label31->text().startsWith("Endgeschwindigkeit: "));
+        QCOMPARE(p.Button9->text(), QString("Start"));
+        QCOMPARE(int(h.store->PlaybackIndex[0]), -1);
+        // The diagram: red at half height, the curve at the top (the speed is the maximum).
+        const QImage& diagram = player.Diagram().Shown();
+        const int w = diagram.width(), hh = diagram.height();
+        QCOMPARE(diagram.pixelColor(w / 3, hh / 2), QColor(Qt::red));
+        QCOMPARE(diagram.pixelColor(w - 2, 0), QColor(Qt::black));
+        QVERIFY(diagram.pixelColor(10, 0) != QColor(Qt::black));  // left of the first sample stays empty
+    }
+
+    void slowMotionOfAnEmptyPathEndsAtTheFirstTick() {
+        Harness h;
+        const SlowMotionPage& p = h.pages.slowMotion;
+        h.PublishPath(0, 0);
+        p.Button9->click();
+        h.particle->slowMotion.Timer1Timer();
+        QVERIFY(!h.particle->slowMotion.Running());
+        QVERIFY(p.Label31->text().startsWith("Endgeschwindigkeit: "));
+        QCOMPARE(p.Button9->text(), QString("Start"));
+    }
+
+    void stoppingSlowMotionShowsTheWholePathAgain() {
+        Harness h;
+        const SlowMotionPage& p = h.pages.slowMotion;
+        h.PublishPath(400, 1e-5f);
+        p.Button9->click();
+        for (int i = 0; i < 10; ++i) h.particle->slowMotion.Timer1Timer();
+        p.Button9->click();
+        QVERIFY(!h.particle->slowMotion.Running());
+        QVERIFY(p.Label31->isHidden());
+        QCOMPARE(int(h.store->PlaybackIndex[0]), -1);
+        p.ScrollBar4->setValue(100);
+        QCOMPARE(p.Label12->text(), QString("Zeitlupe: 1 s entspricht 0,0001 s"));
+        QCOMPARE(h.particle->slowMotion.Player().SlowMotionFactor, 1e-4f);
+    }
+
+    void alternatingVoltageStartsAtAQuarterPeriod() {
+        Harness h;
+        const AlternatingVoltagePage& p = h.pages.alternatingVoltage;
+        h.project.Active().ChargeCount = 1;
+        h.project.Active().charges[0] = Charge{4.1e-10, 5, 5, 0.5f};
+        // The build moves the particle on and counts the phase step once this thread gets to it.
+        h.build = [&h] {
+            if (!h.published.AcRunning) return;
+            QTimer::singleShot(0, [&h] {
+                h.Slot0().speed += 1000;
+                ++h.phaseCounter;
+            });
+        };
+        p.Button12->click();
+        QCOMPARE(p.Button12->text(), QString("Stop"));
+        QVERIFY(h.published.AcRunning);
+        QCOMPARE(h.phaseCounter, 11);
+        QCOMPARE(h.Slot0().dt, 0.004 * static_cast<double>(1.8939e-8f));
+        QCOMPARE(float(h.engine3D->gridStep), 0.2f);
+        QCOMPARE(float(h.engine2D->gridStep), 0.2f);
+
+        h.particle->alternatingVoltage.Timer2Timer();
+        QCOMPARE(h.project.Active().charges[0].amount, static_cast<double>(1.01f) * static_cast<double>(4.1e-10f));
+        QCOMPARE(h.phaseCounter, 12);
+        QCOMPARE(h.redraws.back(), true);
+        QCOMPARE(p.Label21->text(), QString("Momentangeschwindigkeit: 5E5 m/s"));
+        QVERIFY(!h.particle->alternatingVoltage.TickInProgress());
+        h.particle->alternatingVoltage.Timer2Timer();
+        QCOMPARE(h.project.Active().charges[0].amount, static_cast<double>(AcPhaseFactor(12)) * static_cast<double>(4.1e-10f));
+        // The sine picture marks phase 13 (after the build) at x = 26.
+        const QImage& sine = h.particle->alternatingVoltage.SinePicture().Shown();
+        QCOMPARE(sine.pixelColor(26, 1), QColor(Qt::black));
+
+        p.Button12->click();
+        QCOMPARE(p.Button12->text(), QString("Start"));
+        QVERIFY(!h.published.AcRunning);
+        QCOMPARE(h.project.Active().charges[0].amount, static_cast<double>(4.1e-10f));
+        QCOMPARE(h.Slot0().speed, 500000.0);
+        QCOMPARE(h.Slot0().dt, Project::Initial().tabs[0].particles[0].dt);
+        QCOMPARE(float(h.engine3D->gridStep), 0.05f);
+        QCOMPARE(h.redraws.back(), true);
+    }
+
+    void frequencyAndPageChangesStopARun() {
+        Harness h;
+        const AlternatingVoltagePage& p = h.pages.alternatingVoltage;
+        p.Button12->click();
+        p.ScrollBar7->setValue(2400);
+        QVERIFY(!h.published.AcRunning);
+        QCOMPARE(p.Label19->text(), QString("Frequenz: 2,4MHz"));
+        QCOMPARE(h.published.AcChunkDuration, AcChunkDurationOf(2400));
+
+        h.pages.particle.Button11->click();  // the page's tab is shown while the particle is on
+        h.pages.PageControl->setCurrentWidget(p.page);
+        p.Button12->click();
+        QVERIFY(h.published.AcRunning);
+        QCOMPARE(h.Slot0().dt, 0.004 * static_cast<double>(AcChunkDurationOf(2400)));
+        h.pages.PageControl->setCurrentWidget(h.pages.particle.page);
+        QVERIFY(!h.published.AcRunning);
+        QCOMPARE(p.Button12->text(), QString("Start"));
+        h.particle->LeaveTab();  // nothing left to stop
+        QVERIFY(!h.published.AcRunning);
+    }
+
+    void whatHappensDuringTheWaitForTheBuildCannotCorruptTheRun() {
+        Harness h;
+        const AlternatingVoltagePage& p = h.pages.alternatingVoltage;
+        AlternatingVoltageController& ac = h.particle->alternatingVoltage;
+        h.project.Active().ChargeCount = 1;
+        h.project.Active().charges[0] = Charge{4.1e-10, 5, 5, 0.5f};
+        const ParticleSlot start = h.Slot0();
+        p.Button12->click();
+        int builds = 0;
+        // While the tick waits: the timer fires again, the build moves the particle, the user
+        // stops the run and starts it anew, and only then does the phase step arrive.
+        h.build = [&] {
+            if (ac.TickInProgress() && builds++ == 0) {
+                QTimer::singleShot(0, [&] {
+                    ac.Timer2Timer();
+                    h.Slot0().x = 9;
+                    p.Button12->click();
+                    p.Button12->click();
+                    ++h.phaseCounter;
+                });
+            }
+        };
+        ac.Timer2Timer();
+        QVERIFY(!ac.TickInProgress());
+        QCOMPARE(builds, 2);  // the phase step, then the stop's redraw
+        // The restart saved the restored state, and the stray tick painted nothing.
+        QVERIFY(h.published.AcRunning);
+        QCOMPARE(ac.Run().Ring().Index(), 0);
+        p.Button12->click();
+        QCOMPARE(h.Slot0().x, start.x);
+        QCOMPARE(h.Slot0().speed, start.speed);
+        QCOMPARE(h.project.Active().charges[0].amount, static_cast<double>(4.1e-10f));
+    }
+};
+
+QTEST_MAIN(ParticlePagesTest)
+#include "particle_pages_test.moc"

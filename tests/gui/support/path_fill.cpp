@@ -1,0 +1,17 @@
+#include "support/path_fill.h"
+
+#include "particle/path_store.h"
+
+namespace voltaris::test {
+
+void PublishEvenPath(PathStore& store, int points, float duration, float speed) {
+    PathSlot& path = store.BeginBuild(false).slots[0];
+    path.PathFloatCount = 3 * points;
+    for (int i = 0; i < points; ++i) {
+        path.PathTime[i] = duration * static_cast<float>(i + 1) / static_cast<float>(points);
+        path.PathSpeed[i] = speed;
+    }
+    store.Publish();
+}
+
+}  // namespace voltaris::test

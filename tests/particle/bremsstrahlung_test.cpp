@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "model/number_format.h"
+#include "particle/bremsstrahlung.h"
+#include "particle/trajectory.h"
+
+using namespace voltaris;
+
+namespace {
+
+// An electron launched at (x, y) m towards +x near a positive charge at (5, 5) m.
+TrajectoryInputs ElectronNearACharge(float x, float y, int steps) {
+    TrajectoryInputs in;
+    in.ParticleEnabled = true;
+    in.ParticleCount = 1;
+    in.field.unitLength = 1;
+    in.field.SignFactor = 1;
+    in.field.ChargeCount = 1;
+    in.field.amount[0] = 5.6e-10;
+    in.field.x[0] = 5;
+    in.field.y[0] = 5;
+    in.field.radius[0] = 0.5f;
+    ParticleSlot& s = in.slots[0];
+    s.charge = -1.6e-19;
+    s.mass = 9.11e-31;
+    s.speed = 500000;
+    s.x = x;
+    s.y = y;
+    s.steps = steps;
+    s.dt = 6e-9;
+    return in;
+}
+
+}  // namespace
+
+TEST(Bremsstrahlung, APathOutsideTheSquareSuggestsNoAmplification) {
+    auto store = std::make_unique<PathStore>();
+    const TrajectoryResult r = BuildParticleTrajectory(ElectronNearACharge(-50, 5, 4000), *store);
+    ASSERT_TRUE(r.built);
+    EXPECT_EQ(r.SuggestedAmplification, 1.0);
+    // Switching the radiation on shows the factor minus one and takes it back from that text.
+    EXPECT_EQ(BremsstrahlungBoxText(r.SuggestedAmplification), "0");
+    EXPECT_EQ(FactorAfterSwitchingOn(r.SuggestedAmplification), 1.0);
+}
+
+TEST(Bremsstrahlung, ThePathInsideTheSquareSuggestsAFactorRoundedToThreeDigits) {
+    auto store = std::make_unique<PathStore>();
+    const TrajectoryResult r = BuildParticleTrajectory(ElectronNearACharge(1, 2, 4000), *store);
+    EXPECT_GT(r.SuggestedAmplification, 71);
+    const double factor = FactorAfterSwitchingOn(r.SuggestedAmplification);
+    EXPECT_NEAR(factor, r.SuggestedAmplification, r.SuggestedAmplification * 0.005);
+    EXPECT_EQ(BremsstrahlungFactorFromText(BremsstrahlungBoxText(r.SuggestedAmplification)), factor);
+}
+
+TEST(Bremsstrahlung, AVeryLargeFactorStopsTheParticleWithinOneStep) {
+    auto store = std::make_unique<PathStore>();
+    TrajectoryInputs in = ElectronNearACharge(1, 2, 4000);
+    in.BremsstrahlungEnabled = true;
+    in.BremsstrahlungFactor = 1e300;
+    BuildParticleTrajectory(in, *store);
+    store->Read([](const PathSet& paths) {
+        const PathSlot& path = paths.slots[0];
+        // The last step is always stored; every step ends at rest, so the particle never
+        // gets away from where it started.
+        ASSERT_GE(path.PathFloatCount, 3);
+        for (int i = 0; i < path.PathFloatCount / 3; ++i) EXPECT_EQ(path.PathSpeed[i], 0.0f);
+        EXPECT_NEAR(path.PathPoints[path.PathFloatCount - 3], 1.0f, 1e-3);
+        EXPECT_NEAR(path.PathPoints[path.PathFloatCount - 1], 2.0f, 1e-3);
+    });
+}
+
+TEST(Bremsstrahlung, ZeroTypedMeansThePlainPhysicalLoss) {
+    EXPECT_EQ(BremsstrahlungFactorFromText("0"), 1.0);
+    EXPECT_EQ(BremsstrahlungFactorFromText("1,5E6"), 1500001.0);
+    EXPECT_THROW(BremsstrahlungFactorFromText("viel"), ConversionError);
+    // With the factor 1 the loss is too small to change the path visibly.
+    auto store = std::make_unique<PathStore>();
+    TrajectoryInputs in = ElectronNearACharge(1, 2, 4000);
+    BuildParticleTrajectory(in, *store);
+    float plainEnd[3];
+    store->Read([&](const PathSet& p) {
+        const PathSlot& s = p.slots[0];
+        std::copy_n(s.PathPoints.data() + s.PathFloatCount - 3, 3, plainEnd);
+    });
+    in.BremsstrahlungEnabled = true;
+    in.BremsstrahlungFactor = BremsstrahlungFactorFromText("0");
+    BuildParticleTrajectory(in, *store);
+    store->Read([&](const PathSet& p) {
+        const PathSlot& s = p.slots[0];
+        EXPECT_NEAR(s.PathPoints[s.PathFloatCount - 3], plainEnd[0], 1e-3);
+        EXPECT_NEAR(s.PathPoints[s.PathFloatCount - 1], plainEnd[2], 1e-3);
+    });
+}
