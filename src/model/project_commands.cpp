@@ -29,6 +29,8 @@ void ProjectCommands::NewProject() {
     if (answer == Answer::Cancel) return;
     // The user asked to keep the project: without a save it stays.
     if (answer == Answer::Yes && !SaveAll()) return;
+    // What runs on the shown tab ends before the model it works on is replaced.
+    view_.LeaveTab();
     project_.TabCount = 0;
     CreateTab(project_, "Tab1", dialogs_);
     view_.ShowTabs(0);
@@ -48,6 +50,7 @@ void ProjectCommands::AfterLoad() {
 void ProjectCommands::OpenProject() {
     const std::optional<std::string> path = dialogs_.ChooseFileToOpen();
     if (!path) return;
+    view_.LeaveTab();
     // A failed load keeps the project, its file name and the shown tab.
     if (!LoadProject(project_, *path, dialogs_)) return;
     project_.ProjectFileName = *path;
@@ -55,6 +58,7 @@ void ProjectCommands::OpenProject() {
 }
 
 void ProjectCommands::OpenSampleProject() {
+    view_.LeaveTab();
     if (!LoadProject(project_, "sample", dialogs_)) return;
     project_.ProjectFileName.clear();
     AfterLoad();
@@ -92,6 +96,7 @@ void ProjectCommands::DuplicateTab() {
 void ProjectCommands::DeleteTab() {
     if (project_.TabCount <= 1) return;
     if (dialogs_.Ask("Soll das Tab wirklich gelöscht werden?", false) != Answer::Yes) return;
+    view_.LeaveTab();
     const int s = project_.ActiveTab;
     for (int k = s + 1; k < project_.TabCount; ++k) {
         CopyTabContents(project_.tabs[k], project_.tabs[k - 1]);

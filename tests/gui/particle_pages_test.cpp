@@ -61,7 +61,12 @@ struct Harness {
     }
 };
 
-QColor BoxColour(QLineEdit* edit) { return edit->palette().color(QPalette::Base); }
+QColor BoxColour(QLineEdit* edit) {
+    QImage picture(edit->size(), QImage::Format_RGB32);
+    edit->ensurePolished();
+    edit->render(&picture);
+    return picture.pixelColor(edit->width() - 4, edit->height() / 2);
+}
 
 }  // namespace
 
@@ -106,6 +111,12 @@ private slots:
         QCOMPARE(p.Edit1->text(), QString("2"));
         QCOMPARE(h.Slot0().charge, 2 * static_cast<double>(ElementaryCharge));
         QCOMPARE(h.Slot0().mass, 6.64e-27);
+        // The panel refresh shows the charge in the same unit, with two digits.
+        h.Slot0().charge = -1.6e-19;
+        h.particle->FillParticlePage();
+        QCOMPARE(p.Label20->text(), QString("e"));
+        QCOMPARE(p.Edit1->text(), QString("-1"));
+        QCOMPARE(p.Label7->text(), QString("Spezifische Ladung:     -1,5E26 e/kg"));
     }
 
     void aTypedChargeIsStoredOnlyWhenConfirmedWithY() {

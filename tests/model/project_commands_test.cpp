@@ -45,13 +45,18 @@ class RecordingView : public CommandView {
 public:
     int shownTab = -1, titles = 0, refreshes = 0, redraws = 0, waits = 0, leaves = 0;
     std::vector<std::string> log;
+    const Project* project = nullptr;
+    std::vector<std::string> leftTabs;  // caption of the shown tab whenever it was left
     void ShowTabs(int selected) override { shownTab = selected; }
     void UpdateWindowTitle() override { ++titles; }
     void RefreshChargeTable() override { ++refreshes; }
     void RequestRedraw(bool) override { ++redraws; }
     void AppendLog(const std::string& text) override { log.push_back(text); }
     void WaitForViews() override { ++waits; }
-    void LeaveTab() override { ++leaves; }
+    void LeaveTab() override {
+        ++leaves;
+        if (project) leftTabs.push_back(project->Active().caption);
+    }
 };
 
 struct Fixture : ::testing::Test {
@@ -62,6 +67,7 @@ struct Fixture : ::testing::Test {
     std::filesystem::path dir = std::filesystem::temp_directory_path() / "voltaris_commands_test";
 
     void SetUp() override {
+        view.project = &project;
         std::filesystem::create_directories(dir);
         commands.OpenSampleProject();
     }
@@ -190,6 +196,30 @@ TEST_F(ProjectCommandsTest, TabChangeClearsTheSelectionAndLeavesTheOldTab) {
     project.ChargeSelected[0] = true;
     commands.ChangeTab(1);
     EXPECT_FALSE(project.ChargeSelected[0]);
-    EXPECT_EQ(view.leaves, 2);  // the sample's own tab change, then this one
+    EXPECT_EQ(view.leaves, 3);  // before the sample is loaded, its own tab change, then this one
     EXPECT_EQ(view.waits, 2);
+}
+
+TEST_F(ProjectCommandsTest, TheShownTabIsLeftBeforeItsModelIsReplacedOrDeleted) {
+    // An alternating voltage running on the shown tab puts its charges back when the tab is
+    // left; after a load or a deletion the index would name another tab's charges.
+    commands.ChangeTab(6);
+    dialogs.answers = {Answer::No};
+    commands.NewProject();
+    ASSERT_GE(view.leftTabs.size(), 3u);
+    EXPECT_EQ(view.leftTabs[view.leftTabs.size() - 2], "Ladungsgebirge");
+
+    commands.OpenSampleProject();
+    commands.ChangeTab(3);
+    const std::string shown = project.Active().caption;
+    view.leftTabs.clear();
+    dialogs.answers = {Answer::Yes};
+    commands.DeleteTab();
+    EXPECT_EQ(view.leftTabs, std::vector<std::string>{shown});
+
+    view.leftTabs.clear();
+    dialogs.files = {(dir / "fehlt.psf").string()};
+    commands.OpenProject();
+    ASSERT_FALSE(view.leftTabs.empty());
+    EXPECT_EQ(view.leftTabs[0], project.Active().caption);
 }

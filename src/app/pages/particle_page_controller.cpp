@@ -8,9 +8,7 @@
 namespace voltaris::pages {
 
 void SetBoxColour(QLineEdit* edit, Qt::GlobalColor colour) {
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, colour);
-    edit->setPalette(palette);
+    edit->setStyleSheet(colour == Qt::yellow ? "background-color: yellow;" : "background-color: white;");
 }
 
 ParticlePageController::ParticlePageController(const ParticlePage& page, const ParticleHost& host,
@@ -135,6 +133,7 @@ void ParticlePageController::Label37Click() {
 
 void ParticlePageController::FillFromActiveTab() {
     const bool inE = host_.project.UnitsInElementaryCharges;
+    page_.Label20->setText(inE ? "e" : "C");
     page_.Edit1->setText(QString::fromStdString(ChargeBoxText(Slot0().charge, inE)));
     page_.Edit2->setText(QString::fromStdString(MassBoxText(Slot0().mass)));
 

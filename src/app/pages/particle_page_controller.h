@@ -19,8 +19,8 @@ public:
     void ApplyParticlePreset(ParticlePreset preset);
     void Label37Click();  // "dt neu berechnen"
     void ShowSpecificCharge();
-    // Fills the page from slot 0 of the active tab (the panel refresh); sliders that cannot
-    // show the slot's value bring it into their range.
+    // Fills the page from slot 0 of the active tab (the panel refresh, also after the unit
+    // switch); sliders that cannot show the slot's value bring it into their range.
     void FillFromActiveTab();
     // The charge box and its unit after the unit switch.
     void ShowChargeUnit();
