@@ -18,7 +18,13 @@ SceneState SceneOf(const Project& project, const SharedScene& shared) {
     for (int i = 0; i < s.particleCount; ++i) {
         const ParticleSlot& slot = tab.particles[i];
         s.particles[i] = ParticleMarker{slot.x, slot.y, slot.angle, slot.charge};
+        s.particleSlots[i] = slot;
     }
+    s.EquipotentialsWanted = shared.EquipotentialsWanted;
+    s.FieldLinesWanted = shared.FieldLinesWanted;
+    s.BremsstrahlungEnabled = shared.BremsstrahlungEnabled;
+    s.BremsstrahlungFactor = shared.BremsstrahlungFactor;
+    s.AcChunkDuration = shared.AcChunkDuration;
     return s;
 }
 

@@ -34,17 +34,32 @@ struct SceneState {
     int32_t particleCount = 0;
     std::array<ParticleMarker, MaxParticleSlots> particles{};
     ViewInteraction interaction;
+
+    // What the 3D engine's thread rebuilds from: which line kinds a view shows, and the
+    // particle slots of the active tab with the switches of the path build.
+    bool EquipotentialsWanted = false;
+    bool FieldLinesWanted = false;
+    std::array<ParticleSlot, MaxParticleSlots> particleSlots{};
+    bool BremsstrahlungEnabled = false;
+    double BremsstrahlungFactor = 1.0;
+    float AcChunkDuration = 1.8939e-8f;  // seconds integrated per alternating-voltage phase step
 };
 
 // The user-interface thread's side of the hand-over. `range` is the process-wide value range
-// (ComputeValueRange keeps part of it from one call to the next); `particleEnabled`,
-// `interaction` and `acRunning` are user-interface state that goes out with the next publish.
+// (ComputeValueRange keeps part of it from one call to the next); the other fields are
+// user-interface state that goes out with the next publish. The line switches are true while
+// either view shows that kind of line; set them and request a redraw.
 struct SharedScene {
     Published<SceneState> published;
     ValueRange range;
     bool acRunning = false;
     bool particleEnabled = false;
     ViewInteraction interaction;
+    bool EquipotentialsWanted = false;
+    bool FieldLinesWanted = false;
+    bool BremsstrahlungEnabled = false;
+    double BremsstrahlungFactor = 1.0;
+    float AcChunkDuration = 1.8939e-8f;
 };
 
 // The scene of the project's active tab with the range and switches held in `shared`.

@@ -1,3 +1,6 @@
+// The particle headers come before any Qt header: they name members `slots`, which Qt's
+// keyword macro would swallow.
+#include "engine/gl/lines_rebuild.h"
 #include "engine/gui/graph_views.h"
 
 #include <QCoreApplication>
@@ -15,7 +18,7 @@ constexpr int FrameRateInterval = 500;  // ms
 
 }  // namespace
 
-GraphViews::GraphViews(const Project& project, UserDialogs& dialogs, QObject* parent)
+GraphViews::GraphViews(Project& project, UserDialogs& dialogs, QObject* parent)
     : QObject(parent), project_(project), dialogs_(dialogs), window3D_(new ViewWindow), window2D_(new ViewWindow) {
     window3D_->setObjectName("Panel3DEngineWindow");
     window2D_->setObjectName("Panel2DEngineWindow");
@@ -39,9 +42,8 @@ void GraphViews::StopDrawing() {
     if (thread2D_) thread2D_->Stop();
 }
 
-std::unique_ptr<FrameThread> GraphViews::StartDrawing(GraphEngine& engine, ViewWindow& window) {
-    // TODO(lines): the 3D engine's thread traces the lines and builds the particle path here.
-    auto thread = std::make_unique<FrameThread>(engine, shared_.published, window, FrameHooks{});
+std::unique_ptr<FrameThread> GraphViews::StartDrawing(GraphEngine& engine, ViewWindow& window, FrameHooks hooks) {
+    auto thread = std::make_unique<FrameThread>(engine, shared_.published, window, std::move(hooks));
     connect(thread.get(), &FrameThread::contextFailed, this, &GraphViews::ContextFailed, Qt::QueuedConnection);
     if (!thread->Start()) dialogs_.ShowMessage("ERROR");
     return thread;
@@ -54,16 +56,28 @@ void GraphViews::CreateEngines() {
 
     engine3D_ = CreateGraphEngine(EngineView::ThreeD);
     timerFPS3D_.start();
-    thread3D_ = StartDrawing(*engine3D_, *window3D_);
+    FrameHooks hooks3D;
+    // The path build's effects travel to this thread by value, in the order the builds finish.
+    hooks3D.rebuildLines = LinesRebuildHook(ProcessTracedStores(), [this](const BuiltTrajectory& built) {
+        QMetaObject::invokeMethod(this, [this, built] { ApplyPathBuild(built); }, Qt::QueuedConnection);
+    });
+    thread3D_ = StartDrawing(*engine3D_, *window3D_, std::move(hooks3D));
     ReportPanelSize3D(window3D_->size());
 
     engine2D_ = CreateGraphEngine(EngineView::TopView);
     timerFPS2D_.start();
-    thread2D_ = StartDrawing(*engine2D_, *window2D_);
+    thread2D_ = StartDrawing(*engine2D_, *window2D_, FrameHooks{});
     ReportPanelSize2D(window2D_->size());
 }
 
 void GraphViews::ContextFailed() { dialogs_.ShowMessage("ERROR"); }
+
+void GraphViews::ApplyPathBuild(const BuiltTrajectory& built) {
+    suggestedAmplification_ = built.result.SuggestedAmplification;
+    // A cut time step asks for the lines and the whole path again, built with it.
+    if (ApplyBuiltTrajectory(built, project_, acPhaseCounter_)) RequestRedraw(false);
+    emit pathBuilt();
+}
 
 void GraphViews::RequestRedraw(bool surfaceToo) {
     voltaris::RequestRedraw(Engines(), shared_, project_, surfaceToo, shared_.acRunning);

@@ -14,14 +14,18 @@
 namespace voltaris {
 
 class FrameThread;
+struct BuiltTrajectory;
+struct FrameHooks;
 
 // The two views of the main window: their windows, their engines (created once, at the
 // first show of the main window) and drawing threads, the scene both draw from, and the
-// frame-rate readouts.
+// frame-rate readouts. The 3D engine's thread also rebuilds the lines and the particle paths
+// (ProcessTracedStores); what a path build changes in the model is applied here, on the
+// user-interface thread.
 class GraphViews : public QObject {
     Q_OBJECT
 public:
-    GraphViews(const Project& project, UserDialogs& dialogs, QObject* parent = nullptr);
+    GraphViews(Project& project, UserDialogs& dialogs, QObject* parent = nullptr);
     ~GraphViews() override;
 
     // The windows exist from the start; the widget tree takes them over.
@@ -58,9 +62,16 @@ public:
     // Ends both drawing threads (before the windows go away).
     void StopDrawing();
 
+    // Phase steps made by alternating-voltage path builds, counted as their results arrive.
+    int32_t& AcPhaseCounter() { return acPhaseCounter_; }
+    // The Bremsstrahlung factor suggested by the last path build.
+    double SuggestedAmplification() const { return suggestedAmplification_; }
+
 signals:
     void frameRate3D(const QString& text);
     void frameRate2D(const QString& text);
+    // A path build has reached the model (AcPhaseCounter, SuggestedAmplification).
+    void pathBuilt();
 
 private slots:
     void TimerFPS_3DEngineTimer();
@@ -68,9 +79,10 @@ private slots:
     void ContextFailed();
 
 private:
-    std::unique_ptr<FrameThread> StartDrawing(GraphEngine& engine, ViewWindow& window);
+    std::unique_ptr<FrameThread> StartDrawing(GraphEngine& engine, ViewWindow& window, FrameHooks hooks);
+    void ApplyPathBuild(const BuiltTrajectory& built);
 
-    const Project& project_;
+    Project& project_;
     UserDialogs& dialogs_;
     QPointer<ViewWindow> window3D_;  // owned by the widget tree once embedded
     QPointer<ViewWindow> window2D_;
@@ -79,6 +91,8 @@ private:
     SharedScene shared_;
     QTimer timerFPS3D_, timerFPS2D_;
     FrameRateCounter counter3D_, counter2D_;
+    int32_t acPhaseCounter_ = 0;
+    double suggestedAmplification_ = 1.0;
 };
 
 }  // namespace voltaris

@@ -1,9 +1,92 @@
 #include "field/gl/traced_lines.h"
 
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/gl/arrow.h"
+#include "field/kernels.h"
+
 namespace voltaris {
 
-// Not drawn yet: the equipotential lines, field lines and particle paths arrive with their
-// tracers and stores.
-void DrawTracedLines(const GraphEngine&, const SceneState&) {}
+namespace {
+
+// Lines lie 0.1 above the surface in the 3D view and flat at 0.1 in the top view.
+float LineHeight(bool topView, float potential, float heightScale) {
+    return topView ? 0.1f : potential * heightScale + 0.1f;
+}
+
+void DrawStrip(const float* p, int floats, bool topView, float heightScale) {
+    glBegin(GL_LINE_STRIP);
+    for (int k = 0; k + 2 < floats; k += 3) glVertex3f(p[k], LineHeight(topView, p[k + 1], heightScale), p[k + 2]);
+    glEnd();
+}
+
+void DrawLineStore(const LineStore& store, bool topView, float heightScale) {
+    store.Read([&](const LineStoreView& lines) {
+        for (int s = 0; s <= lines.Last(); ++s) DrawStrip(lines.Points(s), lines.Count(s), topView, heightScale);
+    });
+}
+
+// The force on the particle at the marker point (graph gx, gz) from charge `only` (0: all):
+// an arrow E * unitLength graph units long, the potential drop across one graph unit.
+void DrawForceArrow(const FieldSnapshot& field, float gx, float height, float gz, int only, bool reverse) {
+    const float u = field.unitLength;
+    const float px = gx * u, py = gz * u;
+    double angle = 0;
+    const double e = FieldAt(field, px, py, angle, only, reverse);
+    const float dx = static_cast<float>(std::cos(angle) * u * e);
+    const float dy = static_cast<float>(std::sin(angle) * u * e);
+    const float endX = (px + dx * u) / u, endZ = (py + dy * u) / u;
+    DrawArrow(gx, height, gz, endX, height, endZ, 0.25f * std::sqrt(dx * dx + dy * dy));
+}
+
+void DrawMarkerForces(const SceneState& scene, const float* p, int m, double particleCharge, bool topView) {
+    const FieldSnapshot& field = scene.field;
+    const bool reverse = field.SignFactor * particleCharge < 0;  // force, not field
+    const float height = LineHeight(topView, p[m + 1], scene.range.HeightScale);
+    glColor4f(1, 0, 0, 1);
+    for (int i = 1; i <= field.ChargeCount; ++i) DrawForceArrow(field, p[m], height, p[m + 2], i, reverse);
+    glColor4f(0, 0, 0, 1);
+    DrawForceArrow(field, p[m], height, p[m + 2], 0, reverse);
+}
+
+void DrawParticlePaths(const SceneState& scene, const PathStore& store, bool topView) {
+    const float heightScale = scene.range.HeightScale;
+    store.Read([&](const PathSet& paths) {
+        for (int j = 0; j < scene.particleCount && j < MaxParticleSlots; ++j) {
+            const PathSlot& path = paths.slots[j];
+            const int playback = store.PlaybackIndex[j];
+            // A playback position beyond the stored points shows the whole path, no further.
+            const int stored = std::clamp(path.PathFloatCount, 0, PathFloatCapacity);
+            const int shown = playback == -1 ? stored : std::clamp(3 * playback, 0, stored);
+            glColor4f(0.4f, 0, 1, 1);
+            DrawStrip(path.PathPoints.data(), shown, topView, heightScale);
+            if (playback >= 1 && shown >= 3) {
+                DrawMarkerForces(scene, path.PathPoints.data(), shown - 3, scene.particleSlots[j].charge, topView);
+            }
+        }
+    });
+}
+
+}  // namespace
+
+void DrawTracedLines(const GraphEngine& engine, const SceneState& scene, const TracedStores& stores) {
+    const bool topView = engine.isTopView;
+    if (scene.particleEnabled) DrawParticlePaths(scene, stores.paths, topView);
+    if (engine.showEquipotentials) {
+        glColor4f(1, 0, 0, 1);
+        DrawLineStore(stores.equipotentials, topView, scene.range.HeightScale);
+    }
+    if (engine.showFieldLines) {
+        glColor4f(0, 0, 0, 1);
+        DrawLineStore(stores.fieldLines, topView, scene.range.HeightScale);
+    }
+}
+
+void DrawTracedLines(const GraphEngine& engine, const SceneState& scene) {
+    DrawTracedLines(engine, scene, ProcessTracedStores());
+}
 
 }  // namespace voltaris

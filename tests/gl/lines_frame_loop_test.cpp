@@ -1,0 +1,182 @@
+// The 3D engine's frame thread rebuilds the lines and the particle path when they are stale:
+// each kind that a view shows is traced afresh, the others keep their previous lines, and a
+// path build that cuts the time step comes back through the user-interface side as a new
+// request.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "engine/gl/egl_offscreen.h"
+#include "engine/gl/engine_frame.h"
+#include "engine/gl/lines_rebuild.h"
+#include "engine/gl/redraw_request.h"
+#include "field/equipotential_lines.h"
+#include "field/field_lines.h"
+#include "gl_test_support.h"
+
+namespace voltaris::test {
+namespace {
+
+using Lines = std::vector<std::vector<float>>;
+
+Lines Contents(const LineStore& store) {
+    Lines lines;
+    store.Read([&](const LineStoreView& view) {
+        for (int s = 0; s <= view.Last(); ++s) lines.emplace_back(view.Points(s), view.Points(s) + view.Count(s));
+    });
+    return lines;
+}
+
+// The 3D engine drawing on a thread of its own, as the program runs it, with the rebuild hook
+// of the program over stores of this test. Path builds are collected as the
+// user-interface thread receives them.
+class LinesFrameLoop : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        if (!EglOffscreen::Create(8, 8, error)) GTEST_SKIP() << "no headless OpenGL: " << error;
+        project = DipoleProject();
+        engine = CreateGraphEngine(EngineView::ThreeD);
+        ReportPanelSize(*engine, 64, 64);
+        PublishScene(shared, project);
+        auto rebuild = LinesRebuildHook(stores, [this](const BuiltTrajectory& built) {
+            std::lock_guard<std::mutex> lock(mutex);
+            delivered.push_back(built);
+        });
+        hooks.rebuildLines = [this, rebuild](GraphEngine& e, const SceneState& scene) {
+            rebuildThread = std::this_thread::get_id();
+            rebuild(e, scene);
+            ++rebuilds;
+        };
+        frames = std::thread([this] {
+            std::string error;
+            auto context = EglOffscreen::Create(64, 64, error);
+            if (!context || !context->MakeCurrent()) {
+                RequestStop(*engine);
+                return;
+            }
+            InitialiseGlState(*engine);
+            frameThread = std::this_thread::get_id();
+            RunFrameLoop(*engine, shared.published, hooks);
+            context->ReleaseCurrent();
+        });
+    }
+
+    void TearDown() override {
+        if (!frames.joinable()) return;
+        RequestStop(*engine);
+        frames.join();
+    }
+
+    // Raises a request as the user-interface thread does and waits until the frame thread has
+    // served it (rebuilt and drawn a frame after that).
+    bool RedrawAndWait() {
+        const int before = rebuilds;
+        RequestRedraw(EngineSet{engine.get(), nullptr}, shared, project, false, false);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+        while (rebuilds == before || engine->linesDirty) {
+            if (std::chrono::steady_clock::now() > deadline || engine->stopRequested) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        const int32_t frame = engine->frameCount;
+        while (engine->frameCount == frame) {
+            if (std::chrono::steady_clock::now() > deadline || engine->stopRequested) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return true;
+    }
+
+    std::vector<BuiltTrajectory> TakeDelivered() {
+        std::lock_guard<std::mutex> lock(mutex);
+        return std::exchange(delivered, {});
+    }
+
+    Project project;
+    std::unique_ptr<GraphEngine> engine;
+    SharedScene shared;
+    FrameHooks hooks;
+    LineStore equipotentials, fieldLines;
+    std::unique_ptr<PathStore> paths = std::make_unique<PathStore>();
+    TracedStores stores{equipotentials, fieldLines, *paths};
+    std::thread frames;
+    std::atomic<int> rebuilds{0};
+    std::thread::id frameThread, rebuildThread;
+    std::mutex mutex;
+    std::vector<BuiltTrajectory> delivered;
+};
+
+TEST_F(LinesFrameLoop, WantedKindsAreTracedOnTheFrameThreadAndTheOthersKeepTheirLines) {
+    shared.EquipotentialsWanted = true;
+    shared.FieldLinesWanted = true;
+    ASSERT_TRUE(RedrawAndWait());
+    EXPECT_EQ(rebuildThread, frameThread);
+    EXPECT_NE(rebuildThread, std::this_thread::get_id());
+
+    LineStore expectedEquipotentials, expectedFieldLines;
+    SceneState scene = shared.published.Read();
+    TraceEquipotentials(scene.field, scene.range, true, expectedEquipotentials);
+    TraceFieldLines(scene.field, true, expectedFieldLines);
+    const Lines firstFieldLines = Contents(fieldLines);
+    ASSERT_FALSE(firstFieldLines.empty());
+    EXPECT_EQ(Contents(equipotentials), Contents(expectedEquipotentials));
+    EXPECT_EQ(firstFieldLines, Contents(expectedFieldLines));
+
+    // Only the equipotential lines are shown now; the moved charge changes both kinds.
+    project.Active().charges[1].y = 3;
+    shared.FieldLinesWanted = false;
+    ASSERT_TRUE(RedrawAndWait());
+    scene = shared.published.Read();
+    TraceEquipotentials(scene.field, scene.range, true, expectedEquipotentials);
+    TraceFieldLines(scene.field, true, expectedFieldLines);
+    ASSERT_NE(Contents(expectedFieldLines), firstFieldLines);
+    EXPECT_EQ(Contents(equipotentials), Contents(expectedEquipotentials));
+    EXPECT_EQ(Contents(fieldLines), firstFieldLines) << "field lines not shown: the previous run stays";
+
+    // And the other way round.
+    const Lines secondEquipotentials = Contents(equipotentials);
+    project.Active().charges[1].y = 7;
+    shared.EquipotentialsWanted = false;
+    shared.FieldLinesWanted = true;
+    ASSERT_TRUE(RedrawAndWait());
+    scene = shared.published.Read();
+    TraceFieldLines(scene.field, true, expectedFieldLines);
+    EXPECT_EQ(Contents(equipotentials), secondEquipotentials);
+    EXPECT_EQ(Contents(fieldLines), Contents(expectedFieldLines));
+    EXPECT_TRUE(TakeDelivered().empty()) << "no path is built while the particle is off";
+}
+
+TEST_F(LinesFrameLoop, ACutTimeStepReachesTheModelAndBuildsThePathAgainWithIt) {
+    FieldTab& tab = project.Active();
+    tab.ParticleCount = 1;
+    // An electron falling towards the positive charge: far faster at the end than at the start.
+    tab.particles[0] = ParticleSlot{1e-8, 1.0f, 5.0f, -1.6e-19, 9.1e-31, 1e4, 0, 3000, 0};
+    shared.particleEnabled = true;
+    const double firstDt = tab.particles[0].dt;
+
+    ASSERT_TRUE(RedrawAndWait());
+    int32_t phases = 0;
+    std::vector<double> dts{firstDt};
+    for (int round = 0; round < 40; ++round) {
+        std::vector<BuiltTrajectory> builds = TakeDelivered();
+        ASSERT_EQ(builds.size(), 1u);
+        const BuiltTrajectory& built = builds[0];
+        EXPECT_EQ(built.startDt, dts.back()) << "each build starts from the time step the model holds";
+        // What the user-interface thread does with a build it receives.
+        const bool again = ApplyBuiltTrajectory(built, project, phases);
+        EXPECT_EQ(again, built.result.dtCut);
+        if (!again) break;
+        EXPECT_LT(tab.particles[0].dt, dts.back());
+        dts.push_back(tab.particles[0].dt);
+        ASSERT_TRUE(RedrawAndWait());
+    }
+    EXPECT_GE(dts.size(), 2u) << "the electron got fast enough to cut the time step";
+    EXPECT_EQ(phases, 0);
+    paths->Read([&](const PathSet& set) { EXPECT_GT(set.slots[0].PathFloatCount, 30); });
+}
+
+}  // namespace
+}  // namespace voltaris::test
