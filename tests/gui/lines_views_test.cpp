@@ -127,7 +127,9 @@ private slots:
         Show(tab);
         const int violetBefore = CountPixels(GrabView(views->Window2D()), IsViolet);
         QSignalSpy built(views.get(), &GraphViews::pathBuilt);
-        views->Shared().particleEnabled = true;
+        ParticleSwitches on;
+        on.ParticleEnabled = true;
+        views->PublishParticleSwitches(on);
         RedrawAndWait();
         QVERIFY(built.count() > 0 || built.wait(10000));
 

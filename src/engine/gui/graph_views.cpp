@@ -85,6 +85,17 @@ void GraphViews::RequestRedraw(bool surfaceToo) {
 
 void GraphViews::PublishScene() { voltaris::PublishScene(shared_, project_); }
 
+void GraphViews::PublishParticleSwitches(const ParticleSwitches& switches) {
+    shared_.particleEnabled = switches.ParticleEnabled;
+    shared_.BremsstrahlungEnabled = switches.BremsstrahlungEnabled;
+    shared_.BremsstrahlungFactor = switches.BremsstrahlungFactor;
+    shared_.acRunning = switches.AcRunning;
+    shared_.AcChunkDuration = switches.AcChunkDuration;
+    PublishScene();
+}
+
+PathStore& GraphViews::Paths() { return ProcessTracedStores().paths; }
+
 namespace {
 void ReportSize(GraphEngine* engine, const ViewWindow& window, QSize panel) {
     if (!engine) return;

@@ -10,11 +10,13 @@
 #include "engine/gui/view_window.h"
 #include "model/project.h"
 #include "model/user_dialogs.h"
+#include "particle/particle_switches.h"
 
 namespace voltaris {
 
 class FrameThread;
 struct BuiltTrajectory;
+class PathStore;
 struct FrameHooks;
 
 // The two views of the main window: their windows, their engines (created once, at the
@@ -62,6 +64,10 @@ public:
     // Ends both drawing threads (before the windows go away).
     void StopDrawing();
 
+    // Hands the particle switches to the views' next scene without asking for a rebuild.
+    void PublishParticleSwitches(const ParticleSwitches& switches);
+    // The particle paths both views draw (the program's store).
+    PathStore& Paths();
     // Phase steps made by alternating-voltage path builds, counted as their results arrive.
     int32_t& AcPhaseCounter() { return acPhaseCounter_; }
     // The Bremsstrahlung factor suggested by the last path build.
