@@ -1,6 +1,8 @@
 // voltaris-cli path FILE TAB [--bremsstrahlung FACTOR] [--swap]: the particle paths of a tab
 // as the program shows them once the time step has settled, as CSV.
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "cli_common.h"
@@ -15,6 +17,15 @@ constexpr const char* Usage = "FILE TAB [--bremsstrahlung FACTOR] [--swap]";
 // The frame loop builds again while the time step is being cut; a few passes settle it.
 constexpr int MaxPasses = 50;
 
+// The amplification of the radiation loss, with a decimal comma or point; the whole text must
+// be a finite number.
+bool ParseFactor(const std::string& text, double& factor) {
+    if (TryParseNumber(text, factor)) return std::isfinite(factor);
+    char* end = nullptr;
+    factor = std::strtod(text.c_str(), &end);
+    return !text.empty() && end == text.c_str() + text.size() && std::isfinite(factor);
+}
+
 int Run(const std::vector<std::string>& args) {
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: voltaris-cli path %s\n", Usage);
@@ -24,10 +35,14 @@ int Run(const std::vector<std::string>& args) {
     if (!LoadProjectArgument(args[0], project) || !ShowTabArgument(project, args[1])) return 1;
     TrajectoryInputs in;
     for (size_t i = 2; i < args.size(); ++i) {
-        if (args[i] == "--bremsstrahlung" && i + 1 < args.size()) {
+        if (args[i] == "--bremsstrahlung") {
             double factor = 0;
-            if (!TryParseNumber(args[++i], factor) && std::sscanf(args[i].c_str(), "%lf", &factor) != 1) {
-                std::fprintf(stderr, "voltaris-cli: '%s' is not a factor\n", args[i].c_str());
+            if (i + 1 == args.size()) {
+                std::fprintf(stderr, "voltaris-cli: --bremsstrahlung needs a FACTOR\n");
+                return 1;
+            }
+            if (!ParseFactor(args[++i], factor)) {
+                std::fprintf(stderr, "voltaris-cli: '%s' is not a finite factor\n", args[i].c_str());
                 return 1;
             }
             in.BremsstrahlungEnabled = true;

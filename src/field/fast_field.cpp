@@ -178,8 +178,10 @@ FastField::FastField(const FieldSnapshot& f) : count_(f.ChargeCount) {
     for (int i = 0; i < count_; ++i) {
         x_[i] = f.x[i];
         y_[i] = f.y[i];
-        radius_[i] = f.radius[i];
-        radiusWide_[i] = f.radius[i];
+        // A radius of 0 or less (or not a number) makes a point charge: no rim potential, no
+        // inside, and nothing at its very centre instead of an infinity.
+        radius_[i] = f.radius[i] > 0 ? f.radius[i] : 0.0f;
+        radiusWide_[i] = radius_[i];
         // Formed exactly as the scalar kernels form them, so every term rounds the same.
         kq_[i] = f.SignFactor * CoulombConstant * f.amount[i];
         rimPotential_[i] = f.radius[i] > 0 ? kq_[i] / f.radius[i] : 0.0;
@@ -216,6 +218,18 @@ void FastField::PotentialsAtFour(const float* xs, const float* ys, double* out) 
 }
 
 double FastField::Field(float x, float y, double& angle) const {
+    float ex, ey;
+    FieldComponents(x, y, ex, ey);
+    if (ex != 0) {
+        angle = std::atan(static_cast<double>(ey) / ex);
+        if (ex < 0) angle += Pi;
+    } else {
+        angle = ey > 0 ? Pi / 2 : -Pi / 2;
+    }
+    return std::sqrt(static_cast<double>(ex) * ex + static_cast<double>(ey) * ey);
+}
+
+void FastField::FieldComponents(float x, float y, float& exOut, float& eyOut) const {
     FieldTerms terms;
     if (HasAvx) {
         FieldTermsAvx(count_, x_.data(), y_.data(), radiusWide_.data(), fieldFactor_.data(), x, y, terms);
@@ -245,13 +259,8 @@ double FastField::Field(float x, float y, double& angle) const {
             ey = static_cast<float>(ey + std::sin(phi) * e * sigma);
         }
     }
-    if (ex != 0) {
-        angle = std::atan(static_cast<double>(ey) / ex);
-        if (ex < 0) angle += Pi;
-    } else {
-        angle = ey > 0 ? Pi / 2 : -Pi / 2;
-    }
-    return std::sqrt(static_cast<double>(ex) * ex + static_cast<double>(ey) * ey);
+    exOut = ex;
+    eyOut = ey;
 }
 
 bool FastField::InsideAnyCharge(float x, float y) const {

@@ -22,11 +22,13 @@ public:
     void PotentialsAtFour(const float* xs, const float* ys, double* out) const;
     // Field strength (V/m) and its direction, as FieldAt with all charges, not reversed.
     double Field(float x, float y, double& angle) const;
+    // The two float32 sums that Field works from, each in slot order as FieldAt forms them.
+    void FieldComponents(float x, float y, float& ex, float& ey) const;
     bool InsideAnyCharge(float x, float y) const;
 
 private:
     int count_ = 0;
-    std::array<float, MaxChargesPerTab> x_{}, y_{}, radius_{};
+    std::array<float, MaxChargesPerTab> x_{}, y_{}, radius_{};  // radius at least 0
     // Padded to whole blocks of four charges for the vector code.
     alignas(32) std::array<double, MaxChargesPerTab> radiusWide_{};
     std::array<double, MaxChargesPerTab> kq_{};            // SignFactor * k * amount

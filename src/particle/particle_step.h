@@ -1,6 +1,7 @@
 #pragma once
-// The integration step, written once for any field evaluator so that the fast build and the
-// plain one run the very same arithmetic. An evaluator offers:
+// The integration step as ParticleStep defines it, with speed and angle and the plain
+// trigonometry; the plain build runs it, and the fast build (trajectory_fast_step.h) is
+// measured against it. An evaluator offers:
 //   bool Touches(float x, float y)            the point lies on or inside a charge
 //   double Field(float x, float y, double& a) FieldAt with all charges, not reversed
 //   float unitLength

@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "field/fast_field.h"
 #include "particle/trajectory_build.h"
+#include "particle/trajectory_fast_step.h"
+#include "particle/trajectory_field.h"
 
 namespace voltaris {
 
@@ -25,31 +26,25 @@ struct PlainEvaluator {
     double Potential(float x, float y) const { return PotentialAt(field, x, y); }
 };
 
-// The same results with per-charge constants worked out once and the field's direction
-// found without trigonometry wherever that rounds alike.
-struct FastEvaluator {
-    FastEvaluator(const FieldSnapshot& f) : fast(f), count(f.ChargeCount), unitLength(f.unitLength) {
-        for (int i = 0; i < count; ++i) {
-            cx[i] = f.x[i];
-            cy[i] = f.y[i];
-            radius[i] = f.radius[i];
-        }
-    }
-    bool Touches(float x, float y) const {
-        bool touches = false;
-        for (int i = 0; i < count; ++i) {  // no early exit: the loop vectorises
-            const double dx = static_cast<double>(x) - cx[i], dy = static_cast<double>(y) - cy[i];
-            touches |= !(std::sqrt(dx * dx + dy * dy) > radius[i]);
-        }
-        return touches;
-    }
-    double Field(float x, float y, double& angle) const { return fast.Field(x, y, angle); }
-    double Potential(float x, float y) const { return fast.Potential(x, y); }
+// particle_step::Step with speed and angle, one plain kernel call after another.
+struct PlainStepper {
+    const PlainEvaluator& field;
+    double v = 0, alpha = 0;
+    float x = 0, y = 0;
 
-    FastField fast;
-    int count;
-    float unitLength;
-    double cx[MaxChargesPerTab], cy[MaxChargesPerTab], radius[MaxChargesPerTab];
+    void Start(const ParticleSlot& slot, double) {
+        v = slot.speed;
+        alpha = slot.angle;
+        x = slot.x;
+        y = slot.y;
+    }
+    bool Step(double q, double m, double dt, bool radiation, double factor, double& suggested) {
+        particle_step::Step(field, v, alpha, q, m, dt, x, y, radiation, factor, suggested);
+        return v != particle_step::Stopped;
+    }
+    double Speed() const { return v; }
+    double Angle() const { return alpha; }
+    double Potential(float px, float py) const { return field.Potential(px, py); }
 };
 
 }  // namespace
@@ -60,11 +55,15 @@ void ParticleStep(const FieldSnapshot& field, double& v, double& alpha, double q
 }
 
 TrajectoryResult BuildParticleTrajectory(const TrajectoryInputs& in, PathStore& store) {
-    return trajectory_build::Build(FastEvaluator(in.field), in, store);
+    const TrajectoryField field(in.field);
+    FastStepper stepper(field, in.field.unitLength);
+    return trajectory_build::Build(stepper, in, store);
 }
 
 TrajectoryResult BuildParticleTrajectoryReference(const TrajectoryInputs& in, PathStore& store) {
-    return trajectory_build::Build(PlainEvaluator{in.field}, in, store);
+    const PlainEvaluator field{in.field};
+    PlainStepper stepper{field};
+    return trajectory_build::Build(stepper, in, store);
 }
 
 bool ApplyTrajectoryResult(const TrajectoryResult& result, Project& project, int32_t& phaseCounter) {

@@ -1,11 +1,14 @@
 #pragma once
-// The path build, written once for any field evaluator (see particle_step.h); the evaluator
-// also offers double Potential(float x, float y).
+// The path build, written once for any stepper, so that the fast build and the plain one
+// store, stop, cut the time step and write back alike. A stepper offers:
+//   void Start(const ParticleSlot& slot, double q)   take the slot's start values, q signed
+//   bool Step(q, m, dt, radiation, factor, suggested) one ParticleStep; false when stopped
+//   float x, y                                      the position
+//   double Speed(), Angle()                         v (-1 once stopped) and the direction
+//   double Potential(float x, float y)
 #include <cmath>
-#include <limits>
 
 #include "field/kernels.h"
-#include "particle/particle_step.h"
 #include "particle/trajectory.h"
 
 namespace voltaris::trajectory_build {
@@ -21,8 +24,15 @@ inline bool Integrable(const ParticleSlot& s) {
            std::isfinite(s.speed) && std::isfinite(s.angle) && std::isfinite(s.x) && std::isfinite(s.y);
 }
 
-template <class Evaluator>
-TrajectoryResult Build(const Evaluator& field, const TrajectoryInputs& in, PathStore& store) {
+// The last step of the slot's loop: the phase step's length in time steps while the
+// alternating voltage runs, else the slot's step count. It changes only with dt.
+inline int64_t LastStep(const TrajectoryInputs& in, const ParticleSlot& slot) {
+    const double wanted = in.AcRunning ? std::trunc(in.AcChunkDuration / slot.dt) : slot.steps;
+    return static_cast<int64_t>(std::fmin(wanted, MaxStepsPerBuild));
+}
+
+template <class Stepper>
+TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& store) {
     TrajectoryResult result;
     if (!in.ParticleEnabled || store.busy.exchange(true)) return result;
     result.built = true;
@@ -47,21 +57,20 @@ TrajectoryResult Build(const Evaluator& field, const TrajectoryInputs& in, PathS
         PathSlot& path = paths.slots[p];
         if (!in.AcRunning) path.PathFloatCount = 0;
         if (path.PathFloatCount > 80000) path.PathFloatCount = 0;  // a long alternating run starts afresh
-        double v = slot.speed, alpha = slot.angle;
-        float x = slot.x, y = slot.y;
+        const double q = in.field.SignFactor * slot.charge;
+        stepper.Start(slot, q);
         float t = 0;
         // The start counts as the last stored point for the spacing of the first one.
-        float lastX = x, lastY = y;
+        float lastX = slot.x, lastY = slot.y;
         int stored = 0;
-        const double q = in.field.SignFactor * slot.charge;
-        for (int64_t j = 0; Integrable(slot); ++j) {
-            const double wanted = in.AcRunning ? std::trunc(in.AcChunkDuration / slot.dt) : slot.steps;
-            const int64_t limit = static_cast<int64_t>(std::fmin(wanted, MaxStepsPerBuild));
-            if (j > limit) break;
-            particle_step::Step(field, v, alpha, q, slot.mass, slot.dt, x, y, in.BremsstrahlungEnabled,
-                                in.BremsstrahlungFactor, result.SuggestedAmplification);
+        bool integrable = Integrable(slot);
+        int64_t limit = integrable ? LastStep(in, slot) : -1;
+        for (int64_t j = 0; integrable && j <= limit; ++j) {
+            const bool moving = stepper.Step(q, slot.mass, slot.dt, in.BremsstrahlungEnabled, in.BremsstrahlungFactor,
+                                             result.SuggestedAmplification);
             t = static_cast<float>(t + slot.dt);
-            if (v == particle_step::Stopped) break;
+            if (!moving) break;
+            const float x = stepper.x, y = stepper.y;
             if (j != limit && !FarEnough(unitLength, x, y, lastX, lastY)) continue;  // the last step is always kept
             lastX = x;
             lastY = y;
@@ -69,24 +78,27 @@ TrajectoryResult Build(const Evaluator& field, const TrajectoryInputs& in, PathS
                 result.storeFull = true;
                 return finish();  // later slots are not computed and nothing is written back
             }
+            const double v = stepper.Speed();
             if (1.1 * reference < v) {
                 // Too fast for the time step: one step at this speed shall cover 0.007 graph units.
                 reference = v;
                 dt0 = 0.007 * unitLength / v;
                 result.dtCut = true;
+                integrable = Integrable(slot);
+                if (integrable) limit = LastStep(in, slot);
             }
             path.PathSpeed[stored] = static_cast<float>(v);
-            path.PathAngle[stored] = static_cast<float>(alpha);
+            path.PathAngle[stored] = static_cast<float>(stepper.Angle());
             path.PathTime[stored] = t;
             ++stored;
             float* point = path.PathPoints.data() + path.PathFloatCount;
             point[0] = x / unitLength;
-            point[1] = static_cast<float>(field.Potential(x, y));
+            point[1] = static_cast<float>(stepper.Potential(x, y));
             point[2] = y / unitLength;
             path.PathFloatCount += 3;
         }
         if (in.AcRunning) {
-            result.endState[p] = SlotEndState{v, alpha, x, y};
+            result.endState[p] = SlotEndState{stepper.Speed(), stepper.Angle(), stepper.x, stepper.y};
             result.slotsWrittenBack = p + 1;
             ++result.phaseSteps;
         }

@@ -1,0 +1,203 @@
+// The fast path build against the plain one, and the field it steps through against the
+// plain kernels.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "field/kernels.h"
+#include "model/project.h"
+#include "model/project_file.h"
+#include "particle/trajectory.h"
+#include "particle/trajectory_field.h"
+
+using namespace voltaris;
+
+namespace {
+
+struct SilentDialogs : UserDialogs {
+    void ShowMessage(const std::string&) override {}
+    void ShowError(const std::string& text) override { ADD_FAILURE() << text; }
+    Answer Ask(const std::string&, bool) override { return Answer::No; }
+};
+
+Project Load(const std::string& source) {
+    Project project = Project::Initial();
+    SilentDialogs dialogs;
+    EXPECT_TRUE(LoadProject(project, source, dialogs)) << source;
+    return project;
+}
+
+TrajectoryInputs InputsOfTab(Project& project, int tab) {
+    ShowTab(project, tab, ScrollPositionOfResolution(project.tabs[tab].Resolution));
+    TrajectoryInputs in;
+    in.field = SnapshotOfActiveTab(project);
+    in.ParticleEnabled = true;
+    in.ParticleCount = project.Active().ParticleCount;
+    in.slots = project.Active().particles;
+    return in;
+}
+
+using Builder = TrajectoryResult (*)(const TrajectoryInputs&, PathStore&);
+
+// Builds again while the time step is cut, as the frame loop does.
+TrajectoryResult Settle(TrajectoryInputs in, PathStore& store, Builder build) {
+    TrajectoryResult r;
+    for (int pass = 0; pass < 20; ++pass) {
+        r = build(in, store);
+        in.slots[0].dt = r.slot0Dt;
+        if (!r.dtCut) break;
+    }
+    return r;
+}
+
+bool Near(double a, double b, double relative) {
+    return a == b || std::fabs(a - b) <= relative * std::fmax(std::fabs(a), std::fabs(b));
+}
+
+// The same path up to rounding: the same points, the same stop and the same time step.
+void ExpectSamePaths(const TrajectoryInputs& in, Builder first, Builder second, const std::string& what) {
+    auto a = std::make_unique<PathStore>(), b = std::make_unique<PathStore>();
+    const TrajectoryResult ra = Settle(in, *a, first), rb = Settle(in, *b, second);
+    EXPECT_TRUE(Near(ra.slot0Dt, rb.slot0Dt, 1e-12)) << what;
+    EXPECT_EQ(ra.storeFull, rb.storeFull) << what;
+    EXPECT_TRUE(Near(ra.SuggestedAmplification, rb.SuggestedAmplification, 1e-6))
+        << what << ": " << ra.SuggestedAmplification << " " << rb.SuggestedAmplification;
+    a->Read([&](const PathSet& pa) {
+        b->Read([&](const PathSet& pb) {
+            for (int s = 0; s < in.ParticleCount && s < MaxParticleSlots; ++s) {
+                const PathSlot &sa = pa.slots[s], &sb = pb.slots[s];
+                ASSERT_EQ(sa.PathFloatCount, sb.PathFloatCount) << what << " slot " << s;
+                for (int i = 0; i < sa.PathFloatCount; ++i)
+                    ASSERT_TRUE(Near(sa.PathPoints[i], sb.PathPoints[i], 1e-6))
+                        << what << " slot " << s << " float " << i << ": " << sa.PathPoints[i] << " "
+                        << sb.PathPoints[i];
+                for (int i = 0; i < sa.PathFloatCount / 3; ++i) {
+                    ASSERT_TRUE(Near(sa.PathSpeed[i], sb.PathSpeed[i], 1e-6)) << what << " point " << i;
+                    ASSERT_TRUE(Near(sa.PathTime[i], sb.PathTime[i], 1e-6)) << what << " point " << i;
+                    const double turn = std::fabs(double(sa.PathAngle[i]) - sb.PathAngle[i]);
+                    ASSERT_LT(std::fmin(turn, std::fabs(turn - 2 * Pi)), 1e-5) << what << " point " << i;
+                }
+            }
+        });
+    });
+}
+
+}  // namespace
+
+TEST(FastTrajectory, StoresThePlainBuildsPathOnEverySampleTab) {
+    Project project = Load("sample");
+    ASSERT_EQ(project.TabCount, 14);
+    for (int tab = 0; tab < project.TabCount; ++tab) {
+        TrajectoryInputs in = InputsOfTab(project, tab);
+        ExpectSamePaths(in, BuildParticleTrajectory, BuildParticleTrajectoryReference, "tab " + std::to_string(tab + 1));
+    }
+}
+
+TEST(FastTrajectory, StoresThePlainBuildsPathWithRadiationAndSwappedCharges) {
+    Project project = Load("sample");
+    for (const int tab : {0, 3, 7}) {
+        TrajectoryInputs in = InputsOfTab(project, tab);
+        in.BremsstrahlungEnabled = true;
+        in.BremsstrahlungFactor = 1e6;
+        ExpectSamePaths(in, BuildParticleTrajectory, BuildParticleTrajectoryReference,
+                        "radiation, tab " + std::to_string(tab + 1));
+        in.BremsstrahlungEnabled = false;
+        in.field.SignFactor = -1;
+        ExpectSamePaths(in, BuildParticleTrajectory, BuildParticleTrajectoryReference,
+                        "swapped, tab " + std::to_string(tab + 1));
+    }
+}
+
+TEST(FastTrajectory, StoresThePlainBuildsPathAmongTwentyCharges) {
+    Project project = Load(VOLTARIS_TEST_DATA "/twenty_charges.psf");
+    TrajectoryInputs in = InputsOfTab(project, 0);
+    ASSERT_EQ(in.field.ChargeCount, 20);
+    ExpectSamePaths(in, BuildParticleTrajectory, BuildParticleTrajectoryReference, "file");
+    // A slow heavy particle drifting between them, and two more slots with other starts.
+    in.ParticleCount = 3;
+    in.slots[0].mass = 1e-15;
+    in.slots[0].speed = 1;
+    in.slots[0].x = 4.2f;
+    in.slots[0].y = 5.6f;
+    in.slots[0].angle = 0.4;
+    in.slots[0].dt = 1e-6;
+    in.slots[0].steps = 200000;
+    in.slots[1] = in.slots[0];
+    in.slots[1].angle = 2.5;
+    in.slots[2] = Project::Initial().Active().particles[0];  // a positive particle from (1, 1) m
+    in.slots[2].steps = 300000;
+    in.slots[2].dt = 1e-9;
+    ExpectSamePaths(in, BuildParticleTrajectory, BuildParticleTrajectoryReference, "three slots");
+}
+
+namespace {
+
+// The plain touch test of the step and FieldAt's float32 components, one call at a time.
+bool PlainTouches(const FieldSnapshot& f, float x, float y) {
+    for (int i = 0; i < f.ChargeCount; ++i) {
+        const double dx = static_cast<double>(x) - f.x[i], dy = static_cast<double>(y) - f.y[i];
+        if (!(std::sqrt(dx * dx + dy * dy) > f.radius[i])) return true;
+    }
+    return false;
+}
+
+void ExpectPlainResults(const FieldSnapshot& f, const TrajectoryField& field, float x, float y) {
+    float ex = 0, ey = 0;
+    const bool touches = field.TouchesOrField(x, y, ex, ey);
+    ASSERT_EQ(touches, PlainTouches(f, x, y)) << x << ", " << y;
+    if (touches) return;
+    float plainX = 0, plainY = 0;
+    field.FieldExactly(x, y, plainX, plainY);
+    ASSERT_EQ(ex, plainX) << x << ", " << y;
+    ASSERT_EQ(ey, plainY) << x << ", " << y;
+    double angle = 0;
+    ASSERT_EQ(std::sqrt(double(ex) * ex + double(ey) * ey), FieldAt(f, x, y, angle, 0, false)) << x << ", " << y;
+}
+
+}  // namespace
+
+TEST(TrajectoryFieldTest, GivesThePlainTouchTestAndFieldEverywhere) {
+    Project project = Load(VOLTARIS_TEST_DATA "/twenty_charges.psf");
+    FieldSnapshot f = SnapshotOfActiveTab(project);
+    // Charges that are points, or carry a radius below 0 or nothing at all.
+    f.radius[3] = 0;
+    f.radius[7] = -0.5f;
+    f.amount[9] = 0;
+    const TrajectoryField field(f);
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> anywhere(-2, 12), unit(-1, 1);
+    for (int n = 0; n < 20000; ++n) ExpectPlainResults(f, field, anywhere(random), anywhere(random));
+    // On, just inside and just outside every rim, at every centre and straight above it.
+    for (int i = 0; i < f.ChargeCount; ++i) {
+        for (const float r : {f.radius[i], std::nextafter(f.radius[i], 0.0f), std::nextafter(f.radius[i], 1.0f)}) {
+            ExpectPlainResults(f, field, f.x[i] + r, f.y[i]);
+            ExpectPlainResults(f, field, f.x[i], f.y[i] - r);
+            const float c = std::cos(0.7f) * r, s = std::sin(0.7f) * r;
+            ExpectPlainResults(f, field, f.x[i] + c, f.y[i] + s);
+        }
+        ExpectPlainResults(f, field, f.x[i], f.y[i]);
+        ExpectPlainResults(f, field, f.x[i], f.y[i] + 1.5f);
+        for (int n = 0; n < 200; ++n)
+            ExpectPlainResults(f, field, f.x[i] + unit(random) * 1e-6f, f.y[i] + unit(random) * 1e-6f);
+    }
+}
+
+TEST(TrajectoryFieldTest, GivesThePlainResultsOnTheAtomicScaleAndWithoutCharges) {
+    Project project = Load("sample");
+    ShowTab(project, 0, ScrollPositionOfResolution(project.tabs[0].Resolution));
+    const FieldSnapshot atom = SnapshotOfActiveTab(project);
+    const TrajectoryField field(atom);
+    std::mt19937 random(3);
+    std::uniform_real_distribution<float> square(0, 10 * project.unitLength);
+    for (int n = 0; n < 5000; ++n) ExpectPlainResults(atom, field, square(random), square(random));
+
+    const FieldSnapshot empty;
+    const TrajectoryField nothing(empty);
+    float ex = 1, ey = 1;
+    EXPECT_FALSE(nothing.TouchesOrField(3, 4, ex, ey));
+    EXPECT_EQ(ex, 0.0f);
+    EXPECT_EQ(ey, 0.0f);
+}
