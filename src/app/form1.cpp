@@ -43,6 +43,7 @@ Form1::Form1(Project& project, CommandDialogs& dialogs, Options options)
     column->addWidget(BuildBottomPanel());
     setCentralWidget(central);
     BuildStatusBar();
+    ConnectParticlePages();
 
     views_.Window3D().SetMouseHandler(&mouse3D_);
     views_.Window2D().SetMouseHandler(&mouse2D_);
@@ -123,11 +124,6 @@ void Form1::WaitForViews() {
     if (!view3D || !topView || view3D->frameCount <= 200 || topView->frameCount <= 200) return;
     // A paused view is not waited for, a stalled one at most a second.
     views_.WaitForFrames(5, 1000);
-}
-
-void Form1::LeaveTab() {
-    // TODO(particle): stop a running alternating-voltage run (Button12) and reset the
-    // Bremsstrahlung amplification, switching the radiation off (Button5).
 }
 
 bool Form1::event(QEvent* event) {

@@ -15,6 +15,9 @@ class QTabBar;
 namespace voltaris {
 
 class Form3;
+namespace pages {
+class ParticlePages;
+}
 
 // The main window: the project and tab commands, the tab strip with the two views and the
 // resolution scroll bar, the bottom panel with the view toolbars and the pages, the status
@@ -38,6 +41,7 @@ public:
     bool DeletePending() const { return deletePending_; }
     bool AmountBoxOpen() const { return amountBoxOpen_; }
     const pages::BottomPages& Pages() const { return pages_; }
+    pages::ParticlePages& ParticlePages() { return *particlePages_; }
 
     // CommandView, also used by the other parts of the window.
     void UpdateWindowTitle() override;
@@ -80,6 +84,9 @@ private:
     void FormMouseMove(const QWidget& surface, QPoint position);
     void CancelPendingDeletion();
 
+    // The pages of the moving particle (form1_particle.cpp)
+    void ConnectParticlePages();
+
     // Bottom panel (form1_bottom.cpp)
     void LabelLegendeClick();
     void ButtonShowLogClick();
@@ -115,6 +122,8 @@ private:
     ViewToolbar toolbar3D_{}, toolbar2D_{};
     ViewMenu menu3D_{}, menu2D_{};
     std::array<QLabel*, 5> statusPanels_{};
+    pages::ParticlePages* particlePages_ = nullptr;
+    double suggestedAmplification_ = 1.0;  // from the last path build made without radiation
 
     bool started_ = false;
     bool firstShowSeen_ = false;

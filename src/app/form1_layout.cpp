@@ -98,7 +98,6 @@ QWidget* Form1::BuildBottomPanel() {
     connect(pages_.render.view2D.pause, &QPushButton::clicked, this, [this] {
         if (GraphEngine* e = views_.Engine2D()) SetRunning(*e, !e->running);
     });
-    // TODO(particle): switching pages stops a running alternating-voltage run (Button12).
 
     Panel1 = Named(new QWidget(PanelLegende), "Panel1");
     Panel1->setAutoFillBackground(true);

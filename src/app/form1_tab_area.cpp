@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/form1.h"
+#include "app/pages/particle_pages.h"
 #include "app/tab_area_layout.h"
 
 namespace voltaris {
@@ -47,7 +48,8 @@ void Form1::RefreshChargeTable() {
     ScrollBar5->setValue(ScrollPositionOfResolution(tab.Resolution));
     project_.unitLength = UnitLengthOf(tab.Resolution);
     Label17->setText(QString::fromStdString(SquareSizeLabel(project_.unitLength)));
-    // TODO(editing): the charge table, the particle page and the table's visibility.
+    particlePages_->FillParticlePage();
+    // TODO(editing): the charge table and its visibility.
 }
 
 void Form1::ScrollBar5Change(int position) {

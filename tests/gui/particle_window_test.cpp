@@ -1,0 +1,122 @@
+// The particle pages in the main window: they follow the particle switch and the shown tab,
+// and an alternating-voltage phase step that waits for its path build survives whatever the
+// user does meanwhile.
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <array>
+
+#include "app/pages/particle_pages.h"
+#include "model/project_file.h"
+#include "support/view_test_support.h"
+#include "support/window_fixture.h"
+
+using namespace voltaris;
+using namespace voltaris::test;
+
+namespace {
+
+std::array<double, MaxChargesPerTab> AmountsOf(const FieldTab& tab) {
+    std::array<double, MaxChargesPerTab> amounts{};
+    for (int i = 0; i < tab.ChargeCount; ++i) amounts[i] = tab.charges[i].amount;
+    return amounts;
+}
+
+std::array<double, MaxChargesPerTab> InSinglePrecision(std::array<double, MaxChargesPerTab> amounts) {
+    for (double& a : amounts) a = static_cast<float>(a);
+    return amounts;
+}
+
+}  // namespace
+
+class ParticleWindowTest : public QObject {
+    Q_OBJECT
+    WindowFixture w;
+
+    pages::ParticlePages& Particle() { return w.form->ParticlePages(); }
+    const pages::BottomPages& Pages() { return w.form->Pages(); }
+
+    // Switches the particle on, shows the alternating-voltage page and starts a run on `tab`
+    // (the sample's amounts are not exact in single precision).
+    void StartRunOn(int tab) {
+        w.TabStrip()->setCurrentIndex(tab);
+        Pages().particle.Button11->click();
+        Pages().PageControl->setCurrentWidget(Pages().alternatingVoltage.page);
+        Pages().alternatingVoltage.Button12->click();
+        QVERIFY(Particle().Switches().AcRunning);
+    }
+
+private slots:
+    void init() { QVERIFY(w.Start()); }
+    void cleanup() {
+        if (w.form) w.Stop();
+    }
+
+    void thePagesFollowTheParticleSwitchAndTheShownTab() {
+        const pages::BottomPages& p = Pages();
+        QTabWidget* control = p.PageControl;
+        QVERIFY(!control->isTabVisible(control->indexOf(p.slowMotion.page)));
+        p.particle.Button11->click();
+        for (QWidget* page : {p.bremsstrahlung.page, p.slowMotion.page, p.alternatingVoltage.page})
+            QVERIFY(control->isTabVisible(control->indexOf(page)));
+        QVERIFY(Particle().Switches().ParticleEnabled);
+
+        // Radiation is switched off and its factor reset whenever another tab is shown.
+        p.bremsstrahlung.Button5->click();
+        QVERIFY(Particle().Switches().BremsstrahlungEnabled);
+        w.TabStrip()->setCurrentIndex(2);
+        QVERIFY(!Particle().Switches().BremsstrahlungEnabled);
+        QCOMPARE(Particle().Switches().BremsstrahlungFactor, 1.0);
+        QCOMPARE(p.bremsstrahlung.Button5->text(), QString("Aktivieren"));
+
+        // The page shows the new tab's particle.
+        const ParticleSlot& slot = w.project.Active().particles[0];
+        QCOMPARE(p.particle.ScrollBar3->value(), slot.steps);
+        QCOMPARE(p.particle.Label10->text(), QString::number(slot.steps));
+    }
+
+    void aTabChangeStopsTheRunAndRestoresTheTabItRanOn() {
+        const auto saved = AmountsOf(w.project.tabs[1]);
+        const auto third = AmountsOf(w.project.tabs[3]);
+        StartRunOn(1);
+        QTimer::singleShot(0, this, [this] { w.TabStrip()->setCurrentIndex(3); });
+        Particle().alternatingVoltage.Timer2Timer();  // the tab changes while it waits
+        QVERIFY(!Particle().alternatingVoltage.TickInProgress());
+        QVERIFY(!Particle().Switches().AcRunning);
+        QCOMPARE(w.project.ActiveTab, 3);
+        QVERIFY(AmountsOf(w.project.tabs[1]) == InSinglePrecision(saved));
+        QVERIFY(AmountsOf(w.project.tabs[3]) == third);
+        QCOMPARE(float(w.form->Views().Engine3D()->gridStep), 0.05f);
+    }
+
+    void openingAProjectDuringTheWaitLeavesTheLoadedModelAsLoaded() {
+        // On the tab the loaded project shows first: putting the run's charges back after the
+        // load would overwrite the loaded ones.
+        StartRunOn(0);
+        QTimer::singleShot(0, this, [this] { w.form->Commands().OpenSampleProject(); });
+        Particle().alternatingVoltage.Timer2Timer();
+        QVERIFY(!Particle().Switches().AcRunning);
+        Project fresh = Project::Initial();
+        QVERIFY(LoadProject(fresh, "sample", w.dialogs));
+        for (int t = 0; t < 3; ++t) QVERIFY(AmountsOf(w.project.tabs[t]) == AmountsOf(fresh.tabs[t]));
+        QCOMPARE(w.project.tabs[0].particles[0].dt, fresh.tabs[0].particles[0].dt);
+    }
+
+    void closingOrDestroyingTheWindowDuringTheWaitEndsTheTickQuietly() {
+        StartRunOn(1);
+        w.dialogs.answers = {Answer::No};  // do not save
+        QTimer::singleShot(0, this, [this] { w.form->close(); });
+        Particle().alternatingVoltage.Timer2Timer();
+        QVERIFY(!w.form->isVisible());
+        QVERIFY(!Particle().alternatingVoltage.TickInProgress());
+
+        QTimer::singleShot(0, this, [this] { w.Stop(); });
+        Particle().alternatingVoltage.Timer2Timer();  // its window goes while it waits
+        QVERIFY(!w.form);
+    }
+};
+
+QTEST_MAIN(ParticleWindowTest)
+#include "particle_window_test.moc"
