@@ -45,6 +45,7 @@ struct PlainStepper {
     double Speed() const { return v; }
     double Angle() const { return alpha; }
     double Potential(float px, float py) const { return field.Potential(px, py); }
+    void Settle(double&) const {}
 };
 
 }  // namespace

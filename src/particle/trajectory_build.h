@@ -6,6 +6,7 @@
 //   float x, y                                      the position
 //   double Speed(), Angle()                         v (-1 once stopped) and the direction
 //   double Potential(float x, float y)
+//   void Settle(double& suggested)                  bring the suggestion up to date
 #include <cmath>
 
 #include "field/kernels.h"
@@ -43,6 +44,7 @@ TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& 
     PathSet& paths = store.BeginBuild(in.AcRunning);
 
     auto finish = [&] {
+        stepper.Settle(result.SuggestedAmplification);
         result.slot0Dt = dt0;
         result.slot0ReferenceSpeed = reference;
         store.Publish();

@@ -75,18 +75,17 @@ public:
             moveY = uy_ * v_;
         } else {
             const float gx = x / unitLength_, gy = y / unitLength_;
-            if (gx > 0 && gx < 10 && gy > 0 && gy < 10) {
-                const double radiated = suggested > 70 ? RadiatedEnergy(a, q, dt) : 0;
-                if (radiated != 0) {
-                    suggested = (v_ * v_ - (0.999999 * v_) * (0.999999 * v_)) / (2 * radiated / m);
-                } else {
-                    suggested += 1;
-                }
-            }
+            if (gx > 0 && gx < 10 && gy > 0 && gy < 10) Suggest(a, q, m, dt, suggested);
         }
         x = static_cast<float>(x + moveX * dt);
         y = static_cast<float>(y + moveY * dt);
         return true;
+    }
+
+    // The suggestion's last step with radiation worked out, if it is still pending.
+    void Settle(double& suggested) {
+        if (pending_) suggested = Suggestion(pendingA_, pendingV_, pendingQ_, pendingM_, pendingDt_);
+        pending_ = false;
     }
 
     double Speed() const { return v_; }
@@ -98,6 +97,43 @@ public:
     float x = 0, y = 0;
 
 private:
+    // The factor that would make this one step remove a millionth of the speed.
+    static double Suggestion(double a, double v, double q, double m, double dt) {
+        return (v * v - (0.999999 * v) * (0.999999 * v)) / (2 * RadiatedEnergy(a, q, dt) / m);
+    }
+
+    // One step inside the square without radiation: above 70 the suggestion becomes this
+    // step's factor, else it counts up. Only the last factor counts, so a step whose factor
+    // is surely above 70 (the usual case) is kept pending instead of being worked out in
+    // extended precision.
+    void Suggest(double a, double q, double m, double dt, double& suggested) {
+        if (!pending_ && !(suggested > 70)) {
+            suggested += 1;
+            return;
+        }
+        const double loss = 0.999999 * v_;
+        const double numerator = v_ * v_ - loss * loss;
+        const double radiated = RadiatedEnergyConstant * a * a * q * q * dt;  // within 1e-14 of RadiatedEnergy
+        if (m > 0 && radiated > 1e-280 && radiated < 1e280 && numerator < 1e300 &&
+            numerator > 70 * (1 + 1e-9) * (2 * radiated / m)) {
+            pending_ = true;
+            pendingA_ = a;
+            pendingV_ = v_;
+            pendingQ_ = q;
+            pendingM_ = m;
+            pendingDt_ = dt;
+            return;
+        }
+        Settle(suggested);
+        if (RadiatedEnergy(a, q, dt) != 0) {
+            suggested = Suggestion(a, v_, q, m, dt);
+        } else {
+            suggested += 1;
+        }
+    }
+    static constexpr double RadiatedEnergyConstant =
+        2.0 / (3.0 * SpeedOfLight * SpeedOfLight * SpeedOfLight) * CoulombConstant;
+
     bool Stop() {
         v_ = particle_step::Stopped;
         return false;
@@ -134,6 +170,9 @@ private:
     double startAngle_ = 0, lastVx_ = 0, lastVy_ = 0;
     double chargePerMass_ = 0;
     bool stepped_ = false;
+    // A suggestion surely above 70 that is not yet worked out.
+    bool pending_ = false;
+    double pendingA_ = 0, pendingV_ = 0, pendingQ_ = 0, pendingM_ = 0, pendingDt_ = 0;
 };
 
 }  // namespace voltaris

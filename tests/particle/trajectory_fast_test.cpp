@@ -201,3 +201,36 @@ TEST(TrajectoryFieldTest, GivesThePlainResultsOnTheAtomicScaleAndWithoutCharges)
     EXPECT_EQ(ex, 0.0f);
     EXPECT_EQ(ey, 0.0f);
 }
+
+// An electron falling from rest towards a proton gets suggestions of 70 or less at first,
+// which count up again; the suggestion runs on over the slots of the build.
+TEST(FastTrajectory, SuggestsTheAmplificationOfThePlainBuildAlsoWhenItCountsUpAgain) {
+    TrajectoryInputs in;
+    in.ParticleEnabled = true;
+    in.ParticleCount = 2;
+    in.field.unitLength = 1e-11f;
+    in.field.ChargeCount = 1;
+    in.field.amount[0] = 1.6e-19;
+    in.field.x[0] = 5e-11f;
+    in.field.y[0] = 5e-11f;
+    in.field.radius[0] = 3.5e-12f;
+    ParticleSlot& s = in.slots[0];
+    s.charge = -1.6e-19;
+    s.mass = 9.1e-31;
+    s.speed = 0;
+    s.x = 8e-11f;
+    s.y = 5.5e-11f;
+    s.dt = 1e-20;
+    in.slots[1] = s;
+    in.slots[1].y = 4e-11f;
+    // Step 71 works out about 8, which counts up to above 70 again around step 134, and so on.
+    for (const int steps : {60, 100, 150, 400, 3000}) {
+        in.slots[0].steps = steps;
+        in.slots[1].steps = steps / 3;
+        auto a = std::make_unique<PathStore>(), b = std::make_unique<PathStore>();
+        const double fast = BuildParticleTrajectory(in, *a).SuggestedAmplification;
+        const double plain = BuildParticleTrajectoryReference(in, *b).SuggestedAmplification;
+        EXPECT_GT(plain, 1) << steps;
+        EXPECT_TRUE(Near(fast, plain, 1e-9)) << steps << ": " << fast << " " << plain;
+    }
+}
