@@ -10,6 +10,7 @@
 
 #include "app/pages/particle_pages.h"
 #include "model/project_file.h"
+#include "support/path_fill.h"
 #include "support/view_test_support.h"
 #include "support/window_fixture.h"
 
@@ -75,6 +76,29 @@ private slots:
         const ParticleSlot& slot = w.project.Active().particles[0];
         QCOMPARE(p.particle.ScrollBar3->value(), slot.steps);
         QCOMPARE(p.particle.Label10->text(), QString::number(slot.steps));
+    }
+
+    void theAlternatingVoltageDrivesThePaulTrapPhaseStepByPhaseStep() {
+        const ParticleSlot start = w.project.tabs[5].particles[0];  // "Paul Falle"
+        const auto saved = AmountsOf(w.project.tabs[5]);
+        StartRunOn(5);
+        int32_t& phase = w.form->Views().AcPhaseCounter();
+        QCOMPARE(phase, 11);
+        for (int32_t step = 1; step <= 3; ++step) {
+            Particle().alternatingVoltage.Timer2Timer();
+            // Each tick waits for its build, but gives up after a second on a slow machine.
+            QVERIFY(WaitUntil([&] { return phase >= 11 + step; }));
+        }
+        const ParticleSlot& moved = w.project.Active().particles[0];
+        QVERIFY(moved.x != start.x || moved.y != start.y);
+        QVERIFY(AmountsOf(w.project.Active()) != saved);
+        QVERIFY(StoredPoints(w.form->Views().Paths(), 0) > 0);
+
+        Pages().alternatingVoltage.Button12->click();
+        QCOMPARE(moved.x, start.x);
+        QCOMPARE(moved.speed, start.speed);
+        QCOMPARE(moved.dt, start.dt);
+        QVERIFY(AmountsOf(w.project.Active()) == InSinglePrecision(saved));
     }
 
     void aTabChangeStopsTheRunAndRestoresTheTabItRanOn() {

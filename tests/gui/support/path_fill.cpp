@@ -14,4 +14,10 @@ void PublishEvenPath(PathStore& store, int points, float duration, float speed) 
     store.Publish();
 }
 
+int StoredPoints(const PathStore& store, int slot) {
+    int points = 0;
+    store.Read([&](const PathSet& paths) { points = paths.slots[slot].PathFloatCount / 3; });
+    return points;
+}
+
 }  // namespace voltaris::test
