@@ -25,16 +25,6 @@ TEST(ParticleParameters, PresetsAreReadBackThroughTheirThreeDigitTexts) {
     EXPECT_EQ(PresetMassText(HydrogenNucleusPreset), "1,66E-27");
 }
 
-TEST(ParticleParameters, ChargeBoxShowsTwoDigitsInEitherUnit) {
-    EXPECT_EQ(ChargeBoxText(-1.6e-19, false), "-1,6E-19");
-    EXPECT_EQ(ChargeBoxText(-ElementaryCharge, true), "-1");
-    EXPECT_EQ(ChargeBoxText(3.2e-19, true), "2");
-    EXPECT_EQ(MassBoxText(9.109e-31), "9,11E-31");
-    // The specific charge in e/kg divides by e once more.
-    EXPECT_EQ(SpecificChargeText(2 * static_cast<double>(ElementaryCharge), 6.64e-27, true),
-              "Spezifische Ladung:     3,01E26 e/kg");
-}
-
 TEST(ParticleParameters, TheConfirmationKeyIsTakenOutOfTheText) {
     EXPECT_EQ(WithoutConfirmationKey("2e-19y"), "2e-19");
     EXPECT_EQ(WithoutConfirmationKey("2E-19Y"), "2e-19");
@@ -44,12 +34,6 @@ TEST(ParticleParameters, TheConfirmationKeyIsTakenOutOfTheText) {
     EXPECT_DOUBLE_EQ(ChargeFromBox("1,2e5", false), 1.2e5);
     EXPECT_THROW(ChargeFromBox("abc", false), ConversionError);
     EXPECT_THROW(MassFromBox("9.1E-31"), ConversionError);  // a point is no decimal separator
-}
-
-TEST(ParticleParameters, RecomputedTimeStepMovesThreeMillimetresPerStep) {
-    EXPECT_DOUBLE_EQ(RecomputeDt(0), 6.36e-9);
-    EXPECT_DOUBLE_EQ(RecomputeDt(500000), 6e-9);
-    EXPECT_DOUBLE_EQ(RecomputeDt(-3000), -1e-6);
 }
 
 TEST(ParticleParameters, SliderPositionsAreWholeNumbersInsideTheRange) {

@@ -94,12 +94,6 @@ TEST(SlowMotion, ARebuiltShorterPathIsSearchedFromItsStart) {
     EXPECT_LT(step.playbackIndex, 10);
 }
 
-TEST(SlowMotion, SliderAndLabel) {
-    EXPECT_FLOAT_EQ(SlowMotion::FactorOfSlider(25), 2.5e-5f);
-    EXPECT_EQ(SlowMotion::FactorLabelText(SlowMotion::FactorOfSlider(25)), "Zeitlupe: 1 s entspricht 2,5E-5 s");
-    EXPECT_EQ(SlowMotion::FactorLabelText(SlowMotion::FactorOfSlider(1)), "Zeitlupe: 1 s entspricht 1E-6 s");
-}
-
 TEST(SpeedDiagram, NewestSampleEndsAtTheRightEdgeAndEarlierColumnsStayEmpty) {
     SpeedRing ring;
     ring.Push(0);
