@@ -21,13 +21,13 @@ Form1::Form1(Project& project, CommandDialogs& dialogs, Options options)
       views_(project, dialogs),
       commands_(project, dialogs, *this),
       mouse3D_(views_, project, mouseState_,
-               ViewMouseHost{[this] { return amountBoxOpen_; }, [this](const std::string& text) {
-                                 ShowStatus(1, QString::fromStdString(text));
-                             }}),
+               ViewMouseHost{[this] { return AmountBoxOpen(); },
+                             [this](const std::string& text) { ShowStatus(1, QString::fromStdString(text)); },
+                             {}}),
       mouse2D_(views_, project, mouseState_,
-               ViewMouseHost{[this] { return amountBoxOpen_; }, [this](const std::string& text) {
-                                 ShowStatus(1, QString::fromStdString(text));
-                             }}) {
+               ViewMouseHost{[this] { return AmountBoxOpen(); },
+                             [this](const std::string& text) { ShowStatus(1, QString::fromStdString(text)); },
+                             [this] { RefreshChargeTable(); }}) {
     setObjectName("Form1");
     setWindowTitle("Voltaris 2010b");
 
@@ -44,6 +44,7 @@ Form1::Form1(Project& project, CommandDialogs& dialogs, Options options)
     setCentralWidget(central);
     BuildStatusBar();
     ConnectParticlePages();
+    ConnectEditing();
 
     views_.Window3D().SetMouseHandler(&mouse3D_);
     views_.Window2D().SetMouseHandler(&mouse2D_);

@@ -2,6 +2,9 @@
 #include <QMainWindow>
 #include <array>
 
+#include "app/charge_editor.h"
+#include "app/charge_table.h"
+#include "app/display_options.h"
 #include "app/pages/bottom_pages.h"
 #include "app/view_option_controls.h"
 #include "engine/gui/graph_views.h"
@@ -39,7 +42,8 @@ public:
     bool Started() const { return started_; }
     float ViewSplitRatio() const { return viewSplitRatio_; }
     bool DeletePending() const { return deletePending_; }
-    bool AmountBoxOpen() const { return amountBoxOpen_; }
+    bool AmountBoxOpen() const { return chargeEditor_ && chargeEditor_->AmountBoxOpen(); }
+    ChargeEditor& Charges() { return *chargeEditor_; }
     const pages::BottomPages& Pages() const { return pages_; }
     pages::ParticlePages& ParticlePages() { return *particlePages_; }
 
@@ -67,6 +71,7 @@ private:
     QWidget* BuildBottomPanel();
     void BuildStatusBar();
     void LayoutBottomPanel();
+    void ConnectEditing();  // form1_charges.cpp
 
     // Start-up (form1.cpp)
     void FormShow();
@@ -103,6 +108,9 @@ private:
     View3DMouse mouse3D_;
     View2DMouse mouse2D_;
     Form3* splash_ = nullptr;
+    ChargeEditor* chargeEditor_ = nullptr;
+    ChargeTable* chargeTable_ = nullptr;
+    DisplayOptions* displayOptions_ = nullptr;
 
     // Controls, named as in the window description.
     QToolBar* ToolBar1 = nullptr;
@@ -128,7 +136,6 @@ private:
     bool started_ = false;
     bool firstShowSeen_ = false;
     bool deletePending_ = false;
-    bool amountBoxOpen_ = false;  // set by the amount box of the charge editing
     bool splitterDragging_ = false;
     bool changingTab_ = false;
     int tabWaitingForChange_ = -1;

@@ -8,6 +8,7 @@
 
 #include "app/form1.h"
 #include "app/view_keys.h"
+#include "model/charge_editing.h"
 
 namespace voltaris {
 
@@ -18,14 +19,6 @@ bool OverPanel(const QWidget* panel, QPoint global) {
     const QPoint topLeft = panel->mapToGlobal(QPoint(0, 0));
     return global.x() >= topLeft.x() && global.x() <= topLeft.x() + panel->width() && global.y() >= topLeft.y() &&
            global.y() <= topLeft.y() + panel->height();
-}
-
-bool AnyChargeSelected(const Project& project) {
-    const FieldTab& tab = project.Active();
-    for (int i = 0; i < tab.ChargeCount; ++i) {
-        if (project.ChargeSelected[i]) return true;
-    }
-    return false;
 }
 
 }  // namespace
@@ -118,7 +111,7 @@ bool Form1::FormMouseWheel(const QWheelEvent& event) {
 }
 
 void Form1::FormMouseMove(const QWidget& surface, QPoint position) {
-    if (amountBoxOpen_ || !views_.Created()) return;
+    if (AmountBoxOpen() || !views_.Created()) return;
     // Only where no control covers the window (moves over a label come here too).
     if (surface.childAt(position)) return;
     // The mouse left the views: no cross-hairs.

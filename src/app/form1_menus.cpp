@@ -118,8 +118,8 @@ void Form1::BuildToolBar1() {
         connect(button, &QToolButton::toggled, entry, &QAction::setChecked);
         return button;
     };
-    // TODO(editing): the sign swap sets SignFactor through CheckBox4; the unit switch shows
-    // and takes amounts in elementary charges.
+    // The sign swap sets SignFactor through CheckBox4; the unit switch shows and takes amounts
+    // in elementary charges (both in the charge editing).
     toggle("ToolButton13", Glyph::SwapSigns, "+/-", "Positive und negative Ladungen vertauschen",
            "PositiveundnegativeLadungenvertauschen1");
     toggle("ToolButton39", Glyph::ElementaryUnits, "Q in e", "Ladung in Coloumb bzw Elementarladungen angeben",

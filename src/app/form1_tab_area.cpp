@@ -42,16 +42,6 @@ void Form1::TabControlChange(int index) {
     changingTab_ = false;
 }
 
-void Form1::RefreshChargeTable() {
-    const FieldTab& tab = project_.Active();
-    // Moving the scroll bar runs its change handling, which snaps the resolution onto it.
-    ScrollBar5->setValue(ScrollPositionOfResolution(tab.Resolution));
-    project_.unitLength = UnitLengthOf(tab.Resolution);
-    Label17->setText(QString::fromStdString(SquareSizeLabel(project_.unitLength)));
-    particlePages_->FillParticlePage();
-    // TODO(editing): the charge table and its visibility.
-}
-
 void Form1::ScrollBar5Change(int position) {
     FieldTab& tab = project_.Active();
     tab.Resolution = ResolutionOfScrollPosition(position);

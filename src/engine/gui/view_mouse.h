@@ -4,6 +4,7 @@
 
 #include "engine/gui/view_window.h"
 #include "model/project.h"
+#include "model/top_view_editing.h"
 
 namespace voltaris {
 
@@ -12,7 +13,7 @@ class GraphViews;
 // Mouse state shared by the two view panels (user-interface thread only).
 struct ViewMouseState {
     bool rotating3D = false;  // the left button went down on the 3D view and is still held
-    bool panning2D = false;   // the top view is being panned
+    TopViewDrag topView;      // what a press in the top view grabbed (panning included)
     int lastMouseX = 0, lastMouseY = 0;  // last drag position, panel pixels
 };
 
@@ -20,6 +21,7 @@ struct ViewMouseState {
 struct ViewMouseHost {
     std::function<bool()> amountBoxOpen;                   // mouse moves are ignored while it is open
     std::function<void(const std::string&)> showReadout;  // status panel of the pointer readout
+    std::function<void()> refreshChargeTable;             // after the top view changed charges
 };
 
 // The 3D view: a left drag turns the surface (1 degree per pixel) and raises or lowers the
@@ -41,20 +43,23 @@ private:
 };
 
 // The top view: hovering picks the point under the mouse, shows its coordinates and
-// potential and puts the 3D view's level plane at that potential; a left drag pans.
-// TODO(editing): selecting, moving and resizing charges and grabbing the particle start
-// come with the charge editing of the top view.
+// potential and puts the 3D view's level plane at that potential. A left press selects
+// charges and grabs a selected charge (to move it), its rim (to resize it) or the particle
+// start (to move or turn it); a press on nothing pans the view.
 class View2DMouse : public ViewMouseHandler {
 public:
-    View2DMouse(GraphViews& views, const Project& project, ViewMouseState& state, ViewMouseHost host)
+    View2DMouse(GraphViews& views, Project& project, ViewMouseState& state, ViewMouseHost host)
         : views_(views), project_(project), state_(state), host_(std::move(host)) {}
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
     void MouseMove(int x, int y) override;
     void MouseUp(Qt::MouseButton button, int x, int y) override;
 
 private:
+    // Hands the drag state and the selection to the drawing threads.
+    void PublishDrag();
+
     GraphViews& views_;
-    const Project& project_;
+    Project& project_;
     ViewMouseState& state_;
     ViewMouseHost host_;
 };

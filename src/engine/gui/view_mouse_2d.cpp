@@ -5,18 +5,36 @@
 
 namespace voltaris {
 
-void View2DMouse::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-    if (button != Qt::LeftButton) return;
-    // TODO(editing): a press on a charge, its rim or the particle start grabs it; only a
-    // press elsewhere pans.
-    state_.panning2D = true;
-    state_.lastMouseX = x;
-    state_.lastMouseY = y;
+void View2DMouse::PublishDrag() {
+    const TopViewDrag& drag = state_.topView;
+    views_.Shared().interaction = ViewInteraction{drag.radiusDragging, drag.radiusDragCharge, drag.turningParticle};
+    views_.PublishScene();
+}
+
+void View2DMouse::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+    GraphEngine* topView = views_.Engine2D();
+    if (button != Qt::LeftButton || !topView) return;
+    // The point picked by the latest frame.
+    TopViewPress(project_, state_.topView, topView->pickedX, topView->pickedZ, modifiers & Qt::ControlModifier,
+                 views_.Shared().particleEnabled);
+    if (state_.topView.panning2D) {
+        state_.lastMouseX = x;
+        state_.lastMouseY = y;
+    }
+    PublishDrag();
 }
 
 void View2DMouse::MouseUp(Qt::MouseButton, int, int) {
-    state_.panning2D = false;
-    // TODO(editing): end a charge or particle drag, apply a dragged radius, refresh the table.
+    GraphEngine* topView = views_.Engine2D();
+    if (!topView) return;
+    const TopViewReleaseEffect effect = TopViewRelease(project_, state_.topView, topView->pickedX, topView->pickedZ);
+    if (effect.refreshTable && host_.refreshChargeTable) host_.refreshChargeTable();
+    if (effect.redraw) {
+        views_.Shared().interaction.radiusDragging = false;
+        views_.RequestRedraw(true);
+    } else {
+        PublishDrag();
+    }
 }
 
 void View2DMouse::MouseMove(int x, int y) {
@@ -26,7 +44,7 @@ void View2DMouse::MouseMove(int x, int y) {
     if (view3D) view3D->pickX = no_point::OverTopView;
     topView->markX = -100;
 
-    if (state_.panning2D) {
+    if (state_.topView.panning2D) {
         topView->panX = topView->panX + (x - state_.lastMouseX) * 0.005f;
         topView->panY = topView->panY - (y - state_.lastMouseY) * 0.005f;
         state_.lastMouseX = x;
@@ -37,18 +55,19 @@ void View2DMouse::MouseMove(int x, int y) {
 
     topView->pickX = x;
     topView->pickY = views_.Window2D().height() - y;
-    if (!view3D) return;
     const float pickedX = topView->pickedX, pickedZ = topView->pickedZ;
-    const FieldSnapshot field = SnapshotOfActiveTab(project_);
-    const std::optional<std::string> readout = PointerReadout(field, pickedX, pickedZ, true);
-    if (readout) {
-        view3D->planeHeight = static_cast<float>(PotentialAtGraphPoint(field, pickedX, pickedZ));
-        if (host_.showReadout) host_.showReadout(*readout);
-    } else {
-        // Outside the square the last readout stays.
-        view3D->planeHeight = -100;
+    if (view3D) {
+        const FieldSnapshot field = SnapshotOfActiveTab(project_);
+        const std::optional<std::string> readout = PointerReadout(field, pickedX, pickedZ, true);
+        if (readout) {
+            view3D->planeHeight = static_cast<float>(PotentialAtGraphPoint(field, pickedX, pickedZ));
+            if (host_.showReadout) host_.showReadout(*readout);
+        } else {
+            // Outside the square the last readout stays.
+            view3D->planeHeight = -100;
+        }
     }
-    // TODO(editing): move the grabbed charges or particle start to the picked point.
+    if (TopViewDragTo(project_, state_.topView, pickedX, pickedZ)) views_.RequestRedraw(true);
 }
 
 }  // namespace voltaris

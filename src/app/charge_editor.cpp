@@ -1,0 +1,107 @@
+#include "app/charge_editor.h"
+
+#include "model/charge_editing.h"
+
+namespace voltaris {
+
+ChargeEditor::ChargeEditor(Project& project, GraphViews& views, UserDialogs& dialogs, ChargeEditorControls controls,
+                           std::function<void()> refreshChargeTable)
+    : QObject(controls.window),
+      project_(project),
+      views_(views),
+      dialogs_(dialogs),
+      c_(controls),
+      refreshChargeTable_(std::move(refreshChargeTable)) {
+    popup3D_ = BuildPopup("PopupMenu1", false, amounts3D_, other3D_);
+    popup2D_ = BuildPopup("PopupMenu2", true, amounts2D_, other2D_);
+    SetPopupCaptions();
+    connect(&views_.Window3D(), &ViewWindow::contextMenuRequested, popup3D_,
+            [this](const QPoint& at) { popup3D_->popup(at); });
+    connect(&views_.Window2D(), &ViewWindow::contextMenuRequested, popup2D_,
+            [this](const QPoint& at) { popup2D_->popup(at); });
+
+    Edit3 = c_.GroupBox1->findChild<QLineEdit*>("Edit3");
+    Label24 = c_.GroupBox1->findChild<QLabel*>("Label24");
+    connect(c_.GroupBox1->findChild<QPushButton*>("Button7"), &QPushButton::clicked, this, &ChargeEditor::Button7Click);
+    connect(c_.GroupBox1->findChild<QPushButton*>("Button8"), &QPushButton::clicked, this, &ChargeEditor::Button8Click);
+    connect(Edit3, &QLineEdit::returnPressed, this, &ChargeEditor::Button7Click);  // Enter acts as "OK"
+
+    connect(c_.ToolButton13, &QToolButton::toggled, c_.CheckBox4, &QCheckBox::setChecked);
+    connect(c_.CheckBox4, &QCheckBox::toggled, this, &ChargeEditor::CheckBox4Click);
+    connect(c_.ToolButton39, &QToolButton::toggled, this, &ChargeEditor::ToolButton39Click);
+}
+
+QMenu* ChargeEditor::BuildPopup(const char* name, bool topView, std::array<QAction*, 6>& amounts, QAction*& other) {
+    auto* menu = new QMenu(c_.window);
+    menu->setObjectName(name);
+    QAction* title = menu->addAction("Hier Ladung hinzufügen");
+    title->setEnabled(false);
+    for (size_t i = 0; i < PopupMultiples.size(); ++i) {
+        if (i == 0 || i == 3) menu->addSeparator();
+        const int multiple = PopupMultiples[i];
+        amounts[i] = menu->addAction(QString());
+        connect(amounts[i], &QAction::triggered, this, [this, topView, multiple] {
+            GraphEngine* engine = topView ? views_.Engine2D() : views_.Engine3D();
+            AddChargeAtPick(engine, PopupAmount(multiple, project_.UnitsInElementaryCharges));
+        });
+    }
+    menu->setDefaultAction(amounts[1]);  // "+ &4E-10", shown bold
+    menu->addSeparator();
+    other = menu->addAction("&Anderer Betrag");
+    connect(other, &QAction::triggered, this, [this, topView] { OpenAmountBox(topView); });
+    return menu;
+}
+
+void ChargeEditor::SetPopupCaptions() {
+    const bool inE = project_.UnitsInElementaryCharges;
+    for (size_t i = 0; i < PopupMultiples.size(); ++i) {
+        amounts3D_[i]->setText(QString::fromStdString(PopupCaption(PopupMultiples[i], inE)));
+        amounts2D_[i]->setText(QString::fromStdString(PopupCaption(PopupMultiples[i], inE, !unitEverSwitched_)));
+    }
+}
+
+bool ChargeEditor::AddChargeAtPick(GraphEngine* engine, float amount) {
+    if (!engine) return false;
+    if (!AddCharge(project_, amount, engine->pickedX, engine->pickedZ, dialogs_)) return false;
+    if (refreshChargeTable_) refreshChargeTable_();
+    views_.RequestRedraw(true);
+    return true;
+}
+
+void ChargeEditor::OpenAmountBox(bool topView) {
+    amountForTopView_ = topView;
+    amountBoxOpen_ = true;
+    c_.GroupBox1->show();
+    c_.GroupBox1->raise();
+    Edit3->setFocus();
+}
+
+void ChargeEditor::Button7Click() {
+    c_.GroupBox1->hide();
+    amountBoxOpen_ = false;
+    float amount = 0;
+    if (!AmountOfBoxText(project_, Edit3->text().toStdString(), amount, dialogs_)) return;
+    AddChargeAtPick(amountForTopView_ ? views_.Engine2D() : views_.Engine3D(), amount);
+}
+
+void ChargeEditor::Button8Click() {
+    c_.GroupBox1->hide();
+    amountBoxOpen_ = false;
+}
+
+void ChargeEditor::CheckBox4Click(bool checked) {
+    // Stored amounts and the table stay; only the computation swaps the signs.
+    project_.SignFactor = checked ? -1 : 1;
+    views_.RequestRedraw(true);
+}
+
+void ChargeEditor::ToolButton39Click(bool down) {
+    project_.UnitsInElementaryCharges = down;
+    unitEverSwitched_ = true;
+    Label24->setText(down ? "e" : "C");
+    SetPopupCaptions();
+    // The table and the particle's charge (with its unit label) are shown anew in the unit.
+    if (refreshChargeTable_) refreshChargeTable_();
+}
+
+}  // namespace voltaris
