@@ -49,6 +49,14 @@ TEST_F(ChargeEditing, AddsOnlyInsideTheSquareAndAtMostTwentyCharges) {
     EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
+// A mark left behind by a tab with more charges must not select a newly added charge (the
+// next Delete + J would take it away too).
+TEST_F(ChargeEditing, ANewChargeIsNeverBornSelected) {
+    project.ChargeSelected[0] = true;
+    ASSERT_TRUE(AddCharge(project, 2e-10f, 1, 1, dialogs));
+    EXPECT_FALSE(AnyChargeSelected(project));
+}
+
 TEST_F(ChargeEditing, PositionAndRadiusScaleWithTheSquare) {
     project.Active().Resolution = -10;
     project.unitLength = UnitLengthOf(-10);

@@ -61,6 +61,21 @@ TEST_F(TopViewEditing, TheRimOfASelectedChargeIsGrabbedOnlyStrictlyWithinATenth)
     EXPECT_EQ(drag.radiusDragCharge, c);
 }
 
+// The grabbed charge was deleted (Delete, J) while the button was held: the release leaves
+// the slot beyond the count alone.
+TEST_F(TopViewEditing, ARadiusDragOfADeletedChargeChangesNothing) {
+    Add(2, 2, 1, true);
+    const int grabbed = Add(6, 6, 1, true);
+    Press(7.05f, 6);
+    ASSERT_TRUE(drag.radiusDragging);
+    project.Active().ChargeCount = 1;
+    project.Active().charges[grabbed].radius = 1;
+    TopViewRelease(project, drag, 9, 6);
+    EXPECT_EQ(project.Active().charges[grabbed].radius, 1.0f);
+    EXPECT_EQ(project.Active().charges[0].radius, 1.0f);
+    EXPECT_FALSE(drag.radiusDragging);
+}
+
 TEST_F(TopViewEditing, AnUnselectedChargeIsNeverResizedAndALaterRimWins) {
     Add(5, 5, 1, false);
     Press(6.05f, 5);
