@@ -7,6 +7,7 @@
 
 #include "engine/gl/egl_offscreen.h"
 #include "engine/gl/engine_frame.h"
+#include "engine/gl/lines_rebuild.h"
 #include "engine/gl/redraw_request.h"
 #include "gl_test_support.h"
 
@@ -29,7 +30,10 @@ void DrawUntilStopped(GraphEngine& engine, const SharedScene& shared, std::atomi
     InitialiseGlState(engine);
     FrameHooks hooks;
     hooks.swapBuffers = [&] { context->Present(); };
-    hooks.rebuildLines = [&](GraphEngine&, const SceneState& scene) {
+    // The program's rebuild into the program's stores, which the other view draws meanwhile.
+    auto rebuild = LinesRebuildHook(ProcessTracedStores(), nullptr);
+    hooks.rebuildLines = [&](GraphEngine& e, const SceneState& scene) {
+        rebuild(e, scene);
         if (scene.field.ChargeCount > 0) ++lineBuilds;
     };
     RunFrameLoop(engine, shared.published, hooks);
@@ -97,9 +101,19 @@ TEST(ThreadedFramesTest, TwoViewsDrawOnTheirOwnThreadsWhileTheInterfaceEdits) {
     auto topView = CreateGraphEngine(EngineView::TopView);
     topView->showFieldStrength = true;
     view3D->showFieldStrength = true;
+    for (GraphEngine* e : {view3D.get(), topView.get()}) {
+        e->showEquipotentials = true;
+        e->showFieldLines = true;
+    }
     ReportPanelSize(*view3D, Side, Side);
     ReportPanelSize(*topView, Side, Side);
     SharedScene shared;
+    // Equipotentials stay untraced (their store is drawn all the same): tracing them at every
+    // edit would slow the frames down for nothing the hand-over of the field lines lacks.
+    shared.FieldLinesWanted = true;
+    shared.particleEnabled = true;
+    tab.ParticleCount = 1;
+    tab.particles[0] = ParticleSlot{1e-8, 1.0f, 2.0f, -1.6e-19, 9.1e-31, 3e5, 0.3, 2000, 0};
     RequestRedraw(EngineSet{view3D.get(), topView.get()}, shared, project, true, false);
 
     std::atomic<int> lineBuilds{0}, unusedBuilds{0};
