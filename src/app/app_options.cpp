@@ -6,7 +6,6 @@ AppOptions ParseAppOptions(const QStringList& arguments) {
     AppOptions options;
     for (const QString& argument : arguments) {
         if (argument == "--no-splash") options.showSplash = false;
-        // TODO(web): the usage report honours this switch once it is sent.
         if (argument == "--no-usage-report") options.usageReport = false;
     }
     return options;

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPrinter>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusTipEvent>
@@ -62,6 +63,7 @@ Form1::Form1(Project& project, CommandDialogs& dialogs, Options options)
     TabControlResize();
 
     splash_ = new Form3(this);
+    BuildOutputCommands();
 }
 
 Form1::~Form1() {
@@ -90,6 +92,7 @@ void Form1::FormShow() {
     RequestRedraw(true);
     QTimer::singleShot(1, this, [this] { setWindowState(windowState() | Qt::WindowMaximized); });
     commands_.OpenSampleProject();
+    StartUsageReport();
     started_ = true;
 }
 

@@ -10,8 +10,11 @@
 #include "engine/gui/graph_views.h"
 #include "engine/gui/view_mouse.h"
 #include "model/project_commands.h"
+#include "output/gui/output_dialogs.h"
+#include "output/usage_report.h"
 
 class QLabel;
+class QPrinter;
 class QPlainTextEdit;
 class QTabBar;
 
@@ -30,6 +33,9 @@ class Form1 : public QMainWindow, private CommandView {
 public:
     struct Options {
         bool showSplash = true;  // fade the splash in before the views start
+        bool usageReport = true;  // send the usage report about a second after the first show
+        // The export and print dialogs and the desktop; null: Qt's own.
+        OutputDialogs* output = nullptr;
     };
 
     Form1(Project& project, CommandDialogs& dialogs, Options options);
@@ -46,6 +52,7 @@ public:
     ChargeEditor& Charges() { return *chargeEditor_; }
     const pages::BottomPages& Pages() const { return pages_; }
     pages::ParticlePages& ParticlePages() { return *particlePages_; }
+    const UsageReportSender& UsageReport() const { return usageReport_; }
 
     // CommandView, also used by the other parts of the window.
     void UpdateWindowTitle() override;
@@ -92,6 +99,11 @@ private:
     // The pages of the moving particle (form1_particle.cpp)
     void ConnectParticlePages();
 
+    // Picture export, printing, help, website and usage report (form1_output.cpp)
+    void BuildOutputCommands();
+    void Tabdrucken1Click();
+    void StartUsageReport();
+
     // Bottom panel (form1_bottom.cpp)
     void LabelLegendeClick();
     void ButtonShowLogClick();
@@ -111,6 +123,10 @@ private:
     ChargeEditor* chargeEditor_ = nullptr;
     ChargeTable* chargeTable_ = nullptr;
     DisplayOptions* displayOptions_ = nullptr;
+    std::unique_ptr<QtOutputDialogs> qtOutput_;
+    OutputDialogs* output_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;  // keeps the print dialog's choices between prints
+    UsageReportSender usageReport_;
 
     // Controls, named as in the window description.
     QToolBar* ToolBar1 = nullptr;

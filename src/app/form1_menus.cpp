@@ -53,7 +53,6 @@ void Form1::BuildMenus() {
                        "Erstellt ein neues Tab mit dem gleichen Inhalt wie das gerade Geöffnete."),
             &QAction::triggered, this, [this] { commands_.DuplicateTab(); });
     tabs->addSeparator();
-    // TODO(printing): prints both views of the shown tab under a heading.
     AddCommand(tabs, "Tabdrucken1", "Tab &drucken", QKeySequence("Ctrl+Alt+P"), "Druckt den Inhalt des geöffneten Tab.");
     tabs->addSeparator();
     connect(AddCommand(tabs, "Tablschen1", "Tab &löschen", QKeySequence("Ctrl+Alt+X"), "Löscht das geöffnete Tab."),
@@ -71,7 +70,7 @@ void Form1::BuildMenus() {
     units->setCheckable(true);
     extras->addSeparator();
     connect(AddCommand(extras, "ber1", "&Über", QKeySequence("F3"), {}), &QAction::triggered, this, &Form1::berClick);
-    // TODO(web): the help document and the website open through the desktop.
+    // Their behaviour: form1_output.cpp.
     AddCommand(extras, "Hilfe2", "&Hilfe", QKeySequence("F11"), "Öffnen Sie den schriftlichen Teil der Facharbeit.");
     AddCommand(extras, "NachUpdatessuchen1", "&Website öffnen", {}, {});
 }

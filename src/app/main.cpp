@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     application.SetDialogs(&dialogs);
 
-    Form1 form1(project, dialogs, Form1::Options{options.showSplash});
+    Form1 form1(project, dialogs, Form1::Options{options.showSplash, options.usageReport});
     dialogs.SetParent(&form1);
     form1.show();
     return application.exec();

@@ -40,7 +40,7 @@ bool HttpClient::OpenConnection(const std::string& host, int32_t port, const std
         if (!IsSafeHeaderText(userAgent))
             error = "open internet failed...";
         else if (!IsPlainHost(host) || usedPort < 1 || usedPort > 65535 ||
-                 !ProbeServer(ServerAddress{scheme, host, usedPort, user, password}, userAgent))
+                 !ProbeServer(ServerAddress{scheme, host, usedPort, user, password, abort_}, userAgent))
             error = "connect failed...";
     } catch (...) {
         error = "unknown exception...";
@@ -104,7 +104,7 @@ std::string HttpClient::Perform(const std::string& path, const std::string& refe
         request.headers = std::move(headers);
         request.referrer = referrer;
     }
-    const ServerAddress server{scheme_, host_, port_, user_, password_};
+    const ServerAddress server{scheme_, host_, port_, user_, password_, abort_};
     if (!PerformTransfer(server, request, response_)) return transferFailure;
     responseRead_ = 0;
     requestOpen_ = true;

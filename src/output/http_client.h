@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -47,6 +48,9 @@ public:
 
     // An answer longer than this makes the request fail instead of filling the memory.
     void SetResponseLimit(size_t bytes) { responseLimit_ = bytes; }
+    // While `flag` is raised (by any thread), connecting and requests fail at once, and one
+    // in progress gives up within a fraction of a second. Null: never.
+    void SetAbortFlag(const std::atomic<bool>* flag) { abort_ = flag; }
 
     const std::string& Host() const { return host_; }
     int32_t Port() const { return port_; }
@@ -80,6 +84,7 @@ private:
     std::vector<FormField> formFields_;
     std::vector<Cookie> cookies_;
     size_t responseLimit_ = DefaultResponseLimit;
+    const std::atomic<bool>* abort_ = nullptr;
     std::string response_;
     size_t responseRead_ = 0;
 };

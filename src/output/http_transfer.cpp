@@ -74,8 +74,18 @@ struct Handle {
     Handle& operator=(const Handle&) = delete;
 };
 
+// libcurl asks this often while it resolves, connects and transfers; non-zero ends the work.
+int AbortWhenRaised(void* flag, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<const std::atomic<bool>*>(flag)->load() ? 1 : 0;
+}
+
 void CommonOptions(CURL* curl, const ServerAddress& server, const std::string& userAgent) {
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    if (server.abort) {
+        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &AbortWhenRaised);
+        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(server.abort));
+        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    }
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https,ftp");
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, 10L);
     // A server that stops sending ends the transfer instead of hanging it.
@@ -93,7 +103,10 @@ void CommonOptions(CURL* curl, const ServerAddress& server, const std::string& u
 
 }  // namespace
 
+bool Aborted(const ServerAddress& server) { return server.abort && server.abort->load(); }
+
 bool ProbeServer(const ServerAddress& server, const std::string& userAgent) {
+    if (Aborted(server)) return false;
     Handle probe;
     if (!probe.curl) return false;
     CommonOptions(probe.curl, server, userAgent);
@@ -104,6 +117,7 @@ bool ProbeServer(const ServerAddress& server, const std::string& userAgent) {
 
 bool PerformTransfer(const ServerAddress& server, const TransferRequest& request, std::string& response) {
     response.clear();
+    if (Aborted(server)) return false;
     Handle t;
     if (!t.curl) return false;
     CommonOptions(t.curl, server, request.userAgent);

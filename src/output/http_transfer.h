@@ -2,6 +2,7 @@
 // The libcurl side of the HTTP client: one connect-only probe and one whole transfer whose
 // answer is collected in memory. No request header is sent that the caller did not ask for,
 // except "Host" (and "Content-Length" of a body).
+#include <atomic>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@ struct ServerAddress {
     std::string host;
     int32_t port = 80;
     std::string user, password;  // HTTP: answered to a challenge only; FTP: the login
+    // When set and raised, a probe or transfer in progress gives up (with a false result).
+    const std::atomic<bool>* abort = nullptr;
 };
 
 struct TransferRequest {

@@ -4,7 +4,7 @@
 
 namespace voltaris {
 
-bool SendUsageReport(const std::string& reportUrl) {
+bool SendUsageReport(const std::string& reportUrl, const std::atomic<bool>* abort) {
     if (reportUrl.empty()) return false;
     // Only scheme, host and port are used, so the connection's own path is "/".
     const ParsedUrl url = ParseUrl(reportUrl);
@@ -12,6 +12,7 @@ bool SendUsageReport(const std::string& reportUrl) {
     if (url.port != DefaultPort(url.scheme)) serverOnly += ":" + std::to_string(url.port);
 
     HttpClient client;
+    client.SetAbortFlag(abort);
     bool delivered = false;
     if (client.Connect(serverOnly, "", "", "Mozilla/4.0 (compatible; )")) {
         client.AddFormField("Send", "1", false);
@@ -26,6 +27,19 @@ bool SendUsageReport(const std::string& reportUrl) {
     client.ClearFormFields();
     client.ClearCookies();
     return delivered;
+}
+
+UsageReportSender::~UsageReportSender() {
+    abort_ = true;
+    if (thread_.joinable()) thread_.join();
+}
+
+void UsageReportSender::Start(const std::string& reportUrl) {
+    if (thread_.joinable()) return;
+    thread_ = std::thread([this, reportUrl] {
+        delivered_ = SendUsageReport(reportUrl, &abort_);
+        finished_ = true;
+    });
 }
 
 }  // namespace voltaris

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "loopback_ftp_server.h"
 #include "loopback_server.h"
@@ -214,4 +217,38 @@ TEST(HttpClient, FtpDownloadsInPassiveModeWithTheUrlsLogin) {
     EXPECT_FALSE(std::any_of(commands.begin(), commands.end(),
                              [](const std::string& c) { return c.rfind("PORT", 0) == 0 || c.rfind("EPRT", 0) == 0; }));
     EXPECT_EQ(client.errors, std::vector<std::string>{"request /pub/datei.txt: request failed..."});
+}
+
+TEST(UsageReport, RaisedAbortFlagCutsAReportShortWhileItsAnswerTrickles) {
+    // The whole answer would take over five seconds, one byte every 50 ms.
+    LoopbackServer server(OkReply(std::string(100, 'x')));
+    server.DripReplies(50);
+    std::atomic<bool> abort{false};
+    std::atomic<bool> delivered{true};
+    std::thread report([&] { delivered = SendUsageReport(Local(server.Port()), &abort); });
+    EXPECT_FALSE(server.LastRequest().empty());
+    abort = true;
+    report.join();
+    EXPECT_FALSE(delivered);
+
+    // Raised before the start: not even a connection.
+    LoopbackServer untouched(OkReply("ok"));
+    EXPECT_FALSE(SendUsageReport(Local(untouched.Port()), &abort));
+    EXPECT_TRUE(untouched.Requests().empty());
+}
+
+TEST(UsageReport, SenderReportsOnItsOwnThreadOnceOnly) {
+    LoopbackServer server(OkReply("danke"));
+    server.HoldReplies();
+    UsageReportSender sender;
+    EXPECT_FALSE(sender.Started());
+    sender.Start(Local(server.Port()));
+    // The caller goes on while the server still holds its answer back.
+    EXPECT_EQ(server.LastRequest().rfind("POST /potenzial/index2.php HTTP/1.0\r\n", 0), 0u);
+    EXPECT_FALSE(sender.Finished());
+    server.ReleaseReplies();
+    while (!sender.Finished()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(sender.Delivered());
+    sender.Start(Local(server.Port()));
+    EXPECT_EQ(server.Requests().size(), 1u);
 }

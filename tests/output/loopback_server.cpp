@@ -41,7 +41,7 @@ LoopbackServer::~LoopbackServer() {
 }
 
 void LoopbackServer::Serve() {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (listener_ >= 0 && !stop_ && std::chrono::steady_clock::now() < deadline) {
         if (!WaitReadable(listener_, 50)) continue;
         const int connection = accept(listener_, nullptr, nullptr);
@@ -57,9 +57,23 @@ void LoopbackServer::Serve() {
             std::lock_guard<std::mutex> lock(mutex_);
             requests_.push_back(data);
         }
-        if (!data.empty()) SendAll(connection, reply_);
+        if (!data.empty()) Reply(connection);
         close(connection);
     }
+}
+
+void LoopbackServer::Reply(int connection) {
+    while (hold_ && !stop_) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (stop_) return;
+    if (dripMs_ == 0) {
+        replied_ = SendAll(connection, reply_);
+        return;
+    }
+    for (const char c : reply_) {
+        if (stop_ || !SendAll(connection, std::string(1, c))) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(dripMs_));
+    }
+    replied_ = true;
 }
 
 std::vector<std::string> LoopbackServer::Requests() const {

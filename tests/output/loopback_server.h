@@ -22,16 +22,28 @@ public:
     // The last request, waiting up to two seconds for one.
     std::string LastRequest() const;
 
+    // Holds every reply back until ReleaseReplies (or the server's end); the request is
+    // recorded meanwhile.
+    void HoldReplies() { hold_ = true; }
+    void ReleaseReplies() { hold_ = false; }
+    // Sends replies one byte at a time, `milliseconds` apart: an answer that trickles in.
+    void DripReplies(int milliseconds) { dripMs_ = milliseconds; }
+    // Whether a reply has been sent completely.
+    bool Replied() const { return replied_; }
+
     // A port on which nothing listens (bound once, then released).
     static int UnusedPort();
 
 private:
     void Serve();
+    void Reply(int connection);
 
     std::string reply_;
     int listener_ = -1;
     int port_ = 0;
     std::atomic<bool> stop_{false};
+    std::atomic<bool> hold_{false}, replied_{false};
+    std::atomic<int> dripMs_{0};
     mutable std::mutex mutex_;
     std::vector<std::string> requests_;
     std::thread thread_;

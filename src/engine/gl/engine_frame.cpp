@@ -33,10 +33,19 @@ void SetViewportAndProjection(int width, int height) {
 }
 
 bool RunFrame(GraphEngine& engine, const Published<SceneState>& published, const FrameHooks& hooks) {
-    if (!engine.running) return false;
+    if (!engine.running) {
+        // A paused view still answers a picture request: its scene drawn again, not presented.
+        if (engine.capture.Pending()) {
+            engine.capture.StartFrame();
+            DrawScene(engine, published.Read());
+            engine.capture.ServeIfRequested();
+        }
+        return false;
+    }
 
     // Flags first, scene second: a request publishes its scene before it raises a flag, so a
     // raised flag always comes with a scene at least as new as the one that set it.
+    engine.capture.StartFrame();
     const bool gridStale = engine.gridDirty.exchange(false);
     const bool linesStale = engine.linesDirty.exchange(false);
     const SceneState scene = published.Read();
@@ -51,6 +60,7 @@ bool RunFrame(GraphEngine& engine, const Published<SceneState>& published, const
     if (linesStale && hooks.rebuildLines) hooks.rebuildLines(engine, scene);
 
     DrawScene(engine, scene);
+    engine.capture.ServeIfRequested();  // the back buffer holds what is about to be presented
     if (hooks.swapBuffers) hooks.swapBuffers();
     // Counted once presented, so a waiter that sees the count grow sees a finished frame.
     engine.frameCount.fetch_add(1);
@@ -61,6 +71,7 @@ void RunFrameLoop(GraphEngine& engine, const Published<SceneState>& scene, const
     while (!engine.stopRequested) {
         if (!RunFrame(engine, scene, hooks)) WaitWhilePaused(engine);
     }
+    engine.capture.Abandon();
     ReleaseGlResources(engine);
 }
 

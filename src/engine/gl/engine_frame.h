@@ -26,7 +26,7 @@ void SetViewportAndProjection(int width, int height);
 // One pass of the frame loop on the engine's context, which the caller has made current:
 // when running, serves the dirty flags and a pending size, draws the scene from the latest
 // published state, presents it through hooks.swapBuffers and then increments frameCount.
-// Returns false without touching GL when the engine is paused. Requests raised while paused
+// Returns false when the engine is paused, touching GL then only to answer a picture request. Requests raised while paused
 // stay set and are all served by the first frame after resuming.
 bool RunFrame(GraphEngine& engine, const Published<SceneState>& scene, const FrameHooks& hooks);
 

@@ -79,10 +79,19 @@ void RequestStop(GraphEngine& engine) {
     engine.pauseWake.notify_all();
 }
 
+std::future<FramePixels> RequestFrameCapture(GraphEngine& engine) {
+    std::future<FramePixels> picture = engine.capture.Request();
+    {
+        std::lock_guard<std::mutex> lock(engine.pauseMutex);
+    }
+    engine.pauseWake.notify_all();
+    return picture;
+}
+
 void WaitWhilePaused(GraphEngine& engine) {
     std::unique_lock<std::mutex> lock(engine.pauseMutex);
     // The timeout catches a plain store to `running` that came without a notification.
-    while (!engine.running && !engine.stopRequested) {
+    while (!engine.running && !engine.stopRequested && !engine.capture.Pending()) {
         engine.pauseWake.wait_for(lock, std::chrono::milliseconds(50));
     }
 }

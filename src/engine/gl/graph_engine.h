@@ -7,6 +7,8 @@
 #include <mutex>
 #include <string>
 
+#include "engine/gl/frame_capture.h"
+
 namespace voltaris {
 
 struct SurfaceMesh;
@@ -80,6 +82,9 @@ struct GraphEngine {
     std::string debugLog;
     std::mutex pauseMutex;
     std::condition_variable pauseWake;
+
+    // Picture requests, served by the frame thread (RequestFrameCapture).
+    FrameCapture capture;
 };
 
 enum class EngineView { ThreeD, TopView };
@@ -107,6 +112,9 @@ void TakePendingSize(GraphEngine& engine, int& width, int& height);
 void SetRunning(GraphEngine& engine, bool running);
 // Asks the frame loop to end; wakes it if it is paused.
 void RequestStop(GraphEngine& engine);
+// Any thread: the picture of the view's next frame, read back on its frame thread before it
+// is presented. A paused view draws its scene once more for the request, without presenting.
+std::future<FramePixels> RequestFrameCapture(GraphEngine& engine);
 // Blocks the calling frame thread while the engine is paused and no stop was requested.
 void WaitWhilePaused(GraphEngine& engine);
 

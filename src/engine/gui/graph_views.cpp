@@ -120,6 +120,26 @@ void GraphViews::WaitForFrames(int frames, int capMs) {
     }
 }
 
+QImage GraphViews::Capture(GraphEngine* engine, FrameThread* thread) {
+    if (!engine || !thread || !thread->isRunning()) return {};
+    std::future<FramePixels> request = RequestFrameCapture(*engine);
+    // A frame that rebuilds many lines can take a while; a view that hangs is given up.
+    QElapsedTimer waited;
+    waited.start();
+    while (request.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) {
+        if (waited.elapsed() > 20000) return {};
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    const FramePixels pixels = request.get();
+    if (pixels.rgba.empty()) return {};
+    // The background's alpha means nothing on screen.
+    return QImage(pixels.rgba.data(), pixels.width, pixels.height, pixels.width * 4, QImage::Format_RGBX8888)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QImage GraphViews::Capture3D() { return Capture(engine3D_.get(), thread3D_.get()); }
+QImage GraphViews::Capture2D() { return Capture(engine2D_.get(), thread2D_.get()); }
+
 void GraphViews::SetBothRunning(bool running) {
     if (engine3D_) SetRunning(*engine3D_, running);
     if (engine2D_) SetRunning(*engine2D_, running);

@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -58,6 +59,12 @@ public:
     // `capMs` per view. A paused view, or one that stops meanwhile, is not waited for.
     void WaitForFrames(int frames, int capMs);
 
+    // The picture a view presents next, at its panel's pixel size, read back by its own
+    // thread. Waits for that frame, processing all but user input; a null image when the view
+    // does not draw.
+    QImage Capture3D();
+    QImage Capture2D();
+
     // Pauses or resumes both views.
     void SetBothRunning(bool running);
 
@@ -87,6 +94,7 @@ private slots:
 private:
     std::unique_ptr<FrameThread> StartDrawing(GraphEngine& engine, ViewWindow& window, FrameHooks hooks);
     void ApplyPathBuild(const BuiltTrajectory& built);
+    static QImage Capture(GraphEngine* engine, FrameThread* thread);
 
     Project& project_;
     UserDialogs& dialogs_;

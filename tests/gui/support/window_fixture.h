@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_output.h"
 
 namespace voltaris::test {
 
@@ -13,6 +14,8 @@ namespace voltaris::test {
 struct WindowFixture {
     Project project = Project::Initial();
     ScriptedDialogs dialogs;
+    ScriptedOutput output;
+    bool usageReport = false;  // tests that want the report switch it on before Start
     std::unique_ptr<Form1> form;
 
     // Shows the window and waits for its first show to finish; false on a timeout.

@@ -1,0 +1,54 @@
+#include "output/gui/graph_export.h"
+
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include "engine/gui/graph_views.h"
+#include "output/gui/output_dialogs.h"
+
+namespace voltaris {
+
+bool WritePicture(const QImage& picture, const std::string& path, ImageFormat format, QString& reason) {
+    if (format == ImageFormat::Unknown) {
+        reason = "unbekanntes Format";
+        return false;
+    }
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+        return false;
+    }
+    QImageWriter writer(&file, format == ImageFormat::Jpeg ? "jpeg" : "bmp");
+    if (!writer.write(picture)) {
+        reason = writer.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void ExportGraph(GraphViews& views, bool threeD, OutputDialogs& output, UserDialogs& dialogs) {
+    const std::optional<std::string> path = output.ChooseImageFile();
+    if (!path) return;
+    const ImageFormat format = ImageFormatOfName(*path);
+    if (format == ImageFormat::Unknown) {
+        dialogs.ShowMessage(UnknownImageFormatMessage);
+        return;
+    }
+    const QImage picture = threeD ? views.Capture3D() : views.Capture2D();
+    if (picture.isNull()) {
+        dialogs.ShowMessage("Die Ansicht zeichnet kein Bild - Das Bild konnte nicht gespeichert werden.");
+        return;
+    }
+    QString reason;
+    if (!WritePicture(picture, *path, format, reason)) {
+        dialogs.ShowMessage("Das Bild konnte nicht unter \"" + *path + "\" gespeichert werden: " +
+                            reason.toStdString());
+    }
+}
+
+}  // namespace voltaris

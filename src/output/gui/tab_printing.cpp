@@ -1,0 +1,48 @@
+#include "output/gui/tab_printing.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include "engine/gui/graph_views.h"
+#include "output/gui/output_dialogs.h"
+#include "output/print_layout.h"
+
+namespace voltaris {
+
+QImage ComposePagePicture(const QImage& topView, const QImage& view3D) {
+    const PixelSize size = PagePictureSize({topView.width(), topView.height()}, {view3D.width(), view3D.height()});
+    QImage page(size.width, size.height, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    if (!topView.isNull()) painter.drawImage(0, 0, topView);
+    if (!view3D.isNull()) painter.drawImage(0, topView.height(), view3D);
+    return page;
+}
+
+bool PrintPage(QPrinter& printer, const QString& heading, const QImage& picture) {
+    printer.setDocName(heading);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const int pageWidth = painter.device()->width();
+    const PageRect target = PrintTargetRect(pageWidth, {picture.width(), picture.height()});
+    // The heading's top-left corner at (400, 300), in the printer's default font.
+    painter.drawText(QRect(PrintHeadingLeft, PrintHeadingTop, std::max(1, pageWidth - PrintHeadingLeft),
+                           painter.fontMetrics().height()),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, heading);
+    if (!picture.isNull() && target.right > target.left && target.bottom > target.top) {
+        painter.drawImage(QRect(target.left, target.top, target.right - target.left, target.bottom - target.top),
+                          picture);
+    }
+    return painter.end();
+}
+
+void PrintTab(GraphViews& views, QPrinter& printer, OutputDialogs& output, const QString& heading) {
+    // The views as they are now, before the dialog covers anything.
+    const QImage topView = views.Capture2D();
+    const QImage view3D = views.Capture3D();
+    if (output.ChoosePrinter(printer)) PrintPage(printer, heading, ComposePagePicture(topView, view3D));
+    printer.setCopyCount(1);
+    printer.setFromTo(1, 1);
+}
+
+}  // namespace voltaris

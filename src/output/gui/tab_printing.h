@@ -1,0 +1,25 @@
+#pragma once
+#include <QImage>
+#include <QString>
+
+class QPrinter;
+
+namespace voltaris {
+
+class GraphViews;
+class OutputDialogs;
+
+// The page picture: the top view at (0, 0), the 3D view directly below it, as wide as the
+// wider of the two (the rest stays white).
+QImage ComposePagePicture(const QImage& topView, const QImage& view3D);
+
+// Prints one page on `printer`, which the print dialog has set up: the document title and the
+// heading line are `heading`, the picture is stretched into the target rectangle. False when
+// the printer cannot begin the document (the printer reports that itself).
+bool PrintPage(QPrinter& printer, const QString& heading, const QImage& picture);
+
+// The command "Tab drucken": both views as they are presented, under `heading`, once the print
+// dialog is confirmed. Afterwards the dialog offers 1 copy and page 1 again.
+void PrintTab(GraphViews& views, QPrinter& printer, OutputDialogs& output, const QString& heading);
+
+}  // namespace voltaris

@@ -1,0 +1,32 @@
+#pragma once
+// The program's links to the outside: its help document and its website, handed to the
+// desktop, which opens them with the user's PDF viewer or browser.
+#include <string>
+
+#include "model/user_dialogs.h"
+
+namespace voltaris {
+
+// Opens documents and web pages with the desktop's default programs. Nothing is reported
+// when the desktop cannot open one.
+class DesktopOpener {
+public:
+    virtual ~DesktopOpener() = default;
+    virtual void OpenFile(const std::string& path) = 0;
+    virtual void OpenWebPage(const std::string& url) = 0;
+};
+
+// The help document, looked for in the program's folder.
+constexpr const char* HelpFileName = "Facharbeit.pdf";
+constexpr const char* HelpMissingQuestion =
+    "Die Datei \"Facharbeit.pdf\" konnte in diesem Ordner nicht gefunden werden.\r\n"
+    "Soll die Datei aus dem Internet heruntergeladen werden?";
+
+// Opens the help document from `programFolder`; without it asks whether to download it and,
+// unless the answer is No, opens the download page.
+void OpenHelp(const std::string& programFolder, UserDialogs& dialogs, DesktopOpener& opener);
+
+// Opens the product's website.
+void OpenWebsite(DesktopOpener& opener);
+
+}  // namespace voltaris

@@ -1,0 +1,12 @@
+#include "output/image_format.h"
+
+namespace voltaris {
+
+ImageFormat ImageFormatOfName(const std::string& fileName) {
+    const std::string tag = fileName.size() > 4 ? fileName.substr(fileName.size() - 4) : fileName;
+    if (tag == "jpeg" || tag == ".jpg") return ImageFormat::Jpeg;
+    if (tag == ".bmp") return ImageFormat::Bitmap;
+    return ImageFormat::Unknown;
+}
+
+}  // namespace voltaris

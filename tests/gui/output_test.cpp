@@ -1,0 +1,271 @@
+// What leaves the program: pictures of the views, the printed tab, the help document, the
+// website and the usage report.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/app_options.h"
+#include "engine/gui/view_window.h"
+#include "loopback_server.h"
+#include "output/gui/tab_printing.h"
+#include "output/web_addresses.h"
+#include "support/view_test_support.h"
+#include "support/window_fixture.h"
+
+using namespace voltaris;
+using namespace voltaris::test;
+
+namespace {
+
+QString Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000)) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QSize PixelSize(QWidget* panel) { return panel->size() * panel->devicePixelRatio(); }
+
+QImage Filled(int width, int height, QColor colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+}  // namespace
+
+class OutputTest : public QObject {
+    Q_OBJECT
+    WindowFixture w;
+    std::unique_ptr<QTemporaryDir> temporary;
+
+    std::string In(const char* name) const { return temporary->filePath(name).toStdString(); }
+
+private slots:
+    void init() {
+        temporary = std::make_unique<QTemporaryDir>();
+        QVERIFY(temporary->isValid());
+        // Every test starts with fresh answers and records.
+        w.dialogs = ScriptedDialogs{};
+        w.output = ScriptedOutput{};
+        QVERIFY(w.Start());
+        QVERIFY(WaitForFrames(*w.form->Views().Engine3D(), 3));
+        QVERIFY(WaitForFrames(*w.form->Views().Engine2D(), 3));
+    }
+    void cleanup() { w.Stop(); }
+
+    void bothViewsExportAsJpegAndBitmapAtTheirPanelSize() {
+        w.output.imageFiles = {In("drei.jpg"), In("drei.bmp"), In("zweijpeg"), In("zwei.bmp")};
+        w.Action("GraphalsBilddateiexportieren1")->trigger();
+        w.Control<QToolButton>("ToolButton33")->click();
+        w.Action("GraphalsBilddateiexportieren2")->trigger();
+        w.Control<QToolButton>("ToolButton34")->click();
+        QCOMPARE(w.output.imageDialogs, 4);
+        QVERIFY(w.dialogs.messages.empty());
+
+        const QSize size3D = PixelSize(w.Control<QWidget>("Panel3DEngine"));
+        const QSize size2D = PixelSize(w.Control<QWidget>("Panel2DEngine"));
+        const struct {
+            const char* name;
+            QSize size;
+            QByteArray format;
+        } files[] = {{"drei.jpg", size3D, "jpeg"},
+                     {"drei.bmp", size3D, "bmp"},
+                     {"zweijpeg", size2D, "jpeg"},
+                     {"zwei.bmp", size2D, "bmp"}};
+        for (const auto& f : files) {
+            QImageReader reader(temporary->filePath(f.name));
+            QCOMPARE(reader.format(), f.format);
+            const QImage picture = reader.read();
+            QCOMPARE(picture.size(), f.size);
+            QVERIFY2(DistinctColours(picture) >= 8, f.name);  // a drawn view, not an empty panel
+        }
+    }
+
+    void exportedBitmapIsWhatTheViewShows() {
+        ViewWindow& window = w.form->Views().Window2D();
+        w.output.imageFiles = {In("zwei.bmp")};
+        w.Action("GraphalsBilddateiexportieren2")->trigger();
+        const QImage exported = QImage(temporary->filePath("zwei.bmp")).convertToFormat(QImage::Format_RGB32);
+        const QImage screen = GrabView(window).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(exported.size(), screen.size());
+        int differing = 0;
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x) differing += exported.pixel(x, y) != screen.pixel(x, y);
+        QVERIFY2(differing * 100 < screen.width() * screen.height(), qPrintable(QString::number(differing)));
+    }
+
+    void exportAfterTheSplitterMovedTakesTheNewPanelSizes() {
+        QWidget* panel3D = w.Control<QWidget>("Panel3DEngine");
+        const QSize before = PixelSize(panel3D);
+        w.form->resize(w.form->width() - 200, w.form->height() - 100);
+        QVERIFY(WaitUntil([&] { return PixelSize(panel3D) != before; }));
+        w.output.imageFiles = {In("klein.bmp")};
+        w.Action("GraphalsBilddateiexportieren1")->trigger();
+        QCOMPARE(QImage(temporary->filePath("klein.bmp")).size(), PixelSize(panel3D));
+    }
+
+    void unknownEndingsCancelledDialogsAndUnwritableFilesSaveNothing() {
+        w.output.imageFiles = {In("x.JPG"), In("x.png"), std::nullopt, In("fehlt/x.bmp")};
+        for (int i = 0; i < 4; ++i) w.Action("GraphalsBilddateiexportieren1")->trigger();
+        QCOMPARE(w.dialogs.messages.size(), size_t(3));
+        QCOMPARE(w.dialogs.messages[0], std::string("Unbekanntes Format - Das Bild konnte nicht gespeichert werden."));
+        QCOMPARE(w.dialogs.messages[1], w.dialogs.messages[0]);
+        // The path and the reason; nothing that says it was saved.
+        QVERIFY2(w.dialogs.messages[2].find(In("fehlt/x.bmp")) != std::string::npos, w.dialogs.messages[2].c_str());
+        QVERIFY(w.dialogs.messages[2].size() > w.dialogs.messages[2].rfind(": ") + 2);
+        QCOMPARE(QDir(temporary->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    }
+
+    void pictureDialogProposesTestJpgAndAddsJpegToABareName() {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        ConfigureImageFileDialog(dialog);
+        QCOMPARE(dialog.windowTitle(), QString("Graph als Bild exportieren..."));
+        QCOMPARE(dialog.directory().absolutePath(), QDir(QCoreApplication::applicationDirPath()).absolutePath());
+        QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+        QVERIFY(types);
+        QStringList shown;
+        for (int i = 0; i < types->count(); ++i) shown << types->itemText(i);
+        QCOMPARE(shown, (QStringList{"Alle (*.jpg;*.jpeg;*.bmp)", "JPEG-Grafikdatei (*.jpg) - gute Qualität",
+                                     "JPEG-Grafikdatei (*.jpeg) - gute Qualität", "Bitmap (*.bmp) - beste Qualität"}));
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(name);
+        QCOMPARE(name->text(), QString("test.jpg"));
+
+        dialog.setDirectory(temporary->path());
+        dialog.show();
+        name->setText("bild");
+        QMetaObject::invokeMethod(&dialog, "accept");
+        QCOMPARE(dialog.selectedFiles(), QStringList{temporary->filePath("bild.jpeg")});
+    }
+
+    void pagePictureStacksTheTopViewAboveThe3DView() {
+        const QImage page = ComposePagePicture(Filled(400, 300, Qt::red), Filled(600, 300, Qt::blue));
+        QCOMPARE(page.size(), QSize(600, 600));
+        QCOMPARE(QColor(page.pixel(399, 299)), QColor(Qt::red));
+        QCOMPARE(QColor(page.pixel(400, 100)), QColor(Qt::white));
+        QCOMPARE(QColor(page.pixel(0, 300)), QColor(Qt::blue));
+        QCOMPARE(QColor(page.pixel(599, 599)), QColor(Qt::blue));
+    }
+
+    void printingATabPutsHeadingAndBothViewsOnOnePage() {
+        QAction* print = w.Action("Tabdrucken1");
+        QCOMPARE(print->text(), QString("Tab &drucken"));
+        QCOMPARE(print->shortcut(), QKeySequence("Ctrl+Alt+P"));
+        QVERIFY(w.Control<QToolBar>("ToolBar1")->widgetForAction(print));
+
+        w.TabStrip()->setCurrentIndex(2);
+        const QString heading = w.form->windowTitle() + " - " + QString::fromStdString(w.project.Active().caption);
+        QVERIFY(heading.startsWith("Voltaris 2010 - Projekt: Beispielprojekt - "));
+        const QString pdf = temporary->filePath("tab.pdf");
+        w.output.printFiles = {pdf.toStdString()};
+        w.output.chosenCopies = 3;
+        w.output.chosenFrom = 2;
+        w.output.chosenTo = 3;
+        print->trigger();
+
+        const QString info = Run("pdfinfo", {pdf});
+        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression("Title:\\s+" + QRegularExpression::escape(heading) + "\\n")),
+                 qPrintable(info));
+        QVERIFY2(Run("pdftotext", {pdf, "-"}).contains(heading), qPrintable(Run("pdftotext", {pdf, "-"})));
+        // One picture: the top view above the 3D view.
+        const QSize top = PixelSize(w.Control<QWidget>("Panel2DEngine"));
+        const QSize view3D = PixelSize(w.Control<QWidget>("Panel3DEngine"));
+        const QString images = Run("pdfimages", {"-list", pdf});
+        const QString expected = QString("%1 +%2 ").arg(std::max(top.width(), view3D.width())).arg(top.height() + view3D.height());
+        QVERIFY2(images.contains(QRegularExpression(" image +" + expected)), qPrintable(images + expected));
+
+        // Printed or cancelled, the dialog offers 1 copy and page 1 again.
+        print->trigger();
+        QCOMPARE(w.output.offeredCopies, (std::vector<int>{1, 1}));
+        QCOMPARE(w.output.offeredFromPages.back(), 1);
+        QCOMPARE(w.output.offeredToPages.back(), 1);
+        print->trigger();
+        QCOMPARE(w.output.offeredCopies.back(), 1);
+        QVERIFY(w.dialogs.messages.empty());
+    }
+
+    void helpOpensTheDocumentBuiltBesideTheProgram() {
+        QAction* help = w.Action("Hilfe2");
+        QCOMPARE(help->shortcut(), QKeySequence("F11"));
+        QCOMPARE(help->statusTip(), QString("Öffnen Sie den schriftlichen Teil der Facharbeit."));
+        help->trigger();
+        const QString pdf = QDir(QCoreApplication::applicationDirPath()).filePath("Facharbeit.pdf");
+        QCOMPARE(w.output.openedFiles, std::vector<std::string>{pdf.toStdString()});
+        QVERIFY(w.dialogs.questions.empty());
+        // Our own guide, typeset at build time.
+        const QString text = Run("pdftotext", {pdf, "-"});
+        QVERIFY2(text.contains("Benutzerhandbuch") && text.contains("Ladungen hinzufügen"), qPrintable(text));
+
+        w.Action("NachUpdatessuchen1")->trigger();
+        QCOMPARE(w.output.openedPages, std::vector<std::string>{WebsitePageUrl()});
+    }
+
+    void usageReportReachesTheServerOnceWithoutHoldingTheWindowUp() {
+        w.Stop();
+        testing::LoopbackServer server(testing::OkReply("danke"));
+        server.HoldReplies();
+        qputenv("VOLTARIS_REPORT_URL", QByteArray("http://127.0.0.1:") + QByteArray::number(server.Port()));
+        w.usageReport = true;
+        QVERIFY(w.Start());
+        QVERIFY(WaitUntil([&] { return !server.Requests().empty(); }));
+        // The server holds its answer back; the window still handles its events.
+        bool handled = false;
+        QTimer::singleShot(0, [&] { handled = true; });
+        QVERIFY(WaitUntil([&] { return handled; }));
+        QVERIFY(!w.form->UsageReport().Finished());
+
+        const std::string request = server.Requests().front();
+        QVERIFY(request.rfind("POST /potenzial/index2.php HTTP/1.0\r\n", 0) == 0);
+        QVERIFY(request.find("\r\nContent-Length: 124\r\n") != std::string::npos);
+        QVERIFY(request.find("\r\nContent-Type: multipart/form-data; boundary=--MULTI-PARTS-FORM-DATA-BOUNDARY\r\n") !=
+                std::string::npos);
+        QCOMPARE(request.substr(request.find("\r\n\r\n") + 4),
+                 std::string("----MULTI-PARTS-FORM-DATA-BOUNDARY\r\n"
+                             "Content-Disposition: form-data; name=\"Send\"\r\n\r\n"
+                             "1\r\n"
+                             "----MULTI-PARTS-FORM-DATA-BOUNDARY--\r\n"));
+
+        server.ReleaseReplies();
+        QVERIFY(WaitUntil([&] { return w.form->UsageReport().Finished(); }));
+        QVERIFY(w.form->UsageReport().Delivered());
+        QCOMPARE(server.Requests().size(), size_t(1));
+        w.Stop();
+        qunsetenv("VOLTARIS_REPORT_URL");
+        w.usageReport = false;
+        QVERIFY(w.Start());
+    }
+
+    void emptyReportAddressOrTheSwitchSendsNoReport() {
+        w.Stop();
+        qputenv("VOLTARIS_REPORT_URL", "");
+        w.usageReport = true;
+        QVERIFY(w.Start());
+        QTest::qWait(1500);
+        QVERIFY(!w.form->UsageReport().Started());
+        w.Stop();
+        qunsetenv("VOLTARIS_REPORT_URL");
+        w.usageReport = false;  // as --no-usage-report does
+        QVERIFY(w.Start());
+        QTest::qWait(1500);
+        QVERIFY(!w.form->UsageReport().Started());
+        QVERIFY(!ParseAppOptions({"voltaris", "--no-usage-report"}).usageReport);
+        QVERIFY(ParseAppOptions({"voltaris"}).usageReport);
+    }
+};
+
+QTEST_MAIN(OutputTest)
+#include "output_test.moc"

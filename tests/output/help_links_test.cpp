@@ -1,0 +1,84 @@
+// The help command with and without the document in the program's folder, and the website.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "output/help_links.h"
+
+using namespace voltaris;
+
+namespace {
+
+struct RecordingOpener : DesktopOpener {
+    std::vector<std::string> files, pages;
+    void OpenFile(const std::string& path) override { files.push_back(path); }
+    void OpenWebPage(const std::string& url) override { pages.push_back(url); }
+};
+
+struct AnsweringDialogs : UserDialogs {
+    Answer answer = Answer::No;
+    std::vector<std::string> questions;
+    void ShowMessage(const std::string&) override {}
+    void ShowError(const std::string&) override {}
+    Answer Ask(const std::string& text, bool withCancel) override {
+        EXPECT_FALSE(withCancel);
+        questions.push_back(text);
+        return answer;
+    }
+};
+
+class HelpLinks : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("voltaris-help-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder);
+        setenv("VOLTARIS_WEB_URL", "http://web.test:8080/", 1);
+    }
+    void TearDown() override {
+        std::filesystem::remove_all(folder);
+        unsetenv("VOLTARIS_WEB_URL");
+    }
+    std::filesystem::path folder;
+    RecordingOpener opener;
+    AnsweringDialogs dialogs;
+};
+
+}  // namespace
+
+TEST_F(HelpLinks, DocumentBesideTheProgramOpensWithoutAQuestion) {
+    std::ofstream(folder / "Facharbeit.pdf") << "%PDF-1.4\n";
+    OpenHelp(folder.string(), dialogs, opener);
+    EXPECT_EQ(opener.files, std::vector<std::string>{(folder / "Facharbeit.pdf").string()});
+    EXPECT_TRUE(opener.pages.empty());
+    EXPECT_TRUE(dialogs.questions.empty());
+}
+
+TEST_F(HelpLinks, MissingDocumentAsksAndOpensTheDownloadPageUnlessTheAnswerIsNo) {
+    // A folder of that name is no document.
+    std::filesystem::create_directory(folder / "Facharbeit.pdf");
+    OpenHelp(folder.string(), dialogs, opener);
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0],
+              "Die Datei \"Facharbeit.pdf\" konnte in diesem Ordner nicht gefunden werden.\r\n"
+              "Soll die Datei aus dem Internet heruntergeladen werden?");
+    EXPECT_TRUE(opener.pages.empty());
+    EXPECT_TRUE(opener.files.empty());
+
+    for (Answer answer : {Answer::Yes, Answer::Cancel}) {
+        dialogs.answer = answer;
+        OpenHelp(folder.string(), dialogs, opener);
+    }
+    EXPECT_EQ(opener.pages, (std::vector<std::string>{"http://web.test:8080/voltaris2010/help.php",
+                                                      "http://web.test:8080/voltaris2010/help.php"}));
+    EXPECT_TRUE(opener.files.empty());
+}
+
+TEST_F(HelpLinks, WebsiteOpensTheProductsStartPage) {
+    OpenWebsite(opener);
+    EXPECT_EQ(opener.pages, std::vector<std::string>{"http://web.test:8080/voltaris2010/"});
+    EXPECT_TRUE(dialogs.questions.empty());
+}
