@@ -104,6 +104,9 @@ void Form1::berClick() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    // A running alternating voltage puts the charges back first: the project saved on the way
+    // out holds the arrangement, not the amounts of one phase step.
+    StopAlternatingVoltage();
     // Before the views exist the program is still starting: no question.
     if (views_.Created() && !commands_.MayClose()) {
         event->ignore();

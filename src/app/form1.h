@@ -98,6 +98,7 @@ private:
 
     // The pages of the moving particle (form1_particle.cpp)
     void ConnectParticlePages();
+    void StopAlternatingVoltage();
 
     // Picture export, printing, help, website and usage report (form1_output.cpp)
     void BuildOutputCommands();

@@ -26,4 +26,6 @@ void Form1::ConnectParticlePages() {
 
 void Form1::LeaveTab() { particlePages_->LeaveTab(); }
 
+void Form1::StopAlternatingVoltage() { particlePages_->alternatingVoltage.StopIfRunning(); }
+
 }  // namespace voltaris

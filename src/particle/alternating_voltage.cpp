@@ -29,8 +29,8 @@ void AlternatingVoltage::Start(Project& project, ParticleSwitches& switches, int
     savedTab_ = project.ActiveTab;
     savedCharges_ = std::clamp(tab.ChargeCount, 0, MaxChargesPerTab);
     for (int i = 0; i < savedCharges_; ++i) charges_[i] = static_cast<float>(tab.charges[i].amount);
-    savedSlots_ = std::clamp(tab.ParticleCount, 0, MaxParticleSlots);
-    for (int p = 0; p < savedSlots_; ++p) {
+    // Every slot, used or not: the run writes slot 0's time step even on a tab without particle.
+    for (int p = 0; p < MaxParticleSlots; ++p) {
         const ParticleSlot& s = tab.particles[p];
         slots_[p] = SavedSlot{s.speed, s.angle, s.dt, s.x, s.y};
     }
@@ -46,8 +46,7 @@ void AlternatingVoltage::Stop(Project& project, ParticleSwitches& switches) {
     FieldTab& tab = project.Active();
     const int charges = std::min(savedCharges_, tab.ChargeCount);
     for (int i = 0; i < charges; ++i) tab.charges[i].amount = charges_[i];
-    const int slots = std::min(savedSlots_, tab.ParticleCount);
-    for (int p = 0; p < slots; ++p) {
+    for (int p = 0; p < MaxParticleSlots; ++p) {
         ParticleSlot& s = tab.particles[p];
         s.speed = slots_[p].speed;
         s.angle = slots_[p].angle;

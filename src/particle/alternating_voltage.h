@@ -52,7 +52,6 @@ private:
     int32_t savedTab_ = -1;
     int32_t savedCharges_ = 0;
     std::array<float, MaxChargesPerTab> charges_{};
-    int32_t savedSlots_ = 0;
     std::array<SavedSlot, MaxParticleSlots> slots_{};
     SpeedRing ring_;
     float maxSpeed_ = 0;

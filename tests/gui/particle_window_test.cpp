@@ -129,12 +129,18 @@ private slots:
     }
 
     void closingOrDestroyingTheWindowDuringTheWaitEndsTheTickQuietly() {
+        const auto saved = AmountsOf(w.project.tabs[1]);
         StartRunOn(1);
         w.dialogs.answers = {Answer::No};  // do not save
         QTimer::singleShot(0, this, [this] { w.form->close(); });
         Particle().alternatingVoltage.Timer2Timer();
         QVERIFY(!w.form->isVisible());
         QVERIFY(!Particle().alternatingVoltage.TickInProgress());
+        // The closing question came with the arrangement back in place, ready to be saved.
+        QVERIFY(!Particle().Switches().AcRunning);
+        QVERIFY(AmountsOf(w.project.tabs[1]) == InSinglePrecision(saved));
+
+        StartRunOn(1);
 
         QTimer::singleShot(0, this, [this] { w.Stop(); });
         Particle().alternatingVoltage.Timer2Timer();  // its window goes while it waits

@@ -81,6 +81,18 @@ TEST(AlternatingVoltage, StopRestoresParticleAndSinglePrecisionCharges) {
     EXPECT_EQ(project.Active().charges[1].amount, static_cast<double>(-3.3e-10f));
 }
 
+TEST(AlternatingVoltage, ATabWithoutParticleGetsItsTimeStepBack) {
+    Project project = TwoChargesAndAParticle();
+    project.Active().ParticleCount = 0;
+    ParticleSwitches switches;
+    int32_t counter = 0;
+    auto store = std::make_unique<PathStore>();
+    AlternatingVoltage run;
+    run.Start(project, switches, counter, *store);
+    run.Stop(project, switches);
+    EXPECT_EQ(project.Active().particles[0].dt, 6e-9);
+}
+
 TEST(AlternatingVoltage, NothingIsWrittenIntoAnotherTab) {
     Project project = TwoChargesAndAParticle();
     project.TabCount = 2;

@@ -161,13 +161,4 @@ void ParticlePageController::FillFromActiveTab() {
     ClearPending();
 }
 
-void ParticlePageController::ShowChargeUnit() {
-    const bool inE = host_.project.UnitsInElementaryCharges;
-    page_.Label20->setText(inE ? "e" : "C");
-    page_.Edit1->setText(QString::fromStdString(ChargeBoxText(Slot0().charge, inE)));
-    ShowSpecificCharge();
-    host_.Label34->hide();
-    SetBoxColour(page_.Edit1, Qt::white);
-}
-
 }  // namespace voltaris::pages

@@ -22,8 +22,6 @@ public:
     // Fills the page from slot 0 of the active tab (the panel refresh, also after the unit
     // switch); sliders that cannot show the slot's value bring it into their range.
     void FillFromActiveTab();
-    // The charge box and its unit after the unit switch.
-    void ShowChargeUnit();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
