@@ -78,7 +78,13 @@ TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& 
             lastY = y;
             if (path.PathFloatCount + 6 >= PathFloatCapacity) {
                 result.storeFull = true;
-                return finish();  // later slots are not computed and nothing is written back
+                // Later slots are not computed and nothing is written back; they show no
+                // path rather than one the buffer kept from an earlier build.
+                if (!in.AcRunning) {
+                    for (int later = p + 1; later < in.ParticleCount && later < MaxParticleSlots; ++later)
+                        paths.slots[later].PathFloatCount = 0;
+                }
+                return finish();
             }
             const double v = stepper.Speed();
             if (1.1 * reference < v) {

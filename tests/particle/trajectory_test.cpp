@@ -220,8 +220,14 @@ TEST(Trajectory, FullStoreEndsTheBuildAndLaterSlotsAreNotComputed) {
     in.slots[0].steps = 1000000;
     in.ParticleCount = 2;
     in.slots[1] = in.slots[0];
+    // Two short builds first: both sets of the double buffer hold a path in slot 1.
+    TrajectoryInputs brief = in;
+    brief.slots[0].steps = brief.slots[1].steps = 2000;
+    for (int i = 0; i < 2; ++i) BuildParticleTrajectory(brief, *store);
+    ASSERT_GT(PointsOf(*store, 1), 0);
+
     const TrajectoryResult r = BuildParticleTrajectory(in, *store);
     EXPECT_TRUE(r.storeFull);
     EXPECT_EQ(PointsOf(*store, 0), 33332);
-    EXPECT_EQ(PointsOf(*store, 1), 0);
+    EXPECT_EQ(PointsOf(*store, 1), 0);  // no path left over from an earlier build
 }
