@@ -151,7 +151,8 @@ private slots:
         views.Engine2D()->pickX = 7;
         QTest::mouseMove(&views.Window2D(), QPoint(20, 20));
         QCOMPARE(int(views.Engine2D()->pickX), 7);
-        views.Engine2D()->pickX = views.Window2D().width() / 2;
+        // Back to the centre, and picked there again before the box adds at it.
+        QCOMPARE(PickCentre(*views.Engine2D(), views.Window2D()), top);
 
         edit->setText("-1,5E-9");
         QTest::keyClick(edit, Qt::Key_Return);  // Enter acts as "OK"
