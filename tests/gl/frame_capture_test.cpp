@@ -2,7 +2,10 @@
 // while the view is paused, and never left waiting when the frame loop ends.
 #include <GL/gl.h>
 
+#include <atomic>
 #include <chrono>
+#include <string>
+#include <thread>
 
 #include "gl_test_support.h"
 
@@ -105,6 +108,61 @@ TEST_F(FrameCaptureTest, EndingFrameLoopLeavesNoRequestWaiting) {
     RunFrameLoop(*view.engine, view.shared.published, view.hooks);
     ASSERT_TRUE(Ready(picture));
     EXPECT_TRUE(picture.get().rgba.empty());
+}
+
+}  // namespace
+}  // namespace voltaris::test
+
+namespace voltaris::test {
+namespace {
+
+// Pictures asked for by another thread while the view draws, pauses and resumes on its own
+// thread: every request is answered with a whole picture of the view's size.
+TEST(FrameCaptureThreads, RequestsFromTheInterfaceThreadWhileFramesRunAndPause) {
+    constexpr int Side = 64;
+    const Project project = DipoleProject();
+    auto engine = CreateGraphEngine(EngineView::TopView);
+    SharedScene shared;
+    ReportPanelSize(*engine, Side, Side);
+    EngineSet engines;
+    engines.engine2D = engine.get();
+    RequestRedraw(engines, shared, project, true, false);
+
+    std::atomic<bool> noContext{false};
+    std::string failure;  // read once the thread has ended
+    std::thread frames([&] {
+        std::string error;
+        auto context = EglOffscreen::Create(Side, Side, error);
+        if (!context || !context->MakeCurrent()) {
+            failure = "no context: " + error;
+            noContext = true;
+            // Answers (emptily) whatever is still asked until the test gives up.
+            while (!engine->stopRequested) {
+                engine->capture.Abandon();
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            return;
+        }
+        InitialiseGlState(*engine);
+        FrameHooks hooks;
+        hooks.swapBuffers = [&] { context->Present(); };
+        RunFrameLoop(*engine, shared.published, hooks);
+        context->ReleaseCurrent();
+    });
+    for (int i = 0; i < 30 && !noContext; ++i) {
+        if (i % 10 == 5) SetRunning(*engine, false);
+        if (i % 10 == 8) SetRunning(*engine, true);
+        engine->pickX = 10 + i;
+        engine->pickY = 20;
+        const FramePixels picture = RequestFrameCapture(*engine).get();
+        if (noContext) break;
+        EXPECT_EQ(picture.width, Side);
+        EXPECT_EQ(picture.height, Side);
+        EXPECT_EQ(picture.rgba.size(), size_t(Side) * Side * 4);
+    }
+    RequestStop(*engine);
+    frames.join();
+    if (noContext) GTEST_SKIP() << failure;
 }
 
 }  // namespace
