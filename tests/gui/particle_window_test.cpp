@@ -128,10 +128,13 @@ private slots:
         QCOMPARE(w.project.tabs[0].particles[0].dt, fresh.tabs[0].particles[0].dt);
     }
 
-    void closingOrDestroyingTheWindowDuringTheWaitEndsTheTickQuietly() {
+    void closingTheWindowDuringTheWaitEndsTheTickQuietly() {
         const auto saved = AmountsOf(w.project.tabs[1]);
         StartRunOn(1);
         w.dialogs.answers = {Answer::No};  // do not save
+        // The views end their drawing first, as the program does before its window goes: a
+        // frame thread still drawing into a hidden window can fail inside the GL driver.
+        w.form->Views().StopDrawing();
         QTimer::singleShot(0, this, [this] { w.form->close(); });
         Particle().alternatingVoltage.Timer2Timer();
         QVERIFY(!w.form->isVisible());
@@ -139,9 +142,10 @@ private slots:
         // The closing question came with the arrangement back in place, ready to be saved.
         QVERIFY(!Particle().Switches().AcRunning);
         QVERIFY(AmountsOf(w.project.tabs[1]) == InSinglePrecision(saved));
+    }
 
+    void destroyingTheWindowDuringTheWaitEndsTheTickQuietly() {
         StartRunOn(1);
-
         QTimer::singleShot(0, this, [this] { w.Stop(); });
         Particle().alternatingVoltage.Timer2Timer();  // its window goes while it waits
         QVERIFY(!w.form);
