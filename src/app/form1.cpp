@@ -112,6 +112,9 @@ void Form1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // The drawing threads end while their windows still exist: a frame presented into a
+    // window the closing has just hidden crashes inside the GL driver.
+    views_.StopDrawing();
     event->accept();
 }
 

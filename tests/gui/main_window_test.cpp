@@ -178,6 +178,12 @@ private slots:
         w.dialogs.answers = {Answer::No};
         QVERIFY(w.form->close());
         QCOMPARE(w.dialogs.saveDialogs, 0);
+        // Closed means no more frames: the threads ended before the window was hidden.
+        const int frames3D = w.form->Views().Engine3D()->frameCount;
+        const int frames2D = w.form->Views().Engine2D()->frameCount;
+        QTest::qWait(200);
+        QCOMPARE(int(w.form->Views().Engine3D()->frameCount), frames3D);
+        QCOMPARE(int(w.form->Views().Engine2D()->frameCount), frames2D);
     }
 };
 
