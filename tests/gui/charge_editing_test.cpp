@@ -194,6 +194,9 @@ private slots:
         QCOMPARE(Text(3, 3), QString("3"));
         QCOMPARE(Grid()->rowHeight(2), 20);
         QCOMPARE(Grid()->columnWidth(1), 67);
+        // Every row title fits its column.
+        for (const QString& title : titles)
+            QVERIFY(Grid()->fontMetrics().horizontalAdvance(title) + 4 <= Grid()->columnWidth(0));
         QVERIFY(!(Grid()->item(0, 1)->flags() & Qt::ItemIsEditable));
         QVERIFY(!(Grid()->item(2, 0)->flags() & Qt::ItemIsEditable));
 

@@ -1,5 +1,6 @@
 #include <QHeaderView>
 #include <QStackedLayout>
+#include <algorithm>
 
 #include "app/pages/bottom_pages.h"
 #include "app/pages/page_helpers.h"
@@ -21,6 +22,10 @@ StaticChargesPage BuildStaticChargesPage() {
     p.StringGridDB->setEditTriggers(QAbstractItemView::NoEditTriggers);
     const char* titles[] = {"", "Q in [C]", "Radius in [m]", "X-Pos in [m]", "Y-Pos in [m]"};
     for (int row = 0; row < 5; ++row) p.StringGridDB->setItem(row, 0, new QTableWidgetItem(titles[row]));
+    // The row titles column is as wide as its longest title in the font this desktop uses
+    // (67 pixels clip "Radius in [m]" in most fonts); the charge columns keep 67.
+    const int titleWidth = p.StringGridDB->fontMetrics().horizontalAdvance("Radius in [m]") + 8;
+    p.StringGridDB->setColumnWidth(0, std::max(67, titleWidth));
 
     p.emptyHint = MakeLabel("LabelKeineLadungen",
                             "Es sind noch keine Ladungen vorhanden. Um Ladungen hinzuzufügen, auf die gewünschte "
