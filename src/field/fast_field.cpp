@@ -220,13 +220,7 @@ void FastField::PotentialsAtFour(const float* xs, const float* ys, double* out) 
 double FastField::Field(float x, float y, double& angle) const {
     float ex, ey;
     FieldComponents(x, y, ex, ey);
-    if (ex != 0) {
-        angle = std::atan(static_cast<double>(ey) / ex);
-        if (ex < 0) angle += Pi;
-    } else {
-        angle = ey > 0 ? Pi / 2 : -Pi / 2;
-    }
-    return std::sqrt(static_cast<double>(ex) * ex + static_cast<double>(ey) * ey);
+    return StrengthAndDirection(ex, ey, angle);
 }
 
 void FastField::FieldComponents(float x, float y, float& exOut, float& eyOut) const {

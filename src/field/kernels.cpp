@@ -63,6 +63,10 @@ double FieldAt(const FieldSnapshot& f, float x, float y, double& angle, int only
             ey = static_cast<float>(ey + std::sin(phi) * e * sigma);
         }
     }
+    return StrengthAndDirection(ex, ey, angle);
+}
+
+double StrengthAndDirection(float ex, float ey, double& angle) {
     if (ex != 0) {
         angle = std::atan(static_cast<double>(ey) / ex);
         if (ex < 0) angle += Pi;

@@ -15,6 +15,10 @@ double PotentialAt(const FieldSnapshot& field, float x, float y);
 // the field (the force on a negative particle). Inside a sphere its charge adds nothing.
 double FieldAt(const FieldSnapshot& field, float x, float y, double& angle, int only, bool reverse);
 
+// The strength of the summed components (ex, ey); `angle` receives their direction as FieldAt
+// gives it (straight up or down when ex is 0).
+double StrengthAndDirection(float ex, float ey, double& angle);
+
 // Whether a traced point is far enough from the last stored one to be stored: more than
 // 0.1 graph units on either axis inside the square, sparser farther outside.
 bool FarEnough(float unitLength, float x, float y, float px, float py);

@@ -33,32 +33,10 @@ struct Shape {
 };
 
 std::vector<Shape> CaptureShapes(const std::function<void()>& draw) {
-    constexpr float L = 50;
-    constexpr int W = 1000, H = 1000;
-    std::vector<GLfloat> buffer(1 << 20);
-    glPushAttrib(GL_VIEWPORT_BIT);
-    glViewport(0, 0, W, H);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(-L, L, -L, L, -L, L);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
-    glRenderMode(GL_FEEDBACK);
-    draw();
-    const GLint count = glRenderMode(GL_RENDER);
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
-    glPopAttrib();
-
-    auto vertex = [&](GLint at) {
-        return Point3{(buffer[at] / W * 2 - 1) * L, (buffer[at + 1] / H * 2 - 1) * L,
-                      (0.5f - buffer[at + 2]) * 2 * L};
-    };
+    const FeedbackRun run = CaptureFeedback(GL_3D_COLOR, draw);
+    const std::vector<GLfloat>& buffer = run.buffer;
+    const GLint count = run.count;
+    auto vertex = [&](GLint at) { return run.VertexAt(at); };
     std::vector<Shape> shapes;
     for (GLint i = 0; i < count;) {
         const auto token = static_cast<GLint>(buffer[i++]);

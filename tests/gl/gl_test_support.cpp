@@ -71,33 +71,41 @@ std::array<int, 4> PixelAt(int x, int y) {
     return {p[0], p[1], p[2], p[3]};
 }
 
-CapturedGeometry CaptureGeometry(const std::function<void()>& draw) {
-    constexpr float L = 50;
-    constexpr int W = 1000, H = 1000;
-    std::vector<GLfloat> buffer(1 << 20);
+FeedbackRun CaptureFeedback(GLenum type, const std::function<void()>& draw) {
+    FeedbackRun run;
+    run.buffer.resize(1 << 20);
     glPushAttrib(GL_VIEWPORT_BIT);
-    glViewport(0, 0, W, H);
+    glViewport(0, 0, FeedbackRun::Size, FeedbackRun::Size);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(-L, L, -L, L, -L, L);
+    glOrtho(-FeedbackRun::Range, FeedbackRun::Range, -FeedbackRun::Range, FeedbackRun::Range, -FeedbackRun::Range,
+            FeedbackRun::Range);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
+    glFeedbackBuffer(static_cast<GLsizei>(run.buffer.size()), type, run.buffer.data());
     glRenderMode(GL_FEEDBACK);
     draw();
-    const GLint count = glRenderMode(GL_RENDER);
+    run.count = glRenderMode(GL_RENDER);
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
     glPopAttrib();
+    return run;
+}
 
-    auto vertex = [&](GLint at) {
-        return Point3{(buffer[at] / W * 2 - 1) * L, (buffer[at + 1] / H * 2 - 1) * L,
-                      (0.5f - buffer[at + 2]) * 2 * L};
-    };
+Point3 FeedbackRun::VertexAt(GLint at) const {
+    constexpr float L = Range;
+    return Point3{(buffer[at] / Size * 2 - 1) * L, (buffer[at + 1] / Size * 2 - 1) * L, (0.5f - buffer[at + 2]) * 2 * L};
+}
+
+CapturedGeometry CaptureGeometry(const std::function<void()>& draw) {
+    const FeedbackRun run = CaptureFeedback(GL_3D, draw);
+    const std::vector<GLfloat>& buffer = run.buffer;
+    const GLint count = run.count;
+    auto vertex = [&](GLint at) { return run.VertexAt(at); };
     CapturedGeometry out;
     for (GLint i = 0; i < count;) {
         const auto token = static_cast<GLint>(buffer[i++]);

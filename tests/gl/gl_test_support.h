@@ -1,4 +1,5 @@
 #pragma once
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -56,6 +57,18 @@ struct CapturedGeometry {
     std::vector<std::array<Point3, 2>> lines;
     std::vector<std::vector<Point3>> polygons;
 };
+// What `draw` submitted, as GL's feedback buffer of `type` under an orthographic mapping of
+// +-Range graph units onto Size x Size pixels, undone again afterwards.
+struct FeedbackRun {
+    static constexpr float Range = 50;
+    static constexpr int Size = 1000;
+    std::vector<GLfloat> buffer;
+    GLint count = 0;
+    // The graph point of the window coordinates stored at `at`.
+    Point3 VertexAt(GLint at) const;
+};
+FeedbackRun CaptureFeedback(GLenum type, const std::function<void()>& draw);
+
 // Runs `draw` in GL feedback mode under an orthographic mapping that is undone again, so the
 // captured vertices are the graph coordinates that `draw` submitted (within +-50 units).
 CapturedGeometry CaptureGeometry(const std::function<void()>& draw);

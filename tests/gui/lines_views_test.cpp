@@ -7,7 +7,6 @@ namespace {
 const voltaris::PathSlot& FirstPath(const voltaris::PathSet& set) { return set.slots[0]; }
 }  // namespace
 
-#include <QHBoxLayout>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -74,17 +73,8 @@ private slots:
         project = Project::Initial();
         QVERIFY(LoadProject(project, "sample", dialogs));
         views = std::make_unique<GraphViews>(project, dialogs);
-        host = std::make_unique<QWidget>();
-        auto* layout = new QHBoxLayout(host.get());
-        layout->addWidget(QWidget::createWindowContainer(&views->Window3D()));
-        layout->addWidget(QWidget::createWindowContainer(&views->Window2D()));
-        host->resize(640, 320);
-        host->show();
-        QVERIFY(QTest::qWaitForWindowExposed(host.get()));
-        views->CreateEngines();
-        views->RequestRedraw(true);
-        QVERIFY(WaitForFrames(*views->Engine3D(), 3));
-        QVERIFY(WaitForFrames(*views->Engine2D(), 3));
+        host = ShowViewsDrawing(*views);
+        QVERIFY(host);
     }
 
     void cleanup() {

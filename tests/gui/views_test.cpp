@@ -2,7 +2,6 @@
 // a view without losing requests, the tab-change wait never hangs on a paused view, and a
 // context that cannot be bound is reported instead of drawing.
 #include <QElapsedTimer>
-#include <QHBoxLayout>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -30,17 +29,8 @@ private slots:
         project = Project::Initial();
         QVERIFY(LoadProject(project, "sample", dialogs));
         views = std::make_unique<GraphViews>(project, dialogs);
-        host = std::make_unique<QWidget>();
-        auto* layout = new QHBoxLayout(host.get());
-        layout->addWidget(QWidget::createWindowContainer(&views->Window3D()));
-        layout->addWidget(QWidget::createWindowContainer(&views->Window2D()));
-        host->resize(640, 320);
-        host->show();
-        QVERIFY(QTest::qWaitForWindowExposed(host.get()));
-        views->CreateEngines();
-        views->RequestRedraw(true);
-        QVERIFY(WaitForFrames(*views->Engine3D(), 3));
-        QVERIFY(WaitForFrames(*views->Engine2D(), 3));
+        host = ShowViewsDrawing(*views);
+        QVERIFY(host);
     }
 
     void cleanup() {

@@ -1,14 +1,30 @@
 #include "support/view_test_support.h"
 
 #include <QElapsedTimer>
+#include <QHBoxLayout>
 #include <QScreen>
 #include <QSet>
 #include <QTest>
 
 #include "engine/gl/graph_engine.h"
+#include "engine/gui/graph_views.h"
 #include "engine/gui/view_window.h"
 
 namespace voltaris::test {
+
+std::unique_ptr<QWidget> ShowViewsDrawing(GraphViews& views) {
+    auto host = std::make_unique<QWidget>();
+    auto* layout = new QHBoxLayout(host.get());
+    layout->addWidget(QWidget::createWindowContainer(&views.Window3D()));
+    layout->addWidget(QWidget::createWindowContainer(&views.Window2D()));
+    host->resize(640, 320);
+    host->show();
+    if (!QTest::qWaitForWindowExposed(host.get())) return nullptr;
+    views.CreateEngines();
+    views.RequestRedraw(true);
+    if (!WaitForFrames(*views.Engine3D(), 3) || !WaitForFrames(*views.Engine2D(), 3)) return nullptr;
+    return host;
+}
 
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
     return QTest::qWaitFor(done, timeoutMs);
