@@ -77,14 +77,7 @@ double StrengthAndDirection(float ex, float ey, double& angle) {
 }
 
 bool FarEnough(float unitLength, float x, float y, float px, float py) {
-    const float gx = x / unitLength, gy = y / unitLength;
-    const float gpx = px / unitLength, gpy = py / unitLength;
-    float t = 0.1f;
-    if (!(gx >= 0 && gx <= 10 && gy >= 0 && gy <= 10)) {
-        t = 0.004f * ((gx - 5) * (gx - 5) + (gy - 5) * (gy - 5));
-        if (t > 5) t = 5;
-    }
-    return std::fabs(gx - gpx) > t || std::fabs(gy - gpy) > t;
+    return FarEnoughInGraphUnits(x / unitLength, y / unitLength, px / unitLength, py / unitLength);
 }
 
 }  // namespace voltaris

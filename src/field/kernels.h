@@ -1,4 +1,6 @@
 #pragma once
+#include <cmath>
+
 #include "field/field_snapshot.h"
 
 namespace voltaris {
@@ -22,5 +24,14 @@ double StrengthAndDirection(float ex, float ey, double& angle);
 // Whether a traced point is far enough from the last stored one to be stored: more than
 // 0.1 graph units on either axis inside the square, sparser farther outside.
 bool FarEnough(float unitLength, float x, float y, float px, float py);
+// The same test on points already in graph units (x / unitLength, rounded to float32).
+inline bool FarEnoughInGraphUnits(float gx, float gy, float gpx, float gpy) {
+    float t = 0.1f;
+    if (!(gx >= 0 && gx <= 10 && gy >= 0 && gy <= 10)) {
+        t = 0.004f * ((gx - 5) * (gx - 5) + (gy - 5) * (gy - 5));
+        if (t > 5) t = 5;
+    }
+    return std::fabs(gx - gpx) > t || std::fabs(gy - gpy) > t;
+}
 
 }  // namespace voltaris

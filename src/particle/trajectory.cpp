@@ -46,6 +46,9 @@ struct PlainStepper {
     double Angle() const { return alpha; }
     double Potential(float px, float py) const { return field.Potential(px, py); }
     void Settle(double&) const {}
+    bool QuietSteps(double, double, double, bool, double&, int64_t&, int64_t, float&, float, float) const {
+        return false;
+    }
 };
 
 }  // namespace

@@ -7,6 +7,10 @@
 //   double Speed(), Angle()                         v (-1 once stopped) and the direction
 //   double Potential(float x, float y)
 //   void Settle(double& suggested)                  bring the suggestion up to date
+//   bool QuietSteps(q, m, dt, radiation, suggested, j, limit, t, lastX, lastY)
+//                                                   make steps from j on that store nothing;
+//                                                   true when the step j it made is to be
+//                                                   stored, false when step j is still to make
 #include <cmath>
 
 #include "field/kernels.h"
@@ -68,10 +72,13 @@ TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& 
         bool integrable = Integrable(slot);
         int64_t limit = integrable ? LastStep(in, slot) : -1;
         for (int64_t j = 0; integrable && j <= limit; ++j) {
-            const bool moving = stepper.Step(q, slot.mass, slot.dt, in.BremsstrahlungEnabled, in.BremsstrahlungFactor,
-                                             result.SuggestedAmplification);
-            t = static_cast<float>(t + slot.dt);
-            if (!moving) break;
+            if (!stepper.QuietSteps(q, slot.mass, slot.dt, in.BremsstrahlungEnabled, result.SuggestedAmplification, j,
+                                    limit, t, lastX, lastY)) {
+                const bool moving = stepper.Step(q, slot.mass, slot.dt, in.BremsstrahlungEnabled,
+                                                 in.BremsstrahlungFactor, result.SuggestedAmplification);
+                t = static_cast<float>(t + slot.dt);
+                if (!moving) break;
+            }
             const float x = stepper.x, y = stepper.y;
             if (j != limit && !FarEnough(unitLength, x, y, lastX, lastY)) continue;  // the last step is always kept
             lastX = x;

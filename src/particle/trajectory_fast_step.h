@@ -1,15 +1,16 @@
 #pragma once
-// ParticleStep for many steps of one build. The particle carries its velocity as speed and
-// unit direction (cos α, sin α) instead of speed and angle: the new direction is the new
-// velocity divided by its length, which is what the angle's arctangent and the following
-// cosine and sine give, without the three trigonometric calls per step. The angle itself is
-// worked out only where it is stored or handed back. Stops, field and spacing decisions are
+// ParticleStep for many steps of one build. The particle carries its velocity as components
+// instead of speed and angle: the speed times the cosine and sine of the angle that the
+// step's arctangent finds is the velocity itself, up to rounding, without the three
+// trigonometric calls per step. Speed and angle are worked out only where they are stored or
+// handed back. Stops, field and spacing decisions are
 // those of the plain step; speed and direction agree with it up to rounding in the last
 // place of a double.
 #include <cmath>
 
-#include "particle/bremsstrahlung.h"
+#include "particle/amplification_suggestion.h"
 #include "particle/particle_step.h"
+#include "particle/quiet_steps.h"
 #include "particle/trajectory_field.h"
 
 namespace voltaris {
@@ -26,8 +27,8 @@ public:
         y = slot.y;
         // The first step turns a negative angle into 0 .. 2π before taking its cosine and sine.
         const double alpha = startAngle_ < 0 ? startAngle_ + particle_step::TwoPi : startAngle_;
-        ux_ = std::cos(alpha);
-        uy_ = std::sin(alpha);
+        vx_ = std::cos(alpha) * v_;
+        vy_ = std::sin(alpha) * v_;
         chargePerMass_ = q / slot.mass;
     }
 
@@ -39,53 +40,93 @@ public:
         if (ex != 0) {
             // cos φ · Δv = (ex / |E|) · (q / m) |E| dt
             const double k = chargePerMass_ * dt;
-            vx = ux_ * v_ + ex * k;
-            vy = uy_ * v_ + ey * k;
+            vx = vx_ + ex * k;
+            vy = vy_ + ey * k;
         } else {
             // FieldAt's direction is then ±π/2 (-π/2 taken as 3π/2), whose cosine is not quite 0.
             const double dv = chargePerMass_ * std::fabs(static_cast<double>(ey)) * dt;
-            vx = ux_ * v_ + (ey > 0 ? CosUp() : CosDown()) * dv;
-            vy = uy_ * v_ + (ey > 0 ? 1.0 : SinDown()) * dv;
+            vx = vx_ + (ey > 0 ? CosUp() : CosDown()) * dv;
+            vy = vy_ + (ey > 0 ? 1.0 : SinDown()) * dv;
         }
         const double speed = std::sqrt(vx * vx + vy * vy);
-        double moveX = vx, moveY = vy;
+        // The direction of motion; when vx is 0 the step's arctangent divides by 0.01 instead,
+        // and the direction is not quite vertical.
+        double ux = 0, uy = 0;
         if (vx == 0) {
-            // The step's arctangent divides by 0.01 instead of 0: the direction is not quite vertical.
             const double theta = DirectionOf(vx, vy);
-            ux_ = std::cos(theta);
-            uy_ = std::sin(theta);
-            moveX = ux_ * speed;
-            moveY = uy_ * speed;
-        } else {
-            const double inverse = 1 / speed;
-            ux_ = vx * inverse;
-            uy_ = vy * inverse;
+            ux = std::cos(theta);
+            uy = std::sin(theta);
         }
+        double moveX = vx == 0 ? ux * speed : vx, moveY = vx == 0 ? uy * speed : vy;
         lastVx_ = vx;
         lastVy_ = vy;
         stepped_ = true;
         v_ = speed;
 
-        const double strength = std::sqrt(static_cast<double>(ex) * ex + static_cast<double>(ey) * ey);
-        const double a = chargePerMass_ * strength;
         if (radiation) {
+            const double a = chargePerMass_ * std::sqrt(static_cast<double>(ex) * ex + static_cast<double>(ey) * ey);
             const double w = v_ * v_ - std::fabs(2 * RadiatedEnergy(a, q, dt) / m) * factor;
             v_ = w < 0 ? 0 : std::sqrt(w);  // at rest, but still pulled by the field next step
-            moveX = ux_ * v_;
-            moveY = uy_ * v_;
+            if (vx != 0) {
+                ux = vx / speed;
+                uy = vy / speed;
+            }
+            moveX = ux * v_;
+            moveY = uy * v_;
         } else {
             const float gx = x / unitLength_, gy = y / unitLength_;
-            if (gx > 0 && gx < 10 && gy > 0 && gy < 10) Suggest(a, q, m, dt, suggested);
+            if (gx > 0 && gx < 10 && gy > 0 && gy < 10) Suggest({true, ex, ey, vx, vy, chargePerMass_, q, m, dt}, suggested);
         }
         x = static_cast<float>(x + moveX * dt);
         y = static_cast<float>(y + moveY * dt);
+        vx_ = moveX;
+        vy_ = moveY;
         return true;
+    }
+
+    // Makes the following steps that store nothing in one run, where the processor allows;
+    // see MakeQuietSteps. True when step j, made, is to be stored; false when step j is to
+    // be made by Step.
+    bool QuietSteps(double q, double m, double dt, bool radiation, double& suggested, int64_t& j, int64_t limit,
+                    float& t, float lastX, float lastY) {
+        if (radiation || v_ == particle_step::Stopped) return false;
+        QuietRun run;
+        run.chargePerMass = chargePerMass_;
+        run.q = q;
+        run.m = m;
+        run.dt = dt;
+        run.unitLength = unitLength_;
+        run.lastStoredGx = lastX / unitLength_;
+        run.lastStoredGy = lastY / unitLength_;
+        run.limit = limit;
+        run.x = x;
+        run.y = y;
+        run.t = t;
+        run.vx = vx_;
+        run.vy = vy_;
+        run.step = j;
+        run.suggested = suggested;
+        run.pending = pending_;
+        const bool toStore = MakeQuietSteps(field_, run);
+        if (run.stepsMade) {
+            x = run.x;
+            y = run.y;
+            t = run.t;
+            vx_ = lastVx_ = run.vx;
+            vy_ = lastVy_ = run.vy;
+            v_ = std::sqrt(run.vx * run.vx + run.vy * run.vy);
+            stepped_ = true;
+            j = run.step;
+            suggested = run.suggested;
+            pending_ = run.pending;
+        }
+        return toStore;
     }
 
     // The suggestion's last step with radiation worked out, if it is still pending.
     void Settle(double& suggested) {
-        if (pending_) suggested = Suggestion(pendingA_, pendingV_, pendingQ_, pendingM_, pendingDt_);
-        pending_ = false;
+        if (pending_.active) suggested = suggestion::FactorOf(pending_);
+        pending_.active = false;
     }
 
     double Speed() const { return v_; }
@@ -97,42 +138,24 @@ public:
     float x = 0, y = 0;
 
 private:
-    // The factor that would make this one step remove a millionth of the speed.
-    static double Suggestion(double a, double v, double q, double m, double dt) {
-        return (v * v - (0.999999 * v) * (0.999999 * v)) / (2 * RadiatedEnergy(a, q, dt) / m);
-    }
-
-    // One step inside the square without radiation: above 70 the suggestion becomes this
-    // step's factor, else it counts up. Only the last factor counts, so a step whose factor
-    // is surely above 70 (the usual case) is kept pending instead of being worked out in
-    // extended precision.
-    void Suggest(double a, double q, double m, double dt, double& suggested) {
-        if (!pending_ && !(suggested > 70)) {
+    // One step inside the square without radiation.
+    void Suggest(const PendingSuggestion& step, double& suggested) {
+        if (!pending_.active && !(suggested > 70)) {
             suggested += 1;
             return;
         }
-        const double loss = 0.999999 * v_;
-        const double numerator = v_ * v_ - loss * loss;
-        const double radiated = RadiatedEnergyConstant * a * a * q * q * dt;  // within 1e-14 of RadiatedEnergy
-        if (m > 0 && radiated > 1e-280 && radiated < 1e280 && numerator < 1e300 &&
-            numerator > 70 * (1 + 1e-9) * (2 * radiated / m)) {
-            pending_ = true;
-            pendingA_ = a;
-            pendingV_ = v_;
-            pendingQ_ = q;
-            pendingM_ = m;
-            pendingDt_ = dt;
+        if (suggestion::SurelyAboveSeventy(step)) {
+            pending_ = step;
             return;
         }
         Settle(suggested);
-        if (RadiatedEnergy(a, q, dt) != 0) {
-            suggested = Suggestion(a, v_, q, m, dt);
+        const double a = suggestion::Acceleration(step);
+        if (RadiatedEnergy(a, step.q, step.dt) != 0) {
+            suggested = suggestion::FactorOf(a, suggestion::Speed(step), step.q, step.m, step.dt);
         } else {
             suggested += 1;
         }
     }
-    static constexpr double RadiatedEnergyConstant =
-        2.0 / (3.0 * SpeedOfLight * SpeedOfLight * SpeedOfLight) * CoulombConstant;
 
     bool Stop() {
         v_ = particle_step::Stopped;
@@ -166,13 +189,12 @@ private:
 
     const TrajectoryField& field_;
     float unitLength_;
-    double v_ = 0, ux_ = 1, uy_ = 0;
+    double v_ = 0;             // the speed after the last step (after radiation), -1 once stopped
+    double vx_ = 0, vy_ = 0;   // the velocity the next step starts from
     double startAngle_ = 0, lastVx_ = 0, lastVy_ = 0;
     double chargePerMass_ = 0;
     bool stepped_ = false;
-    // A suggestion surely above 70 that is not yet worked out.
-    bool pending_ = false;
-    double pendingA_ = 0, pendingV_ = 0, pendingQ_ = 0, pendingM_ = 0, pendingDt_ = 0;
+    PendingSuggestion pending_;
 };
 
 }  // namespace voltaris

@@ -19,6 +19,9 @@ public:
     bool TouchesOrField(float x, float y, float& ex, float& ey) const;
     double Potential(float x, float y) const { return fast_.Potential(x, y); }
 
+    // Whether the AVX-512 code serves this arrangement on this processor.
+    bool Vectorised() const;
+
     // The plain way, also used where the vector code is unsure.
     bool TouchesExactly(float x, float y) const;
     void FieldExactly(float x, float y, float& ex, float& ey) const { fast_.FieldComponents(x, y, ex, ey); }
@@ -34,8 +37,12 @@ public:
         // code leaves the point to the plain way.
         alignas(64) double inside[Lanes], insideLow[Lanes];
         alignas(64) double touchLow[Lanes], touchHigh[Lanes];
+        // The squared distance, from coordinates subtracted in float32, above which a point
+        // surely neither touches the charge nor lies inside it.
+        alignas(64) double clearBeyond[Lanes];
         int count = 0;
     };
+    const ChargeLanes& Charges() const { return lanes_; }
 
 private:
     FastField fast_;

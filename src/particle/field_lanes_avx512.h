@@ -1,0 +1,112 @@
+#pragma once
+// The per-charge work of the trajectory field, eight charges at a time with AVX-512: the touch
+// test, the inside test and each charge's two field terms with a bound of their error. Only
+// for code compiled with target("avx512f") that has checked the processor first.
+
+// GCC 12 takes the undefined vectors inside the AVX-512 headers for uninitialised ones.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#include <immintrin.h>
+
+#include "particle/trajectory_field.h"
+
+namespace voltaris::field_lanes {
+
+// Far above the error of the terms below against FieldAt's cos(atan t) and sin(atan t) from
+// the maths library (a few units in the last place of numbers up to 1).
+constexpr double TermErrorBound = 1e-13;
+// Relative width of the bands around a squared radius where a test without the square root
+// may decide otherwise than the test with it.
+constexpr double BandWidth = 0x1p-48;
+
+__attribute__((target("avx512f"))) inline __mmask8 ActiveLanes(int remaining) {
+    return remaining >= 8 ? 0xff : static_cast<__mmask8>((1u << remaining) - 1);
+}
+
+// 1 / sqrt(d2) to a few units in the last place: the 14-bit estimate and one correction of
+// the fourth order.
+__attribute__((target("avx512f"))) inline __m512d ReciprocalSqrt(__m512d d2) {
+    const __m512d y = _mm512_rsqrt14_pd(d2);
+    const __m512d r = _mm512_fnmadd_pd(_mm512_mul_pd(d2, y), y, _mm512_set1_pd(1.0));  // 1 - d2 y^2
+    __m512d p = _mm512_fmadd_pd(r, _mm512_set1_pd(5.0 / 16), _mm512_set1_pd(3.0 / 8));
+    p = _mm512_fmadd_pd(p, r, _mm512_set1_pd(0.5));
+    return _mm512_fmadd_pd(_mm512_mul_pd(y, r), p, y);
+}
+
+// Stored as two halves, which single loads read straight from the store queue (a whole
+// 512-bit store makes them wait).
+__attribute__((target("avx512f"))) inline void StoreHalves(double* out, __m512d v) {
+    _mm256_store_pd(out, _mm512_castpd512_pd256(v));
+    _mm256_store_pd(out + 4, _mm512_extractf64x4_pd(v, 1));
+}
+
+// Eight charges from slot `first` on, seen from (x, y).
+struct LaneTerms {
+    __mmask8 touches;  // surely on or inside the charge
+    __mmask8 unsure;   // too close to a rim to tell without the square root, or out of range
+    // The x and y terms of each charge outside its sphere (0 for the others), and the bound
+    // of their error: e * dx / d with e the float32-rounded strength, which differs from
+    // FieldAt's cos(atan(dy/dx)) * e by less than TermErrorBound * e.
+    __m512d termX, termY, bound;
+};
+
+__attribute__((target("avx512f"), always_inline)) inline LaneTerms TermsOf(const TrajectoryField::ChargeLanes& c,
+                                                                           int first, float px, float py) {
+    LaneTerms out;
+    const __mmask8 active = ActiveLanes(c.count - first);
+    // The touch test measures from coordinates subtracted in float64.
+    const __m512d tdx = _mm512_sub_pd(_mm512_set1_pd(px), _mm512_load_pd(c.cxWide + first));
+    const __m512d tdy = _mm512_sub_pd(_mm512_set1_pd(py), _mm512_load_pd(c.cyWide + first));
+    const __m512d tdd = _mm512_add_pd(_mm512_mul_pd(tdx, tdx), _mm512_mul_pd(tdy, tdy));
+    const __m512d touch = _mm512_load_pd(c.touchLow + first);
+    out.touches = _mm512_mask_cmp_pd_mask(active, tdd, touch, _CMP_NGT_UQ);
+    out.unsure = _mm512_mask_cmp_pd_mask(_mm512_mask_cmp_pd_mask(active, tdd, touch, _CMP_GT_OQ), tdd,
+                                         _mm512_load_pd(c.touchHigh + first), _CMP_LE_OQ);
+    // The field measures from coordinates subtracted in float32; their squares are exact.
+    const __m512d dx = _mm512_cvtps_pd(_mm256_sub_ps(_mm256_set1_ps(px), _mm256_load_ps(c.cx + first)));
+    const __m512d dy = _mm512_cvtps_pd(_mm256_sub_ps(_mm256_set1_ps(py), _mm256_load_ps(c.cy + first)));
+    const __m512d d2 = _mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy));
+    const __m512d inside = _mm512_load_pd(c.inside + first);
+    const __mmask8 outside = _mm512_mask_cmp_pd_mask(active, d2, inside, _CMP_GE_OQ) &
+                             _mm512_cmp_pd_mask(d2, _mm512_setzero_pd(), _CMP_NEQ_OQ);
+    out.unsure |= _mm512_mask_cmp_pd_mask(_mm512_mask_cmp_pd_mask(active, d2, inside, _CMP_LT_OQ), d2,
+                                          _mm512_load_pd(c.insideLow + first), _CMP_GE_OQ);
+    // Outside the range where the reciprocal square root is accurate: the plain way.
+    out.unsure |= _mm512_mask_cmp_pd_mask(outside, d2, _mm512_set1_pd(0x1p-1000), _CMP_LT_OQ) |
+                  _mm512_mask_cmp_pd_mask(outside, d2, _mm512_set1_pd(0x1p1000), _CMP_GT_OQ);
+    const __m512d e = _mm512_cvtps_pd(_mm512_cvtpd_ps(_mm512_div_pd(_mm512_load_pd(c.factor + first), d2)));
+    const __m512d inverse = ReciprocalSqrt(d2);
+    out.termX = _mm512_maskz_mul_pd(outside, e, _mm512_mul_pd(dx, inverse));
+    out.termY = _mm512_maskz_mul_pd(outside, e, _mm512_mul_pd(dy, inverse));
+    out.bound = _mm512_maskz_mul_pd(outside, _mm512_abs_pd(e), _mm512_set1_pd(TermErrorBound));
+    return out;
+}
+
+// Eight charges seen from (x, y) by the quick path, which takes only points clear of every
+// sphere: `clear` has the lanes surely outside both the touch test and the inside test, and
+// within the range where the reciprocal square root is accurate. The terms are those above.
+struct QuickTerms {
+    __mmask8 active, clear;
+    __m512d termX, termY, bound;
+};
+
+__attribute__((target("avx512f"), always_inline)) inline QuickTerms QuickTermsOf(
+    const TrajectoryField::ChargeLanes& c, int first, float px, float py) {
+    QuickTerms out;
+    out.active = ActiveLanes(c.count - first);
+    const __m512d dx = _mm512_cvtps_pd(_mm256_sub_ps(_mm256_set1_ps(px), _mm256_load_ps(c.cx + first)));
+    const __m512d dy = _mm512_cvtps_pd(_mm256_sub_ps(_mm256_set1_ps(py), _mm256_load_ps(c.cy + first)));
+    const __m512d d2 = _mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy));
+    out.clear = _mm512_mask_cmp_pd_mask(
+        _mm512_mask_cmp_pd_mask(_mm512_mask_cmp_pd_mask(out.active, d2, _mm512_load_pd(c.clearBeyond + first),
+                                                        _CMP_GT_OQ),
+                                d2, _mm512_set1_pd(0x1p-1000), _CMP_GT_OQ),
+        d2, _mm512_set1_pd(0x1p1000), _CMP_LT_OQ);
+    const __m512d e = _mm512_cvtps_pd(_mm512_cvtpd_ps(_mm512_div_pd(_mm512_load_pd(c.factor + first), d2)));
+    const __m512d inverse = ReciprocalSqrt(d2);
+    out.termX = _mm512_maskz_mul_pd(out.active, e, _mm512_mul_pd(dx, inverse));
+    out.termY = _mm512_maskz_mul_pd(out.active, e, _mm512_mul_pd(dy, inverse));
+    out.bound = _mm512_maskz_mul_pd(out.active, _mm512_abs_pd(e), _mm512_set1_pd(TermErrorBound));
+    return out;
+}
+
+}  // namespace voltaris::field_lanes

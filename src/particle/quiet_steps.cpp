@@ -1,0 +1,279 @@
+#include "particle/quiet_steps.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "field/kernels.h"
+#include "particle/field_lanes_avx512.h"
+
+// FieldAt adds the charges' terms in float32, one rounding after the other, and the next
+// step cannot begin before the last sum is known. Here each partial sum is rounded to the
+// float32 grid of its binade by adding and subtracting a constant: 1.5 * 2^29 times the
+// binade's power of two leaves exactly the float32 places of that binade in a float64, ties to
+// even. A partial sum that does not rise into a higher binade lies on the new grid already, so
+// adding the term rounded to that grid (worked out beside the sums) rounds alike, one addition
+// per charge; only a sum that rises waits for its own rounding. The binades are those of the
+// last step's partial sums: the particle moves little from one step to the next.
+//
+// Whether the binades held is checked afterwards, while the next step is being worked out:
+// every addition is done once more the way FieldAt does it (float64, then float32), from the
+// partial sum before it and with the term less and plus its error bound, and where both give
+// the partial sum after it, for every charge, the sums are FieldAt's. A step whose check fails
+// is taken back, with everything after it, and left to the single step.
+
+namespace voltaris {
+
+namespace {
+
+using namespace field_lanes;
+
+constexpr int Lanes = TrajectoryField::Lanes;
+constexpr int Vectors = Lanes / 8;
+
+// The terms of every charge seen from one point.
+struct FieldTerms {
+    QuickTerms lanes[Vectors];
+    bool clear;  // of every sphere
+};
+
+__attribute__((target("avx512f"), always_inline)) inline void TermsAt(const TrajectoryField::ChargeLanes& c, float px,
+                                                                      float py, FieldTerms& terms) {
+    __mmask8 stop = 0;
+    for (int v = 0, o = 0; o < c.count; ++v, o += 8) {
+        terms.lanes[v] = QuickTermsOf(c, o, px, py);
+        stop |= terms.lanes[v].active & ~terms.lanes[v].clear;
+    }
+    terms.clear = !stop;
+}
+
+// Partial sums of the two components: [0] is 0, [i + 1] the sum after charge i.
+struct PartialSums {
+    alignas(64) double x[Lanes + 8];
+    alignas(64) double y[Lanes + 8];
+};
+
+// The grids the sums are rounded to, eight terms to a vector, and where the sums rise.
+struct Grids {
+    __m512d x[Vectors], y[Vectors];
+    __mmask8 risesX[Vectors], risesY[Vectors];
+    uint32_t risingX, risingY;  // bit i: the sum rises at term i
+};
+
+__attribute__((target("avx512f"), always_inline)) inline __m512d GridOf(__m512d sums) {
+    const __m512d power =
+        _mm512_castsi512_pd(_mm512_and_si512(_mm512_castpd_si512(sums), _mm512_set1_epi64(0x7ff0000000000000)));
+    return _mm512_mul_pd(power, _mm512_set1_pd(0x1.8p29));
+}
+
+__attribute__((target("avx512f"), always_inline)) inline void GridsOf(const PartialSums& sums, int count,
+                                                                      Grids& grids) {
+    grids.risingX = grids.risingY = 0;
+    for (int v = 0, o = 0; o < count; ++v, o += 8) {
+        grids.x[v] = GridOf(_mm512_loadu_pd(sums.x + o + 1));
+        grids.y[v] = GridOf(_mm512_loadu_pd(sums.y + o + 1));
+        // The first sum starts from 0, which lies on every grid.
+        const __mmask8 first = o == 0 ? 0xfe : 0xff;
+        grids.risesX[v] = _mm512_mask_cmp_pd_mask(first, grids.x[v], GridOf(_mm512_load_pd(sums.x + o)), _CMP_GT_OQ);
+        grids.risesY[v] = _mm512_mask_cmp_pd_mask(first, grids.y[v], GridOf(_mm512_load_pd(sums.y + o)), _CMP_GT_OQ);
+        grids.risingX |= static_cast<uint32_t>(grids.risesX[v]) << o;
+        grids.risingY |= static_cast<uint32_t>(grids.risesY[v]) << o;
+    }
+}
+
+// Per term and component what to add and the grid to round to after it (0 for a sum that
+// does not rise, whose term is added rounded already).
+struct SumPlan {
+    alignas(64) double addX[Lanes], gridX[Lanes], addY[Lanes], gridY[Lanes];
+};
+
+__attribute__((target("avx512f"), always_inline)) inline void Plan(const FieldTerms& terms, const Grids& grids,
+                                                                   int count, SumPlan& plan) {
+    for (int v = 0, o = 0; o < count; ++v, o += 8) {
+        const __m512d tx = terms.lanes[v].termX, ty = terms.lanes[v].termY;
+        const __m512d roundedX = _mm512_sub_pd(_mm512_add_pd(tx, grids.x[v]), grids.x[v]);
+        const __m512d roundedY = _mm512_sub_pd(_mm512_add_pd(ty, grids.y[v]), grids.y[v]);
+        StoreHalves(plan.addX + o, _mm512_mask_blend_pd(grids.risesX[v], roundedX, tx));
+        StoreHalves(plan.addY + o, _mm512_mask_blend_pd(grids.risesY[v], roundedY, ty));
+        StoreHalves(plan.gridX + o, grids.x[v]);
+        StoreHalves(plan.gridY + o, grids.y[v]);
+    }
+}
+
+// One addition by the plan.
+__attribute__((target("avx512f"), always_inline)) inline double Added(double sum, double add, double grid,
+                                                                      bool rises) {
+    return rises ? ((sum + add) + grid) - grid : sum + add;
+}
+
+// The partial sums by the plan, the x and the y sums side by side. The first sum starts from
+// 0, which lies on every grid: it is the first term rounded.
+__attribute__((target("avx512f"), always_inline)) inline void PlannedSums(const SumPlan& plan, const Grids& grids,
+                                                                          int count, PartialSums& sums, double& ex,
+                                                                          double& ey) {
+    double x = plan.addX[0], y = plan.addY[0];
+    sums.x[1] = x;
+    sums.y[1] = y;
+#pragma GCC unroll 24
+    for (int i = 1; i < count; ++i) {
+        x = Added(x, plan.addX[i], plan.gridX[i], grids.risingX & (1u << i));
+        y = Added(y, plan.addY[i], plan.gridY[i], grids.risingY & (1u << i));
+        sums.x[i + 1] = x;
+        sums.y[i + 1] = y;
+    }
+    ex = x;
+    ey = y;
+}
+
+// The partial sums as FieldAt adds them, one float32 rounding after the other.
+__attribute__((target("avx512f"), always_inline)) inline double SumsOneByOne(const FieldTerms& terms, bool ofX,
+                                                                             int count, double* sums) {
+    alignas(64) double term[Lanes];
+    for (int v = 0, o = 0; o < count; ++v, o += 8)
+        _mm512_store_pd(term + o, ofX ? terms.lanes[v].termX : terms.lanes[v].termY);
+    double sum = 0;
+    for (int i = 0; i < count; ++i) sums[i + 1] = sum = static_cast<float>(sum + term[i]);
+    return sum;
+}
+
+// Whether FieldAt's addition, from the partial sums before and with the term less or plus its
+// bound, would give other partial sums after it than those found.
+__attribute__((target("avx512f"), always_inline)) inline __mmask8 Misrounded(const double* sums, __m512d term,
+                                                                             __m512d bound, __mmask8 active) {
+    const __m512d before = _mm512_load_pd(sums), after = _mm512_loadu_pd(sums + 1);
+    const __m512d low = _mm512_add_pd(before, _mm512_sub_pd(term, bound));
+    const __m512d high = _mm512_add_pd(before, _mm512_add_pd(term, bound));
+    return _mm512_mask_cmp_pd_mask(active, _mm512_cvtps_pd(_mm512_cvtpd_ps(low)), after, _CMP_NEQ_UQ) |
+           _mm512_mask_cmp_pd_mask(active, _mm512_cvtps_pd(_mm512_cvtpd_ps(high)), after, _CMP_NEQ_UQ);
+}
+
+__attribute__((target("avx512f"), always_inline)) inline bool Confirmed(const PartialSums& sums,
+                                                                        const FieldTerms& terms, int count) {
+    __mmask8 wrong = 0;
+    for (int v = 0, o = 0; o < count; ++v, o += 8) {
+        const QuickTerms& t = terms.lanes[v];
+        wrong |= Misrounded(sums.x + o, t.termX, t.bound, t.active) | Misrounded(sums.y + o, t.termY, t.bound, t.active);
+    }
+    return !wrong;
+}
+
+// What a quiet step changes.
+struct StepState {
+    float x, y, t, gx, gy;
+    double vx, vy, suggested;
+    PendingSuggestion pending;
+    int64_t step;  // the next step to make
+};
+
+__attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::ChargeLanes& c, QuietRun& run) {
+    const int count = c.count;
+    const double k = run.chargePerMass * run.dt;
+    StepState s{run.x, run.y, run.t, run.x / run.unitLength, run.y / run.unitLength, run.vx, run.vy,
+                run.suggested, run.pending, run.step};
+    s.pending.chargePerMass = run.chargePerMass;
+    s.pending.q = run.q;
+    s.pending.m = run.m;
+    s.pending.dt = run.dt;
+
+    FieldTerms here;
+    TermsAt(c, s.x, s.y, here);
+    Grids grids;
+    bool gridsKnown = false;
+    SumPlan plan;
+    PartialSums sums[2] = {};
+    // The last step made, while its sums are not yet checked: its terms and sums, and the
+    // state before it.
+    bool unchecked = false;
+    FieldTerms uncheckedTerms;
+    int uncheckedSums = 0;
+    StepState beforeUnchecked = s;
+    // Checks the unchecked step; a wrong one is taken back.
+    const auto checkLast = [&]() __attribute__((target("avx512f"), always_inline)) {
+        if (!unchecked) return true;
+        unchecked = false;
+        if (Confirmed(sums[uncheckedSums], uncheckedTerms, count)) return true;
+        s = beforeUnchecked;
+        return false;
+    };
+
+    bool stored = false;
+    for (int n = 0;; ++n) {
+        if (std::fabs(s.x) > 100 || std::fabs(s.y) > 100 || !here.clear) {  // the single step stops it
+            checkLast();
+            break;
+        }
+        PartialSums& mine = sums[n & 1];
+        double ex, ey;  // float32 values
+        bool checked = false;
+        if (gridsKnown) {
+            Plan(here, grids, count, plan);
+            PlannedSums(plan, grids, count, mine, ex, ey);
+        } else {
+            ex = SumsOneByOne(here, true, count, mine.x);
+            ey = SumsOneByOne(here, false, count, mine.y);
+            if (!checkLast() || !Confirmed(mine, here, count)) break;
+            GridsOf(mine, count, grids);
+            gridsKnown = true;
+            checked = true;
+        }
+        if (!checkLast()) break;
+
+        if (ex == 0) break;
+        const double vx = s.vx + ex * k, vy = s.vy + ey * k;
+        if (vx == 0) break;
+        PendingSuggestion pending = s.pending;
+        double suggested = s.suggested;
+        if (s.gx > 0 && s.gx < 10 && s.gy > 0 && s.gy < 10) {
+            if (!pending.active && !(suggested > 70)) {
+                suggested += 1;
+            } else {
+                pending.ex = static_cast<float>(ex);
+                pending.ey = static_cast<float>(ey);
+                pending.vx = vx;
+                pending.vy = vy;
+                if (!suggestion::SurelyAboveSeventy(pending)) break;
+                pending.active = true;
+            }
+        }
+
+        beforeUnchecked = s;
+        if (!checked) {
+            unchecked = true;
+            uncheckedTerms = here;
+            uncheckedSums = n & 1;
+        }
+        s.vx = vx;
+        s.vy = vy;
+        s.x = static_cast<float>(s.x + vx * run.dt);
+        s.y = static_cast<float>(s.y + vy * run.dt);
+        s.t = static_cast<float>(s.t + run.dt);
+        s.gx = s.x / run.unitLength;
+        s.gy = s.y / run.unitLength;
+        s.suggested = suggested;
+        s.pending = pending;
+        ++s.step;
+        if (s.step - 1 == run.limit || FarEnoughInGraphUnits(s.gx, s.gy, run.lastStoredGx, run.lastStoredGy)) {
+            stored = checkLast();
+            break;
+        }
+        TermsAt(c, s.x, s.y, here);
+    }
+    run.stepsMade = s.step != run.step;
+    run.x = s.x;
+    run.y = s.y;
+    run.t = s.t;
+    run.vx = s.vx;
+    run.vy = s.vy;
+    run.suggested = s.suggested;
+    run.pending = s.pending;
+    run.step = stored ? s.step - 1 : s.step;
+    return stored;
+}
+
+}  // namespace
+
+bool MakeQuietSteps(const TrajectoryField& field, QuietRun& run) {
+    if (!field.Vectorised()) return false;
+    return QuietStepsAvx512(field.Charges(), run);
+}
+
+}  // namespace voltaris
