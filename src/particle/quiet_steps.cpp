@@ -13,7 +13,8 @@
 // even. A partial sum that does not rise into a higher binade lies on the new grid already, so
 // adding the term rounded to that grid (worked out beside the sums) rounds alike, one addition
 // per charge; only a sum that rises waits for its own rounding. The binades are those of the
-// last step's partial sums: the particle moves little from one step to the next.
+// first step of the run, whose sums are added one by one as FieldAt adds them: the particle
+// moves little from one step to the next.
 //
 // Whether the binades held is checked afterwards, while the next step is being worked out:
 // every addition is done once more the way FieldAt does it (float64, then float32), from the
@@ -55,6 +56,7 @@ struct PartialSums {
 // The grids the sums are rounded to, eight terms to a vector, and where the sums rise.
 struct Grids {
     __m512d x[Vectors], y[Vectors];
+    alignas(64) double gridX[Lanes], gridY[Lanes];  // the same, one by one
     __mmask8 risesX[Vectors], risesY[Vectors];
     uint32_t risingX, risingY;  // bit i: the sum rises at term i
 };
@@ -71,6 +73,8 @@ __attribute__((target("avx512f"), always_inline)) inline void GridsOf(const Part
     for (int v = 0, o = 0; o < count; ++v, o += 8) {
         grids.x[v] = GridOf(_mm512_loadu_pd(sums.x + o + 1));
         grids.y[v] = GridOf(_mm512_loadu_pd(sums.y + o + 1));
+        _mm512_store_pd(grids.gridX + o, grids.x[v]);
+        _mm512_store_pd(grids.gridY + o, grids.y[v]);
         // The first sum starts from 0, which lies on every grid.
         const __mmask8 first = o == 0 ? 0xfe : 0xff;
         grids.risesX[v] = _mm512_mask_cmp_pd_mask(first, grids.x[v], GridOf(_mm512_load_pd(sums.x + o)), _CMP_GT_OQ);
@@ -83,7 +87,8 @@ __attribute__((target("avx512f"), always_inline)) inline void GridsOf(const Part
 // Per term and component what to add and the grid to round to after it (0 for a sum that
 // does not rise, whose term is added rounded already).
 struct SumPlan {
-    alignas(64) double addX[Lanes], gridX[Lanes], addY[Lanes], gridY[Lanes];
+    alignas(64) double addX[Lanes], addY[Lanes];
+    double firstX, firstY;  // the first of each, taken straight from the register
 };
 
 __attribute__((target("avx512f"), always_inline)) inline void Plan(const FieldTerms& terms, const Grids& grids,
@@ -92,10 +97,14 @@ __attribute__((target("avx512f"), always_inline)) inline void Plan(const FieldTe
         const __m512d tx = terms.lanes[v].termX, ty = terms.lanes[v].termY;
         const __m512d roundedX = _mm512_sub_pd(_mm512_add_pd(tx, grids.x[v]), grids.x[v]);
         const __m512d roundedY = _mm512_sub_pd(_mm512_add_pd(ty, grids.y[v]), grids.y[v]);
-        StoreHalves(plan.addX + o, _mm512_mask_blend_pd(grids.risesX[v], roundedX, tx));
-        StoreHalves(plan.addY + o, _mm512_mask_blend_pd(grids.risesY[v], roundedY, ty));
-        StoreHalves(plan.gridX + o, grids.x[v]);
-        StoreHalves(plan.gridY + o, grids.y[v]);
+        const __m512d addX = _mm512_mask_blend_pd(grids.risesX[v], roundedX, tx);
+        const __m512d addY = _mm512_mask_blend_pd(grids.risesY[v], roundedY, ty);
+        StoreHalves(plan.addX + o, addX);
+        StoreHalves(plan.addY + o, addY);
+        if (v == 0) {
+            plan.firstX = _mm512_cvtsd_f64(addX);
+            plan.firstY = _mm512_cvtsd_f64(addY);
+        }
     }
 }
 
@@ -110,13 +119,13 @@ __attribute__((target("avx512f"), always_inline)) inline double Added(double sum
 __attribute__((target("avx512f"), always_inline)) inline void PlannedSums(const SumPlan& plan, const Grids& grids,
                                                                           int count, PartialSums& sums, double& ex,
                                                                           double& ey) {
-    double x = plan.addX[0], y = plan.addY[0];
+    double x = plan.firstX, y = plan.firstY;
     sums.x[1] = x;
     sums.y[1] = y;
 #pragma GCC unroll 24
     for (int i = 1; i < count; ++i) {
-        x = Added(x, plan.addX[i], plan.gridX[i], grids.risingX & (1u << i));
-        y = Added(y, plan.addY[i], plan.gridY[i], grids.risingY & (1u << i));
+        x = Added(x, plan.addX[i], grids.gridX[i], grids.risingX & (1u << i));
+        y = Added(y, plan.addY[i], grids.gridY[i], grids.risingY & (1u << i));
         sums.x[i + 1] = x;
         sums.y[i + 1] = y;
     }

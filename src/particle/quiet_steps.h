@@ -3,8 +3,8 @@
 // stored points. Those steps are made here in one tight loop on processors with AVX-512,
 // with the same arithmetic as the fast stepper's single step. A step that is not ordinary
 // (the particle leaves the region or comes near a charge, the field or the velocity has no x
-// part, the suggestion must be worked out, the float32 sums cannot be confirmed at once) is
-// left to that single step.
+// part, the suggestion must be worked out, the float32 field sums prove wrong) is left to that
+// single step, and so is everything after it.
 #include <cstdint>
 
 #include "particle/amplification_suggestion.h"

@@ -64,6 +64,12 @@ TrajectoryResult BuildParticleTrajectory(const TrajectoryInputs& in, PathStore& 
     return trajectory_build::Build(stepper, in, store);
 }
 
+TrajectoryResult BuildParticleTrajectoryWithoutVectors(const TrajectoryInputs& in, PathStore& store) {
+    const TrajectoryField field(in.field, TrajectoryField::Arithmetic::Scalar);
+    FastStepper stepper(field, in.field.unitLength);
+    return trajectory_build::Build(stepper, in, store);
+}
+
 TrajectoryResult BuildParticleTrajectoryReference(const TrajectoryInputs& in, PathStore& store) {
     const PlainEvaluator field{in.field};
     PlainStepper stepper{field};

@@ -49,6 +49,9 @@ void ParticleStep(const FieldSnapshot& field, double& v, double& alpha, double q
 
 // Builds the paths of all slots into the store's back set and publishes them.
 TrajectoryResult BuildParticleTrajectory(const TrajectoryInputs& in, PathStore& store);
+// The fast build without the AVX-512 code, as on processors that lack it; its path is the
+// fast build's, to the last bit.
+TrajectoryResult BuildParticleTrajectoryWithoutVectors(const TrajectoryInputs& in, PathStore& store);
 // The same build with one plain kernel call after another: the yardstick for the fast one.
 TrajectoryResult BuildParticleTrajectoryReference(const TrajectoryInputs& in, PathStore& store);
 

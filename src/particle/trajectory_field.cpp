@@ -52,7 +52,8 @@ __attribute__((target("avx512f"))) LaneOutcome LanesAvx512(const TrajectoryField
 
 }  // namespace
 
-TrajectoryField::TrajectoryField(const FieldSnapshot& f) : fast_(f) {
+TrajectoryField::TrajectoryField(const FieldSnapshot& f, Arithmetic arithmetic)
+    : vectorised_(arithmetic == Arithmetic::Fastest && HasAvx512 && f.ChargeCount <= Lanes), fast_(f) {
     lanes_.count = f.ChargeCount;
     for (int i = 0; i < Lanes; ++i) {
         const bool used = i < f.ChargeCount;
@@ -85,8 +86,6 @@ bool TrajectoryField::TouchesExactly(float x, float y) const {
     }
     return false;
 }
-
-bool TrajectoryField::Vectorised() const { return HasAvx512 && lanes_.count <= Lanes; }
 
 bool TrajectoryField::TouchesOrField(float x, float y, float& ex, float& ey) const {
     if (Vectorised()) {

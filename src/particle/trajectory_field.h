@@ -13,14 +13,15 @@ class TrajectoryField {
 public:
     static constexpr int Lanes = 24;  // the charges padded to whole vectors of eight
 
-    explicit TrajectoryField(const FieldSnapshot& field);
+    enum class Arithmetic { Fastest, Scalar };  // Scalar: never the AVX-512 code
+    explicit TrajectoryField(const FieldSnapshot& field, Arithmetic arithmetic = Arithmetic::Fastest);
 
     // True when (x, y) lies on or inside a charge (no field is given then).
     bool TouchesOrField(float x, float y, float& ex, float& ey) const;
     double Potential(float x, float y) const { return fast_.Potential(x, y); }
 
     // Whether the AVX-512 code serves this arrangement on this processor.
-    bool Vectorised() const;
+    bool Vectorised() const { return vectorised_; }
 
     // The plain way, also used where the vector code is unsure.
     bool TouchesExactly(float x, float y) const;
@@ -45,6 +46,7 @@ public:
     const ChargeLanes& Charges() const { return lanes_; }
 
 private:
+    bool vectorised_;
     FastField fast_;
     ChargeLanes lanes_;
 };
