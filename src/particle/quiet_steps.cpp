@@ -183,8 +183,9 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
     s.pending.m = run.m;
     s.pending.dt = run.dt;
 
-    FieldTerms here;
-    TermsAt(c, s.x, s.y, here);
+    // The terms at this step's position and at the last one's, whose sums may be unchecked.
+    FieldTerms terms[2];
+    TermsAt(c, s.x, s.y, terms[0]);
     Grids grids;
     bool gridsKnown = false;
     SumPlan plan;
@@ -192,20 +193,20 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
     // The last step made, while its sums are not yet checked: its terms and sums, and the
     // state before it.
     bool unchecked = false;
-    FieldTerms uncheckedTerms;
-    int uncheckedSums = 0;
+    int uncheckedStep = 0;  // its sums and terms are [uncheckedStep & 1]
     StepState beforeUnchecked = s;
     // Checks the unchecked step; a wrong one is taken back.
     const auto checkLast = [&]() __attribute__((target("avx512f"), always_inline)) {
         if (!unchecked) return true;
         unchecked = false;
-        if (Confirmed(sums[uncheckedSums], uncheckedTerms, count)) return true;
+        if (Confirmed(sums[uncheckedStep & 1], terms[uncheckedStep & 1], count)) return true;
         s = beforeUnchecked;
         return false;
     };
 
     bool stored = false;
     for (int n = 0;; ++n) {
+        const FieldTerms& here = terms[n & 1];
         if (std::fabs(s.x) > 100 || std::fabs(s.y) > 100 || !here.clear) {  // the single step stops it
             checkLast();
             break;
@@ -247,8 +248,7 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
         beforeUnchecked = s;
         if (!checked) {
             unchecked = true;
-            uncheckedTerms = here;
-            uncheckedSums = n & 1;
+            uncheckedStep = n;
         }
         s.vx = vx;
         s.vy = vy;
@@ -264,7 +264,7 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
             stored = checkLast();
             break;
         }
-        TermsAt(c, s.x, s.y, here);
+        TermsAt(c, s.x, s.y, terms[(n + 1) & 1]);
     }
     run.stepsMade = s.step != run.step;
     run.x = s.x;
