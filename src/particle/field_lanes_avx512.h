@@ -39,14 +39,38 @@ __attribute__((target("avx512f"))) inline void StoreHalves(double* out, __m512d 
     _mm256_store_pd(out + 4, _mm512_extractf64x4_pd(v, 1));
 }
 
+// Offsets of eight charges from (x, y), subtracted in float32 as the field measures them;
+// their squares are exact in float64.
+struct Offsets {
+    __m512d dx, dy, d2;
+};
+
+__attribute__((target("avx512f"), always_inline)) inline Offsets OffsetsOf(const TrajectoryField::ChargeLanes& c,
+                                                                           int first, float px, float py) {
+    const __m512d dx = _mm512_cvtps_pd(_mm256_sub_ps(_mm256_set1_ps(px), _mm256_load_ps(c.cx + first)));
+    const __m512d dy = _mm512_cvtps_pd(_mm256_sub_ps(_mm256_set1_ps(py), _mm256_load_ps(c.cy + first)));
+    return {dx, dy, _mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy))};
+}
+
+// The two terms of the lanes in `mask` (0 in the others) and the bound of their error: e * dx / d
+// with e the float32-rounded strength, which differs from FieldAt's cos(atan(dy/dx)) * e by
+// less than TermErrorBound * e.
+__attribute__((target("avx512f"), always_inline)) inline void TermsOfOffsets(const TrajectoryField::ChargeLanes& c,
+                                                                             int first, const Offsets& o,
+                                                                             __mmask8 mask, __m512d& termX,
+                                                                             __m512d& termY, __m512d& bound) {
+    const __m512d e = _mm512_cvtps_pd(_mm512_cvtpd_ps(_mm512_div_pd(_mm512_load_pd(c.factor + first), o.d2)));
+    const __m512d inverse = ReciprocalSqrt(o.d2);
+    termX = _mm512_maskz_mul_pd(mask, e, _mm512_mul_pd(o.dx, inverse));
+    termY = _mm512_maskz_mul_pd(mask, e, _mm512_mul_pd(o.dy, inverse));
+    bound = _mm512_maskz_mul_pd(mask, _mm512_abs_pd(e), _mm512_set1_pd(TermErrorBound));
+}
+
 // Eight charges from slot `first` on, seen from (x, y).
 struct LaneTerms {
     __mmask8 touches;  // surely on or inside the charge
     __mmask8 unsure;   // too close to a rim to tell without the square root, or out of range
-    // The x and y terms of each charge outside its sphere (0 for the others), and the bound
-    // of their error: e * dx / d with e the float32-rounded strength, which differs from
-    // FieldAt's cos(atan(dy/dx)) * e by less than TermErrorBound * e.
-    __m512d termX, termY, bound;
+    __m512d termX, termY, bound;  // of the charges outside their spheres
 };
 
 __attribute__((target("avx512f"), always_inline)) inline LaneTerms TermsOf(const TrajectoryField::ChargeLanes& c,
@@ -61,29 +85,22 @@ __attribute__((target("avx512f"), always_inline)) inline LaneTerms TermsOf(const
     out.touches = _mm512_mask_cmp_pd_mask(active, tdd, touch, _CMP_NGT_UQ);
     out.unsure = _mm512_mask_cmp_pd_mask(_mm512_mask_cmp_pd_mask(active, tdd, touch, _CMP_GT_OQ), tdd,
                                          _mm512_load_pd(c.touchHigh + first), _CMP_LE_OQ);
-    // The field measures from coordinates subtracted in float32; their squares are exact.
-    const __m512d dx = _mm512_cvtps_pd(_mm256_sub_ps(_mm256_set1_ps(px), _mm256_load_ps(c.cx + first)));
-    const __m512d dy = _mm512_cvtps_pd(_mm256_sub_ps(_mm256_set1_ps(py), _mm256_load_ps(c.cy + first)));
-    const __m512d d2 = _mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy));
+    const Offsets o = OffsetsOf(c, first, px, py);
     const __m512d inside = _mm512_load_pd(c.inside + first);
-    const __mmask8 outside = _mm512_mask_cmp_pd_mask(active, d2, inside, _CMP_GE_OQ) &
-                             _mm512_cmp_pd_mask(d2, _mm512_setzero_pd(), _CMP_NEQ_OQ);
-    out.unsure |= _mm512_mask_cmp_pd_mask(_mm512_mask_cmp_pd_mask(active, d2, inside, _CMP_LT_OQ), d2,
+    const __mmask8 outside = _mm512_mask_cmp_pd_mask(active, o.d2, inside, _CMP_GE_OQ) &
+                             _mm512_cmp_pd_mask(o.d2, _mm512_setzero_pd(), _CMP_NEQ_OQ);
+    out.unsure |= _mm512_mask_cmp_pd_mask(_mm512_mask_cmp_pd_mask(active, o.d2, inside, _CMP_LT_OQ), o.d2,
                                           _mm512_load_pd(c.insideLow + first), _CMP_GE_OQ);
     // Outside the range where the reciprocal square root is accurate: the plain way.
-    out.unsure |= _mm512_mask_cmp_pd_mask(outside, d2, _mm512_set1_pd(0x1p-1000), _CMP_LT_OQ) |
-                  _mm512_mask_cmp_pd_mask(outside, d2, _mm512_set1_pd(0x1p1000), _CMP_GT_OQ);
-    const __m512d e = _mm512_cvtps_pd(_mm512_cvtpd_ps(_mm512_div_pd(_mm512_load_pd(c.factor + first), d2)));
-    const __m512d inverse = ReciprocalSqrt(d2);
-    out.termX = _mm512_maskz_mul_pd(outside, e, _mm512_mul_pd(dx, inverse));
-    out.termY = _mm512_maskz_mul_pd(outside, e, _mm512_mul_pd(dy, inverse));
-    out.bound = _mm512_maskz_mul_pd(outside, _mm512_abs_pd(e), _mm512_set1_pd(TermErrorBound));
+    out.unsure |= _mm512_mask_cmp_pd_mask(outside, o.d2, _mm512_set1_pd(0x1p-1000), _CMP_LT_OQ) |
+                  _mm512_mask_cmp_pd_mask(outside, o.d2, _mm512_set1_pd(0x1p1000), _CMP_GT_OQ);
+    TermsOfOffsets(c, first, o, outside, out.termX, out.termY, out.bound);
     return out;
 }
 
 // Eight charges seen from (x, y) by the quick path, which takes only points clear of every
 // sphere: `clear` has the lanes surely outside both the touch test and the inside test, and
-// within the range where the reciprocal square root is accurate. The terms are those above.
+// within the range where the reciprocal square root is accurate.
 struct QuickTerms {
     __mmask8 active, clear;
     __m512d termX, termY, bound;
@@ -93,19 +110,13 @@ __attribute__((target("avx512f"), always_inline)) inline QuickTerms QuickTermsOf
     const TrajectoryField::ChargeLanes& c, int first, float px, float py) {
     QuickTerms out;
     out.active = ActiveLanes(c.count - first);
-    const __m512d dx = _mm512_cvtps_pd(_mm256_sub_ps(_mm256_set1_ps(px), _mm256_load_ps(c.cx + first)));
-    const __m512d dy = _mm512_cvtps_pd(_mm256_sub_ps(_mm256_set1_ps(py), _mm256_load_ps(c.cy + first)));
-    const __m512d d2 = _mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy));
+    const Offsets o = OffsetsOf(c, first, px, py);
     out.clear = _mm512_mask_cmp_pd_mask(
-        _mm512_mask_cmp_pd_mask(_mm512_mask_cmp_pd_mask(out.active, d2, _mm512_load_pd(c.clearBeyond + first),
+        _mm512_mask_cmp_pd_mask(_mm512_mask_cmp_pd_mask(out.active, o.d2, _mm512_load_pd(c.clearBeyond + first),
                                                         _CMP_GT_OQ),
-                                d2, _mm512_set1_pd(0x1p-1000), _CMP_GT_OQ),
-        d2, _mm512_set1_pd(0x1p1000), _CMP_LT_OQ);
-    const __m512d e = _mm512_cvtps_pd(_mm512_cvtpd_ps(_mm512_div_pd(_mm512_load_pd(c.factor + first), d2)));
-    const __m512d inverse = ReciprocalSqrt(d2);
-    out.termX = _mm512_maskz_mul_pd(out.active, e, _mm512_mul_pd(dx, inverse));
-    out.termY = _mm512_maskz_mul_pd(out.active, e, _mm512_mul_pd(dy, inverse));
-    out.bound = _mm512_maskz_mul_pd(out.active, _mm512_abs_pd(e), _mm512_set1_pd(TermErrorBound));
+                                o.d2, _mm512_set1_pd(0x1p-1000), _CMP_GT_OQ),
+        o.d2, _mm512_set1_pd(0x1p1000), _CMP_LT_OQ);
+    TermsOfOffsets(c, first, o, out.active, out.termX, out.termY, out.bound);
     return out;
 }
 
