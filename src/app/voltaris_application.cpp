@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <exception>
 
+#include "app/interface_language.h"
 #include "model/project.h"
 
 namespace voltaris {
@@ -12,6 +13,7 @@ VoltarisApplication::VoltarisApplication(int& argc, char** argv) : QApplication(
     // Numbers are written and read with the decimal comma whatever the user's settings;
     // our own formatting does that already, this covers what Qt formats itself.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    InstallGermanTexts(*this);
 }
 
 bool VoltarisApplication::notify(QObject* receiver, QEvent* event) {

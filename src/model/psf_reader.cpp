@@ -5,12 +5,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 #include <memory>
 
 #include <pugixml.hpp>
 
+#include "model/file_error_text.h"
 #include "model/number_format.h"
 #include "model/project_file.h"
 #include "model/psf_reader.h"
@@ -136,14 +136,14 @@ std::string LeftOutMessage(const LeftOut& l) {
 bool ReadWholeFile(const std::string& path, std::string& text, std::string& reason) {
     const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) {
-        reason = std::strerror(errno);
+        reason = SystemErrorText(errno);
         return false;
     }
     char buffer[1 << 16];
     size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) text.append(buffer, n);
     if (std::ferror(file.get())) {  // a directory opens but does not read
-        reason = std::strerror(errno);
+        reason = SystemErrorText(errno);
         return false;
     }
     return true;
@@ -151,13 +151,13 @@ bool ReadWholeFile(const std::string& path, std::string& text, std::string& reas
 
 }  // namespace
 
-bool LoadProjectFromText(Project& project, std::string text, UserDialogs& dialogs) {
+bool LoadProjectFromText(Project& project, std::string text, const std::string& fileName, UserDialogs& dialogs) {
     if (!IsValidUtf8(text)) text = Windows1252ToUtf8(text);
     pugi::xml_document document;
     const pugi::xml_parse_result parsed =
         document.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed) {
-        dialogs.ShowError(std::string(parsed.description()) + " (Zeichen " + std::to_string(parsed.offset) + ")");
+        dialogs.ShowError(NotAProjectFileMessage(fileName, text, parsed));
         return false;
     }
     const pugi::xml_node root = document.document_element();
@@ -191,13 +191,13 @@ bool LoadProjectFromText(Project& project, std::string text, UserDialogs& dialog
 }
 
 bool LoadProject(Project& project, const std::string& source, UserDialogs& dialogs) {
-    if (source == "sample") return LoadProjectFromText(project, SampleProjectText(), dialogs);
+    if (source == "sample") return LoadProjectFromText(project, SampleProjectText(), "Beispielprojekt", dialogs);
     std::string text, reason;
     if (!ReadWholeFile(source, text, reason)) {
         dialogs.ShowError("Die Datei " + source + " kann nicht gelesen werden: " + reason);
         return false;
     }
-    return LoadProjectFromText(project, std::move(text), dialogs);
+    return LoadProjectFromText(project, std::move(text), source, dialogs);
 }
 
 }  // namespace voltaris

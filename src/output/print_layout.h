@@ -19,11 +19,17 @@ struct PageRect {
 // view sits at (0, 0), the 3D view at (0, topView.height).
 PixelSize PagePictureSize(PixelSize topView, PixelSize view3D);
 
-// Where the page picture is stretched to on a page `pageWidth` printer pixels wide: from
-// (400, 500) to (pageWidth - 400, bottom), the bottom taken from the picture's shape scaled to
-// the width pageWidth - 400 (the 500-pixel top margin is not added, so a square picture comes
-// out slightly squeezed).
-PageRect PrintTargetRect(int pageWidth, PixelSize picture);
+// Where the page picture is stretched to on a page of `page` printer pixels: from (400, 500)
+// to (page.width - 400, bottom), the bottom taken from the picture's shape scaled to the width
+// page.width - 400 (the 500-pixel top margin is not added, so a square picture comes out
+// slightly squeezed). When that rectangle would reach below the printable area (a picture
+// taller than about 1.4 times its width on A4), or would be empty, the picture is scaled
+// down into the area instead, with its own shape, centred across the page.
+PageRect PrintTargetRect(PixelSize page, PixelSize picture);
+
+// The printable area under the heading: 400 printer pixels from the left, right and bottom
+// edges, 500 from the top.
+PageRect PrintableArea(PixelSize page);
 
 // Where the heading line starts on the page.
 constexpr int PrintHeadingLeft = 400, PrintHeadingTop = 300;

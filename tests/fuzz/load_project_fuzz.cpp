@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Project project = start;
     SilentDialogs dialogs;
     const bool loaded =
-        LoadProjectFromText(project, std::string(reinterpret_cast<const char*>(data), size), dialogs);
+        LoadProjectFromText(project, std::string(reinterpret_cast<const char*>(data), size), "fuzz.psf", dialogs);
     if (!loaded) {
         Require(dialogs.shown == 1, "a failed load must say why, once");
         Require(ProjectFileText(project) == startText && project.ActiveTab == start.ActiveTab &&
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string written = ProjectFileText(project);
     Project again = start;
     SilentDialogs quiet;
-    Require(LoadProjectFromText(again, written, quiet), "a written project does not read back");
+    Require(LoadProjectFromText(again, written, "fuzz.psf", quiet), "a written project does not read back");
     Require(quiet.shown == 0, "reading a written project complained");
     Require(ProjectFileText(again) == written, "a written project does not write the same text again");
     return 0;

@@ -206,7 +206,10 @@ TEST_F(ProjectFile, EveryFailureKeepsThePreviousProjectAndSaysWhy) {
         {std::string(Header) + "<potential name=\"x\"><feld name=\"a\"><ion><pos><x>1,5x</x></pos></ion></feld></potential>",
          "'1,5x' ist kein gültiger Gleitkommawert"},
         {std::string(Header) + "<potential name=\"x\"><feld name=\"a\">", ""},
-        {"", "No document element found (Zeichen 0)"},
+        // The reader's complaints name the file and the line, in German.
+        {"", "Die Datei " + (dir / "p.psf").string() + " ist keine gültige Projektdatei (Zeile 1): kein Wurzelelement gefunden."},
+        {std::string(Header) + "<potential name=\"x\">\r\n\t<feld name=\"a\">\r\n\t</potential>\r\n",
+         "Die Datei " + (dir / "p.psf").string() + " ist keine gültige Projektdatei (Zeile 4): End-Tag passt nicht zum Start-Tag."},
         {std::string(Header) + "<potential name=\"x\"/>", ""},
     };
     for (const auto& c : cases) {
@@ -220,13 +223,14 @@ TEST_F(ProjectFile, EveryFailureKeepsThePreviousProjectAndSaysWhy) {
         EXPECT_EQ(p.ActiveTab, 4);
         EXPECT_EQ(p.ProjectFileName, "vorher.psf");
     }
-    // A missing file and a folder: the message names the path.
-    for (const fs::path& path : {dir / "fehlt.psf", dir}) {
+    // A missing file and a folder: the message names the path and the system's reason in German.
+    const struct { fs::path path; const char* reason; } unreadable[] = {
+        {dir / "fehlt.psf", "Datei oder Verzeichnis nicht gefunden"}, {dir, "Ist ein Verzeichnis"}};
+    for (const auto& u : unreadable) {
         dialogs.errors.clear();
-        EXPECT_FALSE(LoadProject(p, path.string(), dialogs));
+        EXPECT_FALSE(LoadProject(p, u.path.string(), dialogs));
         ASSERT_EQ(dialogs.errors.size(), 1u);
-        EXPECT_EQ(dialogs.errors[0].rfind("Die Datei " + path.string() + " kann nicht gelesen werden: ", 0), 0u)
-            << dialogs.errors[0];
+        EXPECT_EQ(dialogs.errors[0], "Die Datei " + u.path.string() + " kann nicht gelesen werden: " + u.reason);
         EXPECT_EQ(ProjectFileText(p), before);
     }
     EXPECT_TRUE(dialogs.messages.empty());

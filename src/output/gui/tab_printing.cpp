@@ -24,7 +24,8 @@ bool PrintPage(QPrinter& printer, const QString& heading, const QImage& picture)
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     const int pageWidth = painter.device()->width();
-    const PageRect target = PrintTargetRect(pageWidth, {picture.width(), picture.height()});
+    const PageRect target =
+        PrintTargetRect({pageWidth, painter.device()->height()}, {picture.width(), picture.height()});
     // The heading's top-left corner at (400, 300), in the printer's default font.
     painter.drawText(QRect(PrintHeadingLeft, PrintHeadingTop, std::max(1, pageWidth - PrintHeadingLeft),
                            painter.fontMetrics().height()),

@@ -14,8 +14,9 @@ class OutputDialogs;
 QImage ComposePagePicture(const QImage& topView, const QImage& view3D);
 
 // Prints one page on `printer`, which the print dialog has set up: the document title and the
-// heading line are `heading`, the picture is stretched into the target rectangle. False when
-// the printer cannot begin the document (the printer reports that itself).
+// heading line are `heading`, the picture is stretched into the target rectangle, which stays
+// within the printable area. False when the printer cannot begin the document (the printer
+// reports that itself).
 bool PrintPage(QPrinter& printer, const QString& heading, const QImage& picture);
 
 // The command "Tab drucken": both views as they are presented, under `heading`, once the print
