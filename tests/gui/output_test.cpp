@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QImageReader>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -40,6 +42,29 @@ QImage Filled(int width, int height, QColor colour) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
     return image;
+}
+
+// A blue picture with a red band along its bottom edge, so that a page shows whether the whole
+// picture arrived.
+QImage BlueWithRedBottom(int width, int height) {
+    QImage image = Filled(width, height, Qt::blue);
+    QPainter(&image).fillRect(0, height - height / 20 - 1, width, height / 20 + 1, Qt::red);
+    return image;
+}
+
+// The box around the pixels of `colour` (within a tolerance for the rendering's smoothing).
+QRect Bounds(const QImage& page, QColor colour) {
+    QRect box;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) < 60) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
 }
 
 }  // namespace
@@ -158,6 +183,53 @@ private slots:
         QCOMPARE(QColor(page.pixel(400, 100)), QColor(Qt::white));
         QCOMPARE(QColor(page.pixel(0, 300)), QColor(Qt::blue));
         QCOMPARE(QColor(page.pixel(599, 599)), QColor(Qt::blue));
+    }
+
+    void tallAndWidePicturesStayOnTheSheet() {
+        // 1200 printer pixels per inch; 24 of them make one pixel of the page drawn at 50 dpi.
+        constexpr int PrinterDpi = 1200, PageDpi = 50, Ratio = PrinterDpi / PageDpi;
+        for (const QSize picture : {QSize(400, 800), QSize(800, 400)}) {
+            const QString pdf = temporary->filePath("seite.pdf");
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setOutputFileName(pdf);
+            QCOMPARE(printer.resolution(), PrinterDpi);
+            QVERIFY(PrintPage(printer, "Kopfzeile", BlueWithRedBottom(picture.width(), picture.height())));
+            const QString images = Run("pdfimages", {"-list", pdf});
+            QVERIFY2(images.contains(QRegularExpression(QString(" image +%1 +%2 ").arg(picture.width()).arg(picture.height()))),
+                     qPrintable(images));
+
+            Run("pdftoppm", {"-png", "-r", QString::number(PageDpi), "-singlefile", pdf, temporary->filePath("seite")});
+            const QImage page(temporary->filePath("seite.png"));
+            QVERIFY(!page.isNull());
+            const QRectF drawn = Bounds(page, Qt::blue) | Bounds(page, Qt::red);
+            const QString report = QString("%1 x %2 drawn at %3,%4 - %5,%6").arg(picture.width()).arg(picture.height())
+                                       .arg(drawn.left()).arg(drawn.top()).arg(drawn.right()).arg(drawn.bottom());
+            // Printer pixels count from the printable area's corner, the page drawn from the sheet's.
+            const QPointF origin = printer.pageRect(QPrinter::DevicePixel).topLeft();
+            auto onPage = [&](double left, double top, double right, double bottom) {
+                return QRectF((QPointF(left, top) + origin) / Ratio, (QPointF(right, bottom) + origin) / Ratio);
+            };
+            // The whole picture, red band at the bottom included, lies within the sheet's margins.
+            const QRectF area = onPage(400, 500, printer.width() - 400, printer.height() - 400);
+            QVERIFY2(area.adjusted(-1, -1, 1, 1).contains(drawn), qPrintable(report));
+            QVERIFY2(std::abs(Bounds(page, Qt::red).bottom() - Bounds(page, Qt::blue).bottom() - drawn.height() / 20) <= 2,
+                     qPrintable(report));
+            if (picture.height() > picture.width()) {
+                // Scaled down with its own shape, as tall as the area allows.
+                QCOMPARE(qRound(10 * drawn.height() / drawn.width()), qRound(10.0 * picture.height() / picture.width()));
+                QVERIFY2(std::abs(drawn.bottom() - area.bottom()) <= 1, qPrintable(report));
+            } else {
+                // It fits, and lands where it always did: the width less the margins, the bottom from that width.
+                const int right = printer.width() - 400;
+                const QRectF rule = onPage(400, 500, right, right * picture.height() / picture.width());
+                const QMarginsF off(drawn.left() - rule.left(), drawn.top() - rule.top(), drawn.right() - rule.right(),
+                                    drawn.bottom() - rule.bottom());
+                QVERIFY2(std::max({std::abs(off.left()), std::abs(off.top()), std::abs(off.right()), std::abs(off.bottom())}) <= 1,
+                         qPrintable(report));
+            }
+        }
     }
 
     void printingATabPutsHeadingAndBothViewsOnOnePage() {
