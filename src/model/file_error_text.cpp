@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <clocale>
 #include <cstring>
 #include <locale.h>
 

@@ -30,7 +30,7 @@ PageRect PrintTargetRect(PixelSize page, PixelSize picture) {
     const double scale = std::min(double(area.right - area.left) / picture.width,
                                   double(area.bottom - area.top) / picture.height);
     if (scale <= 0) return {area.left, area.top, area.left, area.top};
-    // Rounded: the product of the bounding side is that side up to the last bit.
+    // Rounded, not truncated: the bounding side's product may come out a hair below it.
     const int width = std::max(1, static_cast<int>(std::lround(picture.width * scale)));
     const int height = std::max(1, static_cast<int>(std::lround(picture.height * scale)));
     const int left = area.left + (area.right - area.left - width) / 2;
