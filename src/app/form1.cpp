@@ -128,12 +128,15 @@ void Form1::AppendLog(const std::string& text) {
     if (GraphEngine* view3D = views_.Engine3D()) appendLog(*view3D, text);
 }
 
-void Form1::WaitForViews() {
+void Form1::WaitForViews(std::function<void()> then) {
     GraphEngine* view3D = views_.Engine3D();
     GraphEngine* topView = views_.Engine2D();
-    if (!view3D || !topView || view3D->frameCount <= 200 || topView->frameCount <= 200) return;
+    if (!view3D || !topView || view3D->frameCount <= 200 || topView->frameCount <= 200) {
+        then();
+        return;
+    }
     // A paused view is not waited for, a stalled one at most a second.
-    views_.WaitForFrames(5, 1000);
+    views_.AfterFrames(5, 1000, this, std::move(then));
 }
 
 bool Form1::event(QEvent* event) {

@@ -68,7 +68,7 @@ private:
     // CommandView
     void ShowTabs(int selected) override;
     void AppendLog(const std::string& text) override;
-    void WaitForViews() override;
+    void WaitForViews(std::function<void()> then) override;
     void LeaveTab() override;
 
     // Construction (form1_layout.cpp, form1_menus.cpp)
@@ -154,8 +154,6 @@ private:
     bool firstShowSeen_ = false;
     bool deletePending_ = false;
     bool splitterDragging_ = false;
-    bool changingTab_ = false;
-    int tabWaitingForChange_ = -1;
     float viewSplitRatio_ = 1.0f;
 };
 

@@ -20,7 +20,7 @@ void Form1::BuildOutputCommands() {
     }
 
     // Menu entry and toolbar button of each view export the same picture.
-    auto exportView = [this](bool threeD) { ExportGraph(views_, threeD, *output_, dialogs_); };
+    auto exportView = [this](bool threeD) { ExportGraph(views_, threeD, *output_, dialogs_, this); };
     connect(menu3D_.exportImage, &QAction::triggered, this, [exportView] { exportView(true); });
     connect(toolbar3D_.exportImage, &QToolButton::clicked, this, [exportView] { exportView(true); });
     connect(menu2D_.exportImage, &QAction::triggered, this, [exportView] { exportView(false); });
@@ -37,7 +37,7 @@ void Form1::BuildOutputCommands() {
 void Form1::Tabdrucken1Click() {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     const std::string heading = PrintHeading(windowTitle().toStdString(), project_.Active().caption);
-    PrintTab(views_, *printer_, *output_, QString::fromStdString(heading));
+    PrintTab(views_, *printer_, *output_, QString::fromStdString(heading), this);
 }
 
 void Form1::StartUsageReport() {

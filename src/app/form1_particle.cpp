@@ -13,6 +13,9 @@ void Form1::ConnectParticlePages() {
     host.engine3D = [this] { return views_.Engine3D(); };
     host.engine2D = [this] { return views_.Engine2D(); };
     particlePages_ = new pages::ParticlePages(pages_, host, this);
+    // An alternating-voltage phase step ends when its build has arrived.
+    connect(&views_, &GraphViews::pathBuilt, &particlePages_->alternatingVoltage,
+            &pages::AlternatingVoltageController::PathBuilt);
 
     // Builds with radiation suggest nothing: switching it off and on again takes the factor
     // of the last build made without.

@@ -14,32 +14,23 @@ namespace voltaris {
 namespace {
 constexpr int Panel3DLeft = 8;
 constexpr int BottomRowHeight = 40;  // scroll bar, square size and the prompts below the views
+
+// A tab strip reads "&" as the mark of an accelerator letter; a name shows its "&" as typed.
+QString LiteralCaption(const std::string& name) {
+    return QString::fromStdString(name).replace('&', QStringLiteral("&&"));
+}
 }  // namespace
 
 void Form1::ShowTabs(int selected) {
     const QSignalBlocker quiet(tabStrip_);
     while (tabStrip_->count() > 0) tabStrip_->removeTab(0);
-    for (int t = 0; t < project_.TabCount; ++t) tabStrip_->addTab(QString::fromStdString(project_.tabs[t].caption));
+    for (int t = 0; t < project_.TabCount; ++t) tabStrip_->addTab(LiteralCaption(project_.tabs[t].caption));
     tabStrip_->setCurrentIndex(selected);
     TabControlResize();
 }
 
 void Form1::TabControlChange(int index) {
-    if (index < 0) return;
-    // The change waits for frames while processing messages; a tab clicked meanwhile is
-    // shown once this change is through.
-    if (changingTab_) {
-        tabWaitingForChange_ = index;
-        return;
-    }
-    changingTab_ = true;
-    commands_.ChangeTab(index);
-    while (tabWaitingForChange_ >= 0) {
-        const int next = std::min(tabWaitingForChange_, project_.TabCount - 1);
-        tabWaitingForChange_ = -1;
-        if (next != project_.ActiveTab) commands_.ChangeTab(next);
-    }
-    changingTab_ = false;
+    if (index >= 0) commands_.ChangeTab(index);
 }
 
 void Form1::ScrollBar5Change(int position) {

@@ -29,6 +29,7 @@ void ProjectCommands::NewProject() {
     if (answer == Answer::Cancel) return;
     // The user asked to keep the project: without a save it stays.
     if (answer == Answer::Yes && !SaveAll()) return;
+    FinishTabChange();
     // What runs on the shown tab ends before the model it works on is replaced.
     view_.LeaveTab();
     project_.TabCount = 0;
@@ -50,6 +51,7 @@ void ProjectCommands::AfterLoad() {
 void ProjectCommands::OpenProject() {
     const std::optional<std::string> path = dialogs_.ChooseFileToOpen();
     if (!path) return;
+    FinishTabChange();
     view_.LeaveTab();
     // A failed load keeps the project, its file name and the shown tab.
     if (!LoadProject(project_, *path, dialogs_)) return;
@@ -58,6 +60,7 @@ void ProjectCommands::OpenProject() {
 }
 
 void ProjectCommands::OpenSampleProject() {
+    FinishTabChange();
     view_.LeaveTab();
     if (!LoadProject(project_, "sample", dialogs_)) return;
     project_.ProjectFileName.clear();
@@ -83,10 +86,12 @@ void ProjectCommands::RenameProject() {
 }
 
 void ProjectCommands::NewTab() {
+    FinishTabChange();
     if (CreateTab(project_, "unbenannt", dialogs_)) view_.ShowTabs(project_.ActiveTab);
 }
 
 void ProjectCommands::DuplicateTab() {
+    FinishTabChange();
     const int source = project_.ActiveTab;
     if (!CreateTab(project_, "Kopie von " + project_.tabs[source].caption, dialogs_)) return;
     CopyTabContents(project_.tabs[source], project_.tabs[project_.TabCount - 1]);
@@ -96,6 +101,7 @@ void ProjectCommands::DuplicateTab() {
 void ProjectCommands::DeleteTab() {
     if (project_.TabCount <= 1) return;
     if (dialogs_.Ask("Soll das Tab wirklich gelöscht werden?", false) != Answer::Yes) return;
+    FinishTabChange();
     view_.LeaveTab();
     const int s = project_.ActiveTab;
     for (int k = s + 1; k < project_.TabCount; ++k) {
@@ -112,14 +118,27 @@ void ProjectCommands::DeleteTab() {
 }
 
 void ProjectCommands::RenameTab() {
+    FinishTabChange();
     FieldTab& tab = project_.Active();
     tab.caption = dialogs_.AskText("Tab umbennennen", "Bitte geben Sie einen neuen Namen für das Tab ein:", tab.caption);
     view_.ShowTabs(project_.ActiveTab);
 }
 
 void ProjectCommands::ChangeTab(int index) {
+    const bool waiting = TabChangeWaiting();
+    waitingTab_ = index;
+    if (waiting) return;
     view_.AppendLog("start");
-    view_.WaitForViews();
+    const int change = ++tabChanges_;
+    view_.WaitForViews([this, change] {
+        if (change == tabChanges_) FinishTabChange();
+    });
+}
+
+void ProjectCommands::FinishTabChange() {
+    if (!TabChangeWaiting()) return;
+    const int index = waitingTab_;
+    waitingTab_ = -1;
     view_.LeaveTab();
     project_.ActiveTab = index;
     FieldTab& tab = project_.Active();

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -26,9 +27,10 @@ public:
     virtual void RefreshChargeTable() = 0;
     virtual void RequestRedraw(bool surfaceToo) = 0;
     virtual void AppendLog(const std::string& text) = 0;  // to the 3D view's debug log
-    // Lets both views draw a few more frames before the tab changes (never hangs on a
-    // paused view).
-    virtual void WaitForViews() = 0;
+    // Calls `then` once both views have drawn a few more frames (never waiting for a paused
+    // view), from the window's event loop, or at once when there is nothing to wait for.
+    // `then` is dropped when the window goes first.
+    virtual void WaitForViews(std::function<void()> then) = 0;
     // Ends what belongs to the shown tab: a running alternating-voltage run and the
     // Bremsstrahlung amplification.
     virtual void LeaveTab() = 0;
@@ -52,17 +54,24 @@ public:
     void DuplicateTab();
     void DeleteTab();
     void RenameTab();
-    // The user selected tab `index` in the tab strip (also run after a load).
+    // The user selected tab `index` in the tab strip (also run after a load): once the views
+    // have drawn a few more frames the tab is shown. A selection made during that wait takes
+    // the waiting one's place; any other command first shows the waiting tab at once.
     void ChangeTab(int index);
+    bool TabChangeWaiting() const { return waitingTab_ >= 0; }
     // The main window is asked to close: false keeps the program running.
     bool MayClose();
 
 private:
     void AfterLoad();
+    // Shows the tab a change waits for, if any.
+    void FinishTabChange();
 
     Project& project_;
     CommandDialogs& dialogs_;
     CommandView& view_;
+    int waitingTab_ = -1;  // the tab a change waits to show; -1: none
+    int tabChanges_ = 0;   // numbers the waits: a wait that ended early must not finish a later one
 };
 
 // Copies what a tab holds in use from tab `from` to tab `to` (not the caption): resolution,

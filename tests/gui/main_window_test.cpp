@@ -49,18 +49,18 @@ private slots:
         auto* scroll = w.Control<QScrollBar>("ScrollBar5");
         QCOMPARE(label17->text(), QString("Das Koordinatensystem ist 1E-10m im Quadrat"));
         QCOMPARE(scroll->value(), 0);
-        w.TabStrip()->setCurrentIndex(5);
+        QVERIFY(w.ShowTab(5));
         QCOMPARE(w.project.ActiveTab, 5);
         QCOMPARE(label17->text(), QString("Das Koordinatensystem ist 0,0316m im Quadrat"));
         QCOMPARE(scroll->value(), 51);
-        w.TabStrip()->setCurrentIndex(1);
+        QVERIFY(w.ShowTab(1));
         QCOMPARE(label17->text(), QString("Das Koordinatensystem ist 10m im Quadrat"));
         QCOMPARE(scroll->value(), 66);
         QCOMPARE(w.project.unitLength, 1.0f);
     }
 
     void movingTheResolutionScrollBarResizesTheSquareOfTheShownTab() {
-        w.TabStrip()->setCurrentIndex(1);
+        QVERIFY(w.ShowTab(1));
         w.Control<QScrollBar>("ScrollBar5")->setValue(72);
         QCOMPARE(w.project.tabs[1].Resolution, 2.0f);
         QCOMPARE(w.project.unitLength, 10.0f);
@@ -89,7 +89,7 @@ private slots:
     }
 
     void theDebugLogShowsBothViewsLogsWithTheTabChanges() {
-        w.TabStrip()->setCurrentIndex(3);
+        QVERIFY(w.ShowTab(3));
         auto* memo = w.Control<QPlainTextEdit>("MemoLog");
         QVERIFY(!memo->isVisible());
         QVERIFY(memo->toPlainText().startsWith("DEBUG LOG\n======================"));

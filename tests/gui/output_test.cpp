@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QLineEdit>
@@ -75,6 +76,11 @@ class OutputTest : public QObject {
     std::unique_ptr<QTemporaryDir> temporary;
 
     std::string In(const char* name) const { return temporary->filePath(name).toStdString(); }
+    bool Written(std::initializer_list<const char*> names) const {
+        for (const char* name : names)
+            if (!QFile::exists(temporary->filePath(name))) return false;
+        return true;
+    }
 
 private slots:
     void init() {
@@ -96,6 +102,8 @@ private slots:
         w.Action("GraphalsBilddateiexportieren2")->trigger();
         w.Control<QToolButton>("ToolButton34")->click();
         QCOMPARE(w.output.imageDialogs, 4);
+        // Each picture is written once its view's thread has read it back.
+        QVERIFY(WaitUntil([&] { return Written({"drei.jpg", "drei.bmp", "zweijpeg", "zwei.bmp"}); }));
         QVERIFY(w.dialogs.messages.empty());
 
         const QSize size3D = PixelSize(w.Control<QWidget>("Panel3DEngine"));
@@ -121,6 +129,7 @@ private slots:
         ViewWindow& window = w.form->Views().Window2D();
         w.output.imageFiles = {In("zwei.bmp")};
         w.Action("GraphalsBilddateiexportieren2")->trigger();
+        QVERIFY(WaitUntil([&] { return Written({"zwei.bmp"}); }));
         const QImage exported = QImage(temporary->filePath("zwei.bmp")).convertToFormat(QImage::Format_RGB32);
         const QImage screen = GrabView(window).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(exported.size(), screen.size());
@@ -137,12 +146,14 @@ private slots:
         QVERIFY(WaitUntil([&] { return PixelSize(panel3D) != before; }));
         w.output.imageFiles = {In("klein.bmp")};
         w.Action("GraphalsBilddateiexportieren1")->trigger();
+        QVERIFY(WaitUntil([&] { return Written({"klein.bmp"}); }));
         QCOMPARE(QImage(temporary->filePath("klein.bmp")).size(), PixelSize(panel3D));
     }
 
     void unknownEndingsCancelledDialogsAndUnwritableFilesSaveNothing() {
         w.output.imageFiles = {In("x.JPG"), In("x.png"), std::nullopt, In("fehlt/x.bmp")};
         for (int i = 0; i < 4; ++i) w.Action("GraphalsBilddateiexportieren1")->trigger();
+        QVERIFY(WaitUntil([&] { return w.dialogs.messages.size() >= 3; }));
         QCOMPARE(w.dialogs.messages.size(), size_t(3));
         QCOMPARE(w.dialogs.messages[0], std::string("Unbekanntes Format - Das Bild konnte nicht gespeichert werden."));
         QCOMPARE(w.dialogs.messages[1], w.dialogs.messages[0]);
@@ -238,7 +249,7 @@ private slots:
         QCOMPARE(print->shortcut(), QKeySequence("Ctrl+Alt+P"));
         QVERIFY(w.Control<QToolBar>("ToolBar1")->widgetForAction(print));
 
-        w.TabStrip()->setCurrentIndex(2);
+        QVERIFY(w.ShowTab(2));
         const QString heading = w.form->windowTitle() + " - " + QString::fromStdString(w.project.Active().caption);
         QVERIFY(heading.startsWith("Voltaris 2010 - Projekt: Beispielprojekt - "));
         const QString pdf = temporary->filePath("tab.pdf");
@@ -246,7 +257,9 @@ private slots:
         w.output.chosenCopies = 3;
         w.output.chosenFrom = 2;
         w.output.chosenTo = 3;
+        // The dialog opens once both views have handed over their pictures.
         print->trigger();
+        QVERIFY(WaitUntil([&] { return w.output.offeredCopies.size() == 1; }));
 
         const QString info = Run("pdfinfo", {pdf});
         QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
@@ -262,10 +275,12 @@ private slots:
 
         // Printed or cancelled, the dialog offers 1 copy and page 1 again.
         print->trigger();
+        QVERIFY(WaitUntil([&] { return w.output.offeredCopies.size() == 2; }));
         QCOMPARE(w.output.offeredCopies, (std::vector<int>{1, 1}));
         QCOMPARE(w.output.offeredFromPages.back(), 1);
         QCOMPARE(w.output.offeredToPages.back(), 1);
         print->trigger();
+        QVERIFY(WaitUntil([&] { return w.output.offeredCopies.size() == 3; }));
         QCOMPARE(w.output.offeredCopies.back(), 1);
         QVERIFY(w.dialogs.messages.empty());
     }

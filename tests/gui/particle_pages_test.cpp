@@ -4,6 +4,7 @@
 // The path store comes before any Qt header: Qt's keyword macro would swallow a member name.
 #include "particle/path_store.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -276,15 +277,14 @@ private slots:
     void alternatingVoltageStartsAtAQuarterPeriod() {
         Harness h;
         const AlternatingVoltagePage& p = h.pages.alternatingVoltage;
+        AlternatingVoltageController& ac = h.particle->alternatingVoltage;
         h.project.Active().ChargeCount = 1;
         h.project.Active().charges[0] = Charge{4.1e-10, 5, 5, 0.5f};
-        // The build moves the particle on and counts the phase step once this thread gets to it.
-        h.build = [&h] {
-            if (!h.published.AcRunning) return;
-            QTimer::singleShot(0, [&h] {
-                h.Slot0().speed += 1000;
-                ++h.phaseCounter;
-            });
+        // The build moves the particle on and counts the phase step; its report arrives later.
+        const auto buildArrives = [&] {
+            h.Slot0().speed += 1000;
+            ++h.phaseCounter;
+            ac.PathBuilt();
         };
         p.Button12->click();
         QCOMPARE(p.Button12->text(), QString("Stop"));
@@ -294,17 +294,34 @@ private slots:
         QCOMPARE(float(h.engine3D->gridStep), 0.2f);
         QCOMPARE(float(h.engine2D->gridStep), 0.2f);
 
-        h.particle->alternatingVoltage.Timer2Timer();
+        // The tick returns at once and runs nothing of the window's meanwhile.
+        bool otherEventRan = false;
+        QTimer::singleShot(0, [&] { otherEventRan = true; });
+        ac.Timer2Timer();
+        QVERIFY(!otherEventRan);
+        QVERIFY(ac.TickInProgress());
         QCOMPARE(h.project.Active().charges[0].amount, static_cast<double>(1.01f) * static_cast<double>(4.1e-10f));
-        QCOMPARE(h.phaseCounter, 12);
         QCOMPARE(h.redraws.back(), true);
         QCOMPARE(p.Label21->text(), QString("Momentangeschwindigkeit: 5E5 m/s"));
-        QVERIFY(!h.particle->alternatingVoltage.TickInProgress());
-        h.particle->alternatingVoltage.Timer2Timer();
+        ac.PathBuilt();  // a build that did not take the step (the phase did not move) is not it
+        QVERIFY(ac.TickInProgress());
+        buildArrives();
+        QCOMPARE(h.phaseCounter, 12);
+        QVERIFY(!ac.TickInProgress());
+        ac.Timer2Timer();
         QCOMPARE(h.project.Active().charges[0].amount, static_cast<double>(AcPhaseFactor(12)) * static_cast<double>(4.1e-10f));
+        buildArrives();
         // The sine picture marks phase 13 (after the build) at x = 26.
-        const QImage& sine = h.particle->alternatingVoltage.SinePicture().Shown();
+        const QImage& sine = ac.SinePicture().Shown();
         QCOMPARE(sine.pixelColor(26, 1), QColor(Qt::black));
+
+        // A build that never reports ends its step after a second.
+        const int recorded = ac.Run().Ring().Index();
+        QElapsedTimer waited;
+        waited.start();
+        ac.Timer2Timer();
+        QTRY_VERIFY_WITH_TIMEOUT(ac.Run().Ring().Index() != recorded, 3000);
+        QVERIFY(waited.elapsed() >= AlternatingVoltageController::BuildWaitCap - 50);
 
         p.Button12->click();
         QCOMPARE(p.Button12->text(), QString("Start"));
@@ -346,23 +363,21 @@ private slots:
         const ParticleSlot start = h.Slot0();
         p.Button12->click();
         int builds = 0;
-        // While the tick waits: the timer fires again, the build moves the particle, the user
-        // stops the run and starts it anew, and only then does the phase step arrive.
         h.build = [&] {
-            if (ac.TickInProgress() && builds++ == 0) {
-                QTimer::singleShot(0, [&] {
-                    ac.Timer2Timer();
-                    h.Slot0().x = 9;
-                    p.Button12->click();
-                    p.Button12->click();
-                    ++h.phaseCounter;
-                });
-            }
+            if (ac.TickInProgress()) ++builds;
         };
+        // While the step waits: the timer fires again, the build moves the particle, the user
+        // stops the run and starts it anew, and only then does the phase step arrive.
         ac.Timer2Timer();
+        ac.Timer2Timer();
+        h.Slot0().x = 9;
+        p.Button12->click();
+        p.Button12->click();
+        ++h.phaseCounter;
+        ac.PathBuilt();
         QVERIFY(!ac.TickInProgress());
         QCOMPARE(builds, 2);  // the phase step, then the stop's redraw
-        // The restart saved the restored state, and the stray tick painted nothing.
+        // The restart saved the restored state, and the stray step painted nothing.
         QVERIFY(h.published.AcRunning);
         QCOMPARE(ac.Run().Ring().Index(), 0);
         p.Button12->click();

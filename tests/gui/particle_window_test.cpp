@@ -1,6 +1,6 @@
 // The particle pages in the main window: they follow the particle switch and the shown tab,
-// and an alternating-voltage phase step that waits for its path build survives whatever the
-// user does meanwhile.
+// and an alternating-voltage phase step or a tab change that waits for the views survives
+// whatever the user does meanwhile.
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -42,7 +42,7 @@ class ParticleWindowTest : public QObject {
     // Switches the particle on, shows the alternating-voltage page and starts a run on `tab`
     // (the sample's amounts are not exact in single precision).
     void StartRunOn(int tab) {
-        w.TabStrip()->setCurrentIndex(tab);
+        QVERIFY(w.ShowTab(tab));
         Pages().particle.Button11->click();
         Pages().PageControl->setCurrentWidget(Pages().alternatingVoltage.page);
         Pages().alternatingVoltage.Button12->click();
@@ -67,7 +67,7 @@ private slots:
         // Radiation is switched off and its factor reset whenever another tab is shown.
         p.bremsstrahlung.Button5->click();
         QVERIFY(Particle().Switches().BremsstrahlungEnabled);
-        w.TabStrip()->setCurrentIndex(2);
+        QVERIFY(w.ShowTab(2));
         QVERIFY(!Particle().Switches().BremsstrahlungEnabled);
         QCOMPARE(Particle().Switches().BremsstrahlungFactor, 1.0);
         QCOMPARE(p.bremsstrahlung.Button5->text(), QString("Aktivieren"));
@@ -105,38 +105,57 @@ private slots:
         const auto saved = AmountsOf(w.project.tabs[1]);
         const auto third = AmountsOf(w.project.tabs[3]);
         StartRunOn(1);
-        QTimer::singleShot(0, this, [this] { w.TabStrip()->setCurrentIndex(3); });
-        Particle().alternatingVoltage.Timer2Timer();  // the tab changes while it waits
+        Particle().alternatingVoltage.Timer2Timer();
+        QVERIFY(w.ShowTab(3));  // while the phase step waits for its build
         QVERIFY(!Particle().alternatingVoltage.TickInProgress());
         QVERIFY(!Particle().Switches().AcRunning);
-        QCOMPARE(w.project.ActiveTab, 3);
         QVERIFY(AmountsOf(w.project.tabs[1]) == InSinglePrecision(saved));
         QVERIFY(AmountsOf(w.project.tabs[3]) == third);
         QCOMPARE(float(w.form->Views().Engine3D()->gridStep), 0.05f);
+    }
+
+    void theRunsPicturesAndReadoutsGoWithItsTab() {
+        const pages::AlternatingVoltagePage& page = Pages().alternatingVoltage;
+        const auto blackPixels = [](QWidget* box) {
+            const QImage shown = box->grab().toImage();
+            int black = 0;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x) black += shown.pixelColor(x, y) == QColor(Qt::black);
+            return black;
+        };
+        StartRunOn(5);  // "Paul Falle"
+        QVERIFY(WaitUntil([&] { return blackPixels(page.PaintBox2) > 0 && blackPixels(page.PaintBox1) > 0; }));
+        QVERIFY(w.ShowTab(2));
+        QCOMPARE(blackPixels(page.PaintBox2), 0);
+        QCOMPARE(blackPixels(page.PaintBox1), 0);
+        QCOMPARE(page.Label21->text(), QString("Momentangeschwindigkeit:"));
+        QCOMPARE(page.Label22->text(), QString("Maximalgeschwindigkeit:"));
     }
 
     void openingAProjectDuringTheWaitLeavesTheLoadedModelAsLoaded() {
         // On the tab the loaded project shows first: putting the run's charges back after the
         // load would overwrite the loaded ones.
         StartRunOn(0);
-        QTimer::singleShot(0, this, [this] { w.form->Commands().OpenSampleProject(); });
         Particle().alternatingVoltage.Timer2Timer();
+        w.form->Commands().OpenSampleProject();
         QVERIFY(!Particle().Switches().AcRunning);
+        QVERIFY(!Particle().alternatingVoltage.TickInProgress());
         Project fresh = Project::Initial();
         QVERIFY(LoadProject(fresh, "sample", w.dialogs));
+        QVERIFY(WaitUntil([&] { return !w.form->Commands().TabChangeWaiting(); }));
         for (int t = 0; t < 3; ++t) QVERIFY(AmountsOf(w.project.tabs[t]) == AmountsOf(fresh.tabs[t]));
         QCOMPARE(w.project.tabs[0].particles[0].dt, fresh.tabs[0].particles[0].dt);
     }
 
-    void closingTheWindowDuringTheWaitEndsTheTickQuietly() {
+    void closingTheWindowDuringTheWaitEndsTheStepQuietly() {
         const auto saved = AmountsOf(w.project.tabs[1]);
         StartRunOn(1);
         w.dialogs.answers = {Answer::No};  // do not save
+        Particle().alternatingVoltage.Timer2Timer();
         // The views end their drawing first, as the program does before its window goes: a
         // frame thread still drawing into a hidden window can fail inside the GL driver.
         w.form->Views().StopDrawing();
-        QTimer::singleShot(0, this, [this] { w.form->close(); });
-        Particle().alternatingVoltage.Timer2Timer();
+        w.form->close();
         QVERIFY(!w.form->isVisible());
         QVERIFY(!Particle().alternatingVoltage.TickInProgress());
         // The closing question came with the arrangement back in place, ready to be saved.
@@ -144,10 +163,19 @@ private slots:
         QVERIFY(AmountsOf(w.project.tabs[1]) == InSinglePrecision(saved));
     }
 
-    void destroyingTheWindowDuringTheWaitEndsTheTickQuietly() {
+    void destroyingTheWindowWhileAStepOrATabChangeWaitsEndsThemQuietly() {
         StartRunOn(1);
-        QTimer::singleShot(0, this, [this] { w.Stop(); });
-        Particle().alternatingVoltage.Timer2Timer();  // its window goes while it waits
+        QVERIFY(w.DrawPast200Frames());
+        Particle().alternatingVoltage.Timer2Timer();
+        // The change waits for frames of both views; nothing of the window runs inside it.
+        bool otherEventRan = false;
+        QTimer::singleShot(0, this, [&] { otherEventRan = true; });
+        w.TabStrip()->setCurrentIndex(3);
+        QVERIFY(w.form->Commands().TabChangeWaiting());
+        QVERIFY(!otherEventRan);
+        w.Stop();
+        // Past the caps of both waits: whatever was still to come has gone with the window.
+        QTest::qWait(pages::AlternatingVoltageController::BuildWaitCap + 200);
         QVERIFY(!w.form);
     }
 };

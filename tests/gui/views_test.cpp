@@ -55,7 +55,7 @@ private slots:
         SetRunning(view3D, false);
         // A paused view answers a picture request between frames, so once it has, the frame
         // that was under way (however long its line build took) is over.
-        QVERIFY(!views->Capture3D().isNull());
+        QVERIFY(!CaptureNextPicture(*views, true).isNull());
         const int frozen = view3D.frameCount;
         views->RequestRedraw(true);
         view3D.pendingWidth = 0;
@@ -81,15 +81,17 @@ private slots:
         const int topBefore = topView.frameCount;
         QElapsedTimer clock;
         clock.start();
-        views->WaitForFrames(5, 10000);
+        bool waited = false;
+        views->AfterFrames(5, 10000, views.get(), [&] { waited = true; });
+        QVERIFY(WaitUntil([&] { return waited; }));
         QVERIFY(clock.elapsed() < 5000);
         QVERIFY(topView.frameCount >= topBefore + 5);
 
         // Both paused: nothing to wait for at all.
         SetRunning(topView, false);
-        clock.restart();
-        views->WaitForFrames(5, 10000);
-        QVERIFY(clock.elapsed() < 1000);
+        waited = false;
+        views->AfterFrames(5, 10000, views.get(), [&] { waited = true; });
+        QVERIFY(waited);
         views->SetBothRunning(true);
         QVERIFY(WaitForFrames(view3D, 1));
     }

@@ -110,8 +110,7 @@ private slots:
 
     void deleteAsksForJBeforeTheSelectedChargesGo() {
         auto* prompt = w.Control<QLabel>("Label18");
-        w.TabStrip()->setCurrentIndex(1);  // "3 positive Ladungen"
-        QVERIFY(WaitUntil([&] { return w.project.ActiveTab == 1; }, 10000));
+        QVERIFY(w.ShowTab(1));  // "3 positive Ladungen"
         const int count = w.project.Active().ChargeCount;
         QVERIFY(count >= 2);
 

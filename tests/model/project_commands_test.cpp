@@ -3,6 +3,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "model/project_commands.h"
 #include "model/project_file.h"
@@ -52,7 +53,17 @@ public:
     void RefreshChargeTable() override { ++refreshes; }
     void RequestRedraw(bool) override { ++redraws; }
     void AppendLog(const std::string& text) override { log.push_back(text); }
-    void WaitForViews() override { ++waits; }
+    // The views' frames arrive at once, or when the test lets them (holdFrames).
+    bool holdFrames = false;
+    std::vector<std::function<void()>> heldWaits;
+    void WaitForViews(std::function<void()> then) override {
+        ++waits;
+        if (holdFrames) {
+            heldWaits.push_back(std::move(then));
+        } else {
+            then();
+        }
+    }
     void LeaveTab() override {
         ++leaves;
         if (project) leftTabs.push_back(project->Active().caption);
@@ -198,6 +209,30 @@ TEST_F(ProjectCommandsTest, TabChangeClearsTheSelectionAndLeavesTheOldTab) {
     EXPECT_FALSE(project.ChargeSelected[0]);
     EXPECT_EQ(view.leaves, 3);  // before the sample is loaded, its own tab change, then this one
     EXPECT_EQ(view.waits, 2);
+}
+
+TEST_F(ProjectCommandsTest, ATabChangeWaitsForFramesAndTheLastSelectionWins) {
+    view.holdFrames = true;
+    commands.ChangeTab(2);
+    commands.ChangeTab(4);  // clicked while the first change waits
+    EXPECT_EQ(project.ActiveTab, 0);
+    EXPECT_TRUE(commands.TabChangeWaiting());
+    ASSERT_EQ(view.heldWaits.size(), 1u);
+    view.heldWaits[0]();
+    EXPECT_EQ(project.ActiveTab, 4);
+    EXPECT_EQ(view.log, (std::vector<std::string>{"start", "stop", "start", "stop"}));  // the load's change first
+
+    // Another command shows the waiting tab first; the wait's late end then changes nothing.
+    commands.ChangeTab(6);
+    commands.NewTab();
+    EXPECT_EQ(project.ActiveTab, 6);
+    EXPECT_EQ(view.shownTab, 6);
+    commands.ChangeTab(1);
+    view.heldWaits[1]();
+    EXPECT_EQ(project.ActiveTab, 6);
+    view.heldWaits[2]();
+    EXPECT_EQ(project.ActiveTab, 1);
+    EXPECT_FALSE(commands.TabChangeWaiting());
 }
 
 TEST_F(ProjectCommandsTest, TheShownTabIsLeftBeforeItsModelIsReplacedOrDeleted) {

@@ -1,10 +1,5 @@
 #include "app/pages/alternating_voltage_controller.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QPointer>
-#include <QThread>
-
 #include "app/pages/speed_diagram_painting.h"
 #include "particle/particle_parameters.h"
 
@@ -22,6 +17,9 @@ AlternatingVoltageController::AlternatingVoltageController(const AlternatingVolt
     Timer2.setObjectName("Timer2");
     Timer2.setInterval(TimerInterval);
     connect(&Timer2, &QTimer::timeout, this, &AlternatingVoltageController::Timer2Timer);
+    buildWait_.setSingleShot(true);
+    buildWait_.setInterval(BuildWaitCap);
+    connect(&buildWait_, &QTimer::timeout, this, &AlternatingVoltageController::FinishPhaseStep);
     connect(page_.Button12, &QPushButton::clicked, this, &AlternatingVoltageController::Button12Click);
     connect(page_.ScrollBar7, &QScrollBar::valueChanged, this, &AlternatingVoltageController::ScrollBar7Change);
 }
@@ -43,11 +41,18 @@ void AlternatingVoltageController::StopIfRunning() {
     if (switches_.AcRunning) Button12Click();
 }
 
+void AlternatingVoltageController::LeaveTab() {
+    StopIfRunning();
+    speedDiagram_->Reset();
+    sinePicture_->Reset();
+    page_.Label21->setText("Momentangeschwindigkeit:");
+    page_.Label22->setText("Maximalgeschwindigkeit:");
+}
+
 void AlternatingVoltageController::Start() {
     page_.Button12->setText("Stop");
     // A coarse surface: it is rebuilt at every phase step.
     SetGridSteps(0.2f);
-    ++runNumber_;
     run_.Start(host_.project, switches_, host_.acPhaseCounter(), host_.paths());
     host_.publishSwitches(switches_);
     Timer2.start();
@@ -61,6 +66,9 @@ void AlternatingVoltageController::Stop() {
     host_.publishSwitches(switches_);
     host_.requestRedraw(true);
     sinePicture_->Clear();
+    // A phase step still waiting belongs to the run that ended.
+    buildWait_.stop();
+    tickInProgress_ = false;
 }
 
 void AlternatingVoltageController::ScrollBar7Change(int position) {
@@ -73,8 +81,7 @@ void AlternatingVoltageController::ScrollBar7Change(int position) {
 void AlternatingVoltageController::Timer2Timer() {
     if (!host_.engine3D() || tickInProgress_) return;
     tickInProgress_ = true;
-    const int run = runNumber_;
-    int32_t& counter = host_.acPhaseCounter();
+    const int32_t counter = host_.acPhaseCounter();
     run_.ScaleCharges(host_.project, counter);
 
     const float speed = static_cast<float>(host_.project.Active().particles[0].speed);
@@ -82,29 +89,29 @@ void AlternatingVoltageController::Timer2Timer() {
     page_.Label22->setText(QString::fromStdString(SpeedText("Maximalgeschwindigkeit: ", maxSpeed)));
     page_.Label21->setText(QString::fromStdString(SpeedText("Momentangeschwindigkeit: ", speed)));
 
-    const int32_t noted = counter;
-    QElapsedTimer waited;
-    waited.start();
+    // The 3D engine's thread builds the phase step; its build counts the phase on.
+    notedPhase_ = counter;
+    buildWait_.start();
     host_.requestRedraw(true);
-    // The window stays responsive while the 3D engine's thread builds the phase step. Anything
-    // may happen meanwhile: a stop, a tab change, a project opened, even the window going.
-    QPointer<AlternatingVoltageController> alive(this);
-    while (counter == noted && waited.elapsed() <= BuildWaitCap) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        if (!alive) return;
-        if (!switches_.AcRunning || runNumber_ != run) break;
-        QThread::msleep(1);
-    }
+}
+
+void AlternatingVoltageController::PathBuilt() {
+    // Builds that did not consume the step (the stop's redraw, a full path store) are not it.
+    if (tickInProgress_ && host_.acPhaseCounter() != notedPhase_) FinishPhaseStep();
+}
+
+void AlternatingVoltageController::FinishPhaseStep() {
+    if (!tickInProgress_) return;
+    buildWait_.stop();
     tickInProgress_ = false;
-    // A run stopped (or started anew) during the wait gets nothing from this tick.
-    if (!switches_.AcRunning || runNumber_ != run) return;
     run_.RecordSpeed(static_cast<float>(host_.project.Active().particles[0].speed));
     if (run_.MaxSpeed() == 0 || !Timer2.isActive()) return;
 
     PaintSpeedDiagram(speedDiagram_->Picture(), run_.Ring(), run_.MaxSpeed(),
                       page_.PaintBox2->palette().color(QPalette::Button));
     speedDiagram_->Show();
-    PaintSinePicture(sinePicture_->Picture(), counter, page_.PaintBox1->palette().color(QPalette::Button));
+    PaintSinePicture(sinePicture_->Picture(), host_.acPhaseCounter(),
+                     page_.PaintBox1->palette().color(QPalette::Button));
     sinePicture_->Show();
 }
 

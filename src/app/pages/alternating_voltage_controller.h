@@ -10,9 +10,12 @@
 namespace voltaris::pages {
 
 // The page "Wechselspannung": drives the active tab's charges with an alternating voltage,
-// one phase step per tick of a 1 ms timer, each step waiting for the path build that moves
-// the particle on; stopping puts the charges and the particle back.
+// one phase step per tick of a 1 ms timer; stopping puts the charges and the particle back.
+// A tick scales the charges and asks for a path build; the step ends when that build has
+// reached the model (PathBuilt) or after BuildWaitCap, and only then does the next tick start
+// one. Nothing runs inside the tick meanwhile: the window goes on with its own event loop.
 class AlternatingVoltageController : public QObject {
+    Q_OBJECT
 public:
     static constexpr int TimerInterval = 1;   // ms
     static constexpr int BuildWaitCap = 1000;  // ms a phase step waits for its path build
@@ -21,17 +24,27 @@ public:
                                  ParticleSwitches& switches, QObject* parent);
 
     void Button12Click();
+    // Starts a phase step, unless one is still waiting for its build.
     void Timer2Timer();
-    // The page changes or the tab is left: a run stops first.
+    // The page changes: a run stops first.
     void StopIfRunning();
+    // The tab is left or the project replaced: a run stops, and the diagram, the sine picture
+    // and the speed readouts of the tab it ran on are cleared.
+    void LeaveTab();
     bool TickInProgress() const { return tickInProgress_; }
     const AlternatingVoltage& Run() const { return run_; }
     const PaintBoxCanvas& SpeedDiagram() const { return *speedDiagram_; }
     const PaintBoxCanvas& SinePicture() const { return *sinePicture_; }
 
+public Q_SLOTS:
+    // A path build of the 3D engine has reached the model.
+    void PathBuilt();
+
 private:
     void Start();
     void Stop();
+    // Ends the waiting phase step: records the speed reached and draws.
+    void FinishPhaseStep();
     void ScrollBar7Change(int position);
     void SetGridSteps(float step);
 
@@ -40,10 +53,11 @@ private:
     ParticleSwitches& switches_;
     AlternatingVoltage run_;
     QTimer Timer2;
+    QTimer buildWait_;  // single shot: the cap on a phase step's wait
     PaintBoxCanvas* speedDiagram_;
     PaintBoxCanvas* sinePicture_;
     bool tickInProgress_ = false;
-    int runNumber_ = 0;  // counts the starts, so a tick outlived by its run can tell
+    int32_t notedPhase_ = 0;  // the phase counter before the step's build
 };
 
 }  // namespace voltaris::pages

@@ -22,6 +22,11 @@ void PaintBoxCanvas::Clear() {
     Show();
 }
 
+void PaintBoxCanvas::Reset() {
+    image_ = QImage();
+    Show();
+}
+
 bool PaintBoxCanvas::eventFilter(QObject* watched, QEvent* event) {
     if (watched == box_ && event->type() == QEvent::Paint && !image_.isNull()) {
         QPainter painter(box_);

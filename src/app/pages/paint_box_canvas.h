@@ -16,6 +16,8 @@ public:
     void Show();
     // Fills the picture with the button-face colour and shows it.
     void Clear();
+    // Drops the picture: the box shows its own background again, as before the first picture.
+    void Reset();
     const QImage& Shown() const { return image_; }
 
 protected:

@@ -13,7 +13,7 @@ ParticlePages::ParticlePages(const BottomPages& pages, const ParticleHost& host,
 }
 
 void ParticlePages::LeaveTab() {
-    alternatingVoltage.StopIfRunning();
+    alternatingVoltage.LeaveTab();
     bremsstrahlung.LeaveTab();
 }
 

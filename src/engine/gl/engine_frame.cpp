@@ -69,7 +69,9 @@ bool RunFrame(GraphEngine& engine, const Published<SceneState>& published, const
 
 void RunFrameLoop(GraphEngine& engine, const Published<SceneState>& scene, const FrameHooks& hooks) {
     while (!engine.stopRequested) {
-        if (!RunFrame(engine, scene, hooks)) WaitWhilePaused(engine);
+        const bool drawn = RunFrame(engine, scene, hooks);
+        if (hooks.passEnded) hooks.passEnded();
+        if (!drawn) WaitWhilePaused(engine);
     }
     engine.capture.Abandon();
     ReleaseGlResources(engine);

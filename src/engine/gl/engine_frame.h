@@ -14,6 +14,9 @@ struct FrameHooks {
     // engine's linesDirty was raised (the flag is already cleared). May set linesDirty again
     // to ask for another pass.
     std::function<void(GraphEngine&, const SceneState&)> rebuildLines;
+    // Called on the frame thread after every pass of the frame loop: a frame presented (and
+    // already counted in frameCount), or a paused view's pass.
+    std::function<void()> passEnded;
 };
 
 // The fixed GL state of a view, set once after its context is made current: smooth shading,

@@ -44,7 +44,11 @@ void FrameThread::run() {
     hooks.swapBuffers = [this] {
         if (window_.WasExposed()) context_->swapBuffers(&window_);
     };
+    hooks.passEnded = [this] {
+        if (reportRequested_.exchange(false)) Q_EMIT passReported();
+    };
     RunFrameLoop(engine_, scene_, hooks);
+    if (reportRequested_.exchange(false)) Q_EMIT passReported();
     context_->doneCurrent();
     // Back to the thread that will delete it.
     context_->moveToThread(QCoreApplication::instance()->thread());

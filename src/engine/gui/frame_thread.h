@@ -1,5 +1,6 @@
 #pragma once
 #include <QThread>
+#include <atomic>
 #include <memory>
 
 #include "engine/gl/engine_frame.h"
@@ -24,10 +25,17 @@ public:
     bool Start();
     // Ends the frame loop after the frame in progress and waits for the thread.
     void Stop();
+    // Any thread: passReported is emitted once, after the next pass of the frame loop ends (a
+    // frame presented, or a paused view's pass that answered a picture request) or when the
+    // loop ends. Calls made before that share one signal. The frame thread thus reports only
+    // while someone waits for it, instead of flooding the event queue at every frame.
+    void ReportNextPass() { reportRequested_ = true; }
 
-signals:
+Q_SIGNALS:
     // The context could not be bound to the window on the drawing thread; nothing is drawn.
     void contextFailed();
+    // Emitted on the frame thread; a receiver on another thread gets it queued.
+    void passReported();
 
 protected:
     void run() override;
@@ -38,6 +46,7 @@ private:
     ViewWindow& window_;
     FrameHooks hooks_;
     std::unique_ptr<QOpenGLContext> context_;
+    std::atomic<bool> reportRequested_{false};
 };
 
 }  // namespace voltaris

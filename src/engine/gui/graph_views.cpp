@@ -3,11 +3,8 @@
 #include "engine/gl/lines_rebuild.h"
 #include "engine/gui/graph_views.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
-
 #include "engine/gui/frame_thread.h"
+#include "engine/gui/frame_waits.h"
 #include "engine/gui/view_window.h"
 
 namespace voltaris {
@@ -107,38 +104,18 @@ void ReportSize(GraphEngine* engine, const ViewWindow& window, QSize panel) {
 void GraphViews::ReportPanelSize3D(QSize panel) { ReportSize(engine3D_.get(), *window3D_, panel); }
 void GraphViews::ReportPanelSize2D(QSize panel) { ReportSize(engine2D_.get(), *window2D_, panel); }
 
-void GraphViews::WaitForFrames(int frames, int capMs) {
-    for (GraphEngine* engine : {engine3D_.get(), engine2D_.get()}) {
-        if (!engine) continue;
-        const int32_t target = engine->frameCount + frames;
-        QElapsedTimer waited;
-        waited.start();
-        while (engine->running && engine->frameCount < target && waited.elapsed() < capMs) {
-            QCoreApplication::processEvents();
-            QThread::msleep(1);
-        }
-    }
+void GraphViews::AfterFrames(int frames, int capMs, QObject* context, std::function<void()> then) {
+    FrameCountWait::Start({{engine3D_.get(), thread3D_.get()}, {engine2D_.get(), thread2D_.get()}}, frames, capMs,
+                          this, context, std::move(then));
 }
 
-QImage GraphViews::Capture(GraphEngine* engine, FrameThread* thread) {
-    if (!engine || !thread || !thread->isRunning()) return {};
-    std::future<FramePixels> request = RequestFrameCapture(*engine);
+void GraphViews::CaptureNextPicture(bool threeD, QObject* context, std::function<void(const QImage&)> then) {
     // A frame that rebuilds many lines can take a while; a view that hangs is given up.
-    QElapsedTimer waited;
-    waited.start();
-    while (request.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) {
-        if (waited.elapsed() > 20000) return {};
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-    const FramePixels pixels = request.get();
-    if (pixels.rgba.empty()) return {};
-    // The background's alpha means nothing on screen.
-    return QImage(pixels.rgba.data(), pixels.width, pixels.height, pixels.width * 4, QImage::Format_RGBX8888)
-        .convertToFormat(QImage::Format_RGB32);
+    constexpr int CaptureCapMs = 20000;
+    const WatchedView view = threeD ? WatchedView{engine3D_.get(), thread3D_.get()}
+                                    : WatchedView{engine2D_.get(), thread2D_.get()};
+    NextPictureWait::Start(view, CaptureCapMs, this, context, std::move(then));
 }
-
-QImage GraphViews::Capture3D() { return Capture(engine3D_.get(), thread3D_.get()); }
-QImage GraphViews::Capture2D() { return Capture(engine2D_.get(), thread2D_.get()); }
 
 void GraphViews::SetBothRunning(bool running) {
     if (engine3D_) SetRunning(*engine3D_, running);

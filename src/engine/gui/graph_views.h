@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "engine/gl/redraw_request.h"
@@ -55,15 +56,16 @@ public:
     void ReportPanelSize3D(QSize panel);
     void ReportPanelSize2D(QSize panel);
 
-    // Lets every running view draw `frames` more frames, processing window messages, at most
-    // `capMs` per view. A paused view, or one that stops meanwhile, is not waited for.
-    void WaitForFrames(int frames, int capMs);
+    // Calls `then` once every running view has drawn `frames` more frames, the 3D view first,
+    // each given at most `capMs`. A paused view, or one that pauses meanwhile, is not waited
+    // for; with none drawing, `then` runs before this returns. Nothing is called when
+    // `context` goes first.
+    void AfterFrames(int frames, int capMs, QObject* context, std::function<void()> then);
 
-    // The picture a view presents next, at its panel's pixel size, read back by its own
-    // thread. Waits for that frame, processing all but user input; a null image when the view
-    // does not draw.
-    QImage Capture3D();
-    QImage Capture2D();
+    // Hands `then` the picture the 3D (or the top) view presents next, at its panel's pixel
+    // size, read back by its own thread: a null image when the view does not draw or has not
+    // answered within 20 s. Nothing is called when `context` goes first.
+    void CaptureNextPicture(bool threeD, QObject* context, std::function<void(const QImage&)> then);
 
     // Pauses or resumes both views.
     void SetBothRunning(bool running);
@@ -94,7 +96,6 @@ private slots:
 private:
     std::unique_ptr<FrameThread> StartDrawing(GraphEngine& engine, ViewWindow& window, FrameHooks hooks);
     void ApplyPathBuild(const BuiltTrajectory& built);
-    static QImage Capture(GraphEngine* engine, FrameThread* thread);
 
     Project& project_;
     UserDialogs& dialogs_;

@@ -31,7 +31,7 @@ bool WritePicture(const QImage& picture, const std::string& path, ImageFormat fo
     return true;
 }
 
-void ExportGraph(GraphViews& views, bool threeD, OutputDialogs& output, UserDialogs& dialogs) {
+void ExportGraph(GraphViews& views, bool threeD, OutputDialogs& output, UserDialogs& dialogs, QObject* context) {
     const std::optional<std::string> path = output.ChooseImageFile();
     if (!path) return;
     const ImageFormat format = ImageFormatOfName(*path);
@@ -39,16 +39,17 @@ void ExportGraph(GraphViews& views, bool threeD, OutputDialogs& output, UserDial
         dialogs.ShowMessage(UnknownImageFormatMessage);
         return;
     }
-    const QImage picture = threeD ? views.Capture3D() : views.Capture2D();
-    if (picture.isNull()) {
-        dialogs.ShowMessage("Die Ansicht zeichnet kein Bild - Das Bild konnte nicht gespeichert werden.");
-        return;
-    }
-    QString reason;
-    if (!WritePicture(picture, *path, format, reason)) {
-        dialogs.ShowMessage("Das Bild konnte nicht unter \"" + *path + "\" gespeichert werden: " +
-                            reason.toStdString());
-    }
+    views.CaptureNextPicture(threeD, context, [&dialogs, path = *path, format](const QImage& picture) {
+        if (picture.isNull()) {
+            dialogs.ShowMessage("Die Ansicht zeichnet kein Bild - Das Bild konnte nicht gespeichert werden.");
+            return;
+        }
+        QString reason;
+        if (!WritePicture(picture, path, format, reason)) {
+            dialogs.ShowMessage("Das Bild konnte nicht unter \"" + path + "\" gespeichert werden: " +
+                                reason.toStdString());
+        }
+    });
 }
 
 }  // namespace voltaris

@@ -37,13 +37,16 @@ bool PrintPage(QPrinter& printer, const QString& heading, const QImage& picture)
     return painter.end();
 }
 
-void PrintTab(GraphViews& views, QPrinter& printer, OutputDialogs& output, const QString& heading) {
-    // The views as they are now, before the dialog covers anything.
-    const QImage topView = views.Capture2D();
-    const QImage view3D = views.Capture3D();
-    if (output.ChoosePrinter(printer)) PrintPage(printer, heading, ComposePagePicture(topView, view3D));
-    printer.setCopyCount(1);
-    printer.setFromTo(1, 1);
+void PrintTab(GraphViews& views, QPrinter& printer, OutputDialogs& output, const QString& heading,
+              QObject* context) {
+    // The top view first, then the 3D view, each as it is presented next.
+    views.CaptureNextPicture(false, context, [&views, &printer, &output, heading, context](const QImage& topView) {
+        views.CaptureNextPicture(true, context, [&printer, &output, heading, topView](const QImage& view3D) {
+            if (output.ChoosePrinter(printer)) PrintPage(printer, heading, ComposePagePicture(topView, view3D));
+            printer.setCopyCount(1);
+            printer.setFromTo(1, 1);
+        });
+    });
 }
 
 }  // namespace voltaris

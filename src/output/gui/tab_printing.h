@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QString>
 
+class QObject;
 class QPrinter;
 
 namespace voltaris {
@@ -19,8 +20,11 @@ QImage ComposePagePicture(const QImage& topView, const QImage& view3D);
 // reports that itself).
 bool PrintPage(QPrinter& printer, const QString& heading, const QImage& picture);
 
-// The command "Tab drucken": both views as they are presented, under `heading`, once the print
-// dialog is confirmed. Afterwards the dialog offers 1 copy and page 1 again.
-void PrintTab(GraphViews& views, QPrinter& printer, OutputDialogs& output, const QString& heading);
+// The command "Tab drucken": both views as they are presented next (taken first, before the
+// dialog covers anything, so the dialog opens after this returns), under `heading`, once the
+// print dialog is confirmed. Afterwards the dialog offers 1 copy and page 1 again. Nothing
+// happens when `context` goes before the pictures arrive.
+void PrintTab(GraphViews& views, QPrinter& printer, OutputDialogs& output, const QString& heading,
+              QObject* context);
 
 }  // namespace voltaris

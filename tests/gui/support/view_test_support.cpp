@@ -35,6 +35,18 @@ bool WaitForFrames(GraphEngine& engine, int frames, int timeoutMs) {
     return WaitUntil([&] { return engine.frameCount >= target; }, timeoutMs);
 }
 
+QImage CaptureNextPicture(GraphViews& views, bool threeD, int timeoutMs) {
+    QImage picture;
+    bool arrived = false;
+    QObject receiver;
+    views.CaptureNextPicture(threeD, &receiver, [&](const QImage& taken) {
+        picture = taken;
+        arrived = true;
+    });
+    WaitUntil([&] { return arrived; }, timeoutMs);
+    return picture;
+}
+
 QImage GrabView(ViewWindow& window) {
     return window.screen()->grabWindow(window.winId()).toImage();
 }

@@ -23,6 +23,9 @@ bool WaitForFrames(GraphEngine& engine, int frames, int timeoutMs = 20000);
 // is empty on a timeout.
 std::unique_ptr<QWidget> ShowViewsDrawing(GraphViews& views);
 
+// The picture the view presents next, as the picture export takes it; null on a timeout.
+QImage CaptureNextPicture(GraphViews& views, bool threeD, int timeoutMs = 30000);
+
 // The view window's pixels as they are on the screen.
 QImage GrabView(ViewWindow& window);
 

@@ -23,6 +23,11 @@ QAction* WindowFixture::Action(const char* name) const { return form->findChild<
 
 QTabBar* WindowFixture::TabStrip() const { return form->findChild<QTabBar*>("TabControlTabs"); }
 
+bool WindowFixture::ShowTab(int index) {
+    TabStrip()->setCurrentIndex(index);
+    return WaitUntil([&] { return !form->Commands().TabChangeWaiting() && project.ActiveTab == index; });
+}
+
 bool WindowFixture::DrawPast200Frames() {
     GraphViews& views = form->Views();
     return WaitUntil([&] { return views.Engine3D()->frameCount > 200 && views.Engine2D()->frameCount > 200; }, 60000);

@@ -24,6 +24,9 @@ struct WindowFixture {
 
     QAction* Action(const char* name) const;  // a menu command by its object name
     QTabBar* TabStrip() const;
+    // Selects tab `index` in the strip and waits until the window shows it (the change waits
+    // for frames of both views first); false on a timeout.
+    bool ShowTab(int index);
     template <class Widget>
     Widget* Control(const char* name) const {
         return form->findChild<Widget*>(name);
