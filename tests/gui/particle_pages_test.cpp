@@ -4,6 +4,7 @@
 // The path store comes before any Qt header: Qt's keyword macro would swallow a member name.
 #include "particle/path_store.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QSignalSpy>
@@ -203,11 +204,8 @@ private slots:
         QCOMPARE(p.Edit4->text(), QString("1,23E8"));
         QCOMPARE(h.published.BremsstrahlungFactor, 123000001.0);
 
-        // Typed "0" means no amplification, at once; a text that is no number keeps the factor.
+        // Typed "0" means no amplification, at once.
         p.Edit4->setText("0");
-        QCOMPARE(h.published.BremsstrahlungFactor, 1.0);
-        p.Edit4->setText("sehr");
-        QCOMPARE(h.dialogs.errors.size(), 1u);
         QCOMPARE(h.published.BremsstrahlungFactor, 1.0);
 
         p.Edit4->setText("1E20");
@@ -215,6 +213,35 @@ private slots:
         QVERIFY(!h.published.BremsstrahlungEnabled);
         QCOMPARE(h.published.BremsstrahlungFactor, 1.0);
         QCOMPARE(p.Button5->text(), QString("Aktivieren"));
+    }
+
+    void theFactorBoxWaitsForAWholeNumberAndComplainsOnlyWhenLeft() {
+        Harness h;
+        const BremsstrahlungPage& p = h.pages.bremsstrahlung;
+        h.pages.particle.Button11->click();
+        h.pages.PageControl->setCurrentWidget(p.page);
+        h.window.show();
+        p.Button5->click();
+        const size_t redraws = h.redraws.size();
+        p.Edit4->selectAll();
+        QTest::keyClicks(p.Edit4, "1e6");
+        QCOMPARE(p.Edit4->text(), QString("1e6"));
+        QVERIFY(h.dialogs.errors.empty());
+        QCOMPARE(h.published.BremsstrahlungFactor, 1000001.0);
+        QCOMPARE(h.redraws.size(), redraws + 2);  // at "1" and at "1e6"; "1e" keeps the factor
+
+        // A text that is no number keeps the factor and is named on Enter and on leaving.
+        p.Edit4->selectAll();
+        QTest::keyClicks(p.Edit4, "sehr");
+        QVERIFY(h.dialogs.errors.empty());
+        QTest::keyClick(p.Edit4, Qt::Key_Return);
+        QCOMPARE(h.dialogs.errors, std::vector<std::string>{"'sehr' ist kein gültiger Gleitkommawert"});
+        QTest::keyClicks(p.Edit4, "1");
+        QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(p.Edit4, &leaving);
+        QCOMPARE(h.dialogs.errors.size(), 2u);
+        QCOMPARE(h.published.BremsstrahlungFactor, 1000001.0);
+        QCOMPARE(h.redraws.size(), redraws + 2);
     }
 
     void slowMotionReplaysTenMicrosecondsInAboutFortyTicks() {

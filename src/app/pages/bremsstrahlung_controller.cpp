@@ -12,6 +12,7 @@ BremsstrahlungController::BremsstrahlungController(const BremsstrahlungPage& pag
     : QObject(parent), page_(page), host_(host), switches_(switches) {
     connect(page_.Button5, &QPushButton::clicked, this, &BremsstrahlungController::Button5Click);
     connect(page_.Edit4, &QLineEdit::textChanged, this, &BremsstrahlungController::Edit4Change);
+    connect(page_.Edit4, &QLineEdit::editingFinished, this, &BremsstrahlungController::Edit4EditingFinished);
 }
 
 void BremsstrahlungController::Button5Click() {
@@ -24,7 +25,7 @@ void BremsstrahlungController::Button5Click() {
             page_.Edit4->setText(QString::fromStdString(BremsstrahlungBoxText(switches_.BremsstrahlungFactor)));
         }
         // The factor in force is the one read back from the box, even when its text stayed.
-        Edit4Change();
+        ApplyBoxText();
     }
     host_.publishSwitches(switches_);
     host_.requestRedraw(false);
@@ -32,15 +33,32 @@ void BremsstrahlungController::Button5Click() {
     page_.GroupBox3->setVisible(on);
 }
 
-void BremsstrahlungController::Edit4Change() {
+bool BremsstrahlungController::ApplyBoxText() {
     try {
         switches_.BremsstrahlungFactor = BremsstrahlungFactorFromText(page_.Edit4->text().toStdString());
-    } catch (const ConversionError& error) {
-        host_.dialogs.ShowError(error.what());
-        return;
+        return true;
+    } catch (const ConversionError&) {
+        return false;
     }
+}
+
+void BremsstrahlungController::Edit4Change() {
+    const double before = switches_.BremsstrahlungFactor;
+    // "1e6" passes through "1" and "1e": the path follows only the numbers that change it.
+    if (!ApplyBoxText() || switches_.BremsstrahlungFactor == before) return;
     host_.publishSwitches(switches_);
     host_.requestRedraw(false);
+}
+
+void BremsstrahlungController::Edit4EditingFinished() {
+    // A box hidden with its page or by switching the radiation off is not being left by the user.
+    if (reporting_ || !page_.Edit4->isVisible()) return;
+    const std::string text = page_.Edit4->text().toStdString();
+    double ignored = 0;
+    if (TryParseNumber(text, ignored)) return;
+    reporting_ = true;
+    host_.dialogs.ShowError(ConversionError(text).what());
+    reporting_ = false;
 }
 
 void BremsstrahlungController::LeaveTab() {

@@ -18,7 +18,15 @@ public:
     void LeaveTab();
 
 private:
+    // Each change of the box: a text that parses is the new factor; an unfinished number
+    // ("1e", "-") keeps the last one without a word, so typing on is never interrupted.
     void Edit4Change();
+    // Enter, or the box losing the focus: only now does a text that is no number get its
+    // message.
+    void Edit4EditingFinished();
+    bool ApplyBoxText();
+
+    bool reporting_ = false;  // the message is up: its focus change must not raise another
 
     BremsstrahlungPage page_;
     ParticleHost host_;
