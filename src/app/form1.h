@@ -78,6 +78,8 @@ private:
     QWidget* BuildBottomPanel();
     void BuildStatusBar();
     void LayoutBottomPanel();
+    void FitBottomPanel();  // the panel's height: what its pages need, at least 200 pixels
+    int ViewToolbarHeight() const;
     void ConnectEditing();  // form1_charges.cpp
 
     // Start-up (form1.cpp)

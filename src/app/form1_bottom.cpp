@@ -14,7 +14,7 @@ void Form1::LabelLegendeClick() {
     toolbar3D_.panel->setVisible(!hide);
     toolbar2D_.panel->setVisible(!hide);
     // The layout gives the freed (or needed) height to the tab strip.
-    PanelLegende->setFixedHeight(hide ? 15 : 200);
+    FitBottomPanel();
     LayoutBottomPanel();
 }
 

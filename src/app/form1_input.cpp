@@ -60,6 +60,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             if (watched == TabControl) TabControlResize();
             if (watched == PanelLegende) LayoutBottomPanel();
             break;
+        case QEvent::LayoutRequest:  // a page's needs changed (a text, the font)
+            if (watched == PanelLegende) FitBottomPanel();
+            break;
         default: break;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -1,9 +1,11 @@
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
+#include <algorithm>
 
 #include "app/form1.h"
 #include "app/pages/page_helpers.h"
@@ -16,26 +18,41 @@ using pages::Named;
 
 namespace {
 
-// The amount box of the charge editing: hidden until "&Anderer Betrag" opens it.
+// The hint of the amount box: "10" with a raised "5" stands in the gap that the hint's own
+// text leaves at its end.
+QWidget* BuildAmountHint(QWidget* box) {
+    auto* hint = new QWidget(box);
+    QLabel* tip = MakeLabel("Label25", "Tipp: Schreiben Sie \"1,2E5\"  für \"1,2*    ", hint);
+    tip->adjustSize();
+    QLabel* power = MakeLabel("Image2", "10<sup>5</sup>\"", hint);
+    power->setTextFormat(Qt::RichText);
+    power->adjustSize();
+    // Bottoms level: "10" stands on the hint's line and the raised 5 above it.
+    const int height = std::max(tip->height(), power->height());
+    tip->move(0, height - tip->height());
+    power->move(tip->width() - tip->fontMetrics().horizontalAdvance("    "), height - power->height());
+    hint->setFixedSize(power->geometry().right() + 1, height);
+    return hint;
+}
+
+// The amount box of the charge editing: hidden until "&Anderer Betrag" opens it. It takes
+// the size its controls need in the desktop's font.
 QGroupBox* BuildAmountBox(QWidget* parent) {
     auto* box = Named(new QGroupBox("Bitte den Ladungsbetrag eingeben:", parent), "GroupBox1");
     // Native, so that it can stand in front of a view.
     box->setAttribute(Qt::WA_NativeWindow);
     box->setAutoFillBackground(true);
+    auto* grid = new QGridLayout(box);
     auto* edit = Named(new QLineEdit(box), "Edit3");
-    edit->setGeometry(10, 24, 150, 22);
-    MakeLabel("Label24", "C", box)->setGeometry(166, 24, 20, 22);
-    Named(new QPushButton("OK", box), "Button7")->setGeometry(190, 22, 50, 26);
-    Named(new QPushButton("X", box), "Button8")->setGeometry(250, 4, 20, 18);
-    QLabel* tip = MakeLabel("Label25", "Tipp: Schreiben Sie \"1,2E5\"  für \"1,2*    ", box);
-    tip->adjustSize();
-    tip->move(10, 56);
-    // The power of ten that completes the hint.
-    QLabel* power = MakeLabel("Image2", "10<sup>5</sup>\"", box);
-    power->setTextFormat(Qt::RichText);
-    power->adjustSize();
-    power->move(tip->x() + tip->width() - power->fontMetrics().horizontalAdvance("    "), 52);
-    box->resize(280, 84);
+    edit->setMinimumWidth(150);
+    grid->addWidget(edit, 0, 0);
+    grid->addWidget(MakeLabel("Label24", "C", box), 0, 1);
+    grid->addWidget(Named(new QPushButton("OK", box), "Button7"), 0, 2);
+    auto* close = Named(new QPushButton("X", box), "Button8");
+    close->setFixedWidth(close->sizeHint().height());  // a small square
+    grid->addWidget(close, 0, 3);
+    grid->addWidget(BuildAmountHint(box), 1, 0, 1, 4);
+    box->adjustSize();
     box->hide();
     return box;
 }
@@ -85,7 +102,6 @@ QWidget* Form1::BuildTabControl() {
 
 QWidget* Form1::BuildBottomPanel() {
     PanelLegende = Named(new QWidget, "PanelLegende");
-    PanelLegende->setFixedHeight(200);
     toolbar3D_ = BuildViewToolbar(true, PanelLegende);
     toolbar2D_ = BuildViewToolbar(false, PanelLegende);
     pages_ = pages::BuildBottomPages(PanelLegende);
@@ -107,19 +123,40 @@ QWidget* Form1::BuildBottomPanel() {
     LabelLegende->adjustSize();
     Panel1->resize(LabelLegende->width() + 8, LabelLegende->height() + 2);
     LabelLegende->move(4, 1);
+    FitBottomPanel();
     return PanelLegende;
+}
+
+int Form1::ViewToolbarHeight() const {
+    int height = 58;
+    for (const QToolBar* bar : {toolbar3D_.toolBar, toolbar2D_.toolBar})
+        height = std::max({height, bar->sizeHint().height(), bar->minimumSizeHint().height()});
+    return height;
+}
+
+void Form1::FitBottomPanel() {
+    // The design's 200 pixels are the least: below the toolbars the page control gets what its
+    // tallest page needs in the desktop's font, and the views above give way. The pages keep
+    // their room while parts of them are hidden, so the panel does not jump.
+    const bool shown = LabelLegende->text() == "Toolbar verbergen";
+    const int pagesTop = 4 + ViewToolbarHeight() + 2;
+    const int height = shown ? std::max(200, pagesTop + pages_.PageControl->minimumSizeHint().height()) : 15;
+    if (PanelLegende->minimumHeight() != height || PanelLegende->maximumHeight() != height)
+        PanelLegende->setFixedHeight(height);
 }
 
 void Form1::LayoutBottomPanel() {
     const int width = PanelLegende->width();
     const bool shown = LabelLegende->text() == "Toolbar verbergen";
-    toolbar3D_.panel->setGeometry(8, 4, toolbar3D_.toolBar->sizeHint().width(), 58);
-    toolbar3D_.toolBar->setGeometry(0, 0, toolbar3D_.panel->width(), 58);
-    toolbar2D_.panel->setGeometry(toolbar2D_.panel->x(), 4, toolbar2D_.panel->width(), 58);
-    toolbar2D_.toolBar->setGeometry(0, 0, toolbar2D_.toolBar->sizeHint().width(), 58);
+    const int toolbarHeight = ViewToolbarHeight();
+    toolbar3D_.panel->setGeometry(8, 4, toolbar3D_.toolBar->sizeHint().width(), toolbarHeight);
+    toolbar3D_.toolBar->setGeometry(0, 0, toolbar3D_.panel->width(), toolbarHeight);
+    toolbar2D_.panel->setGeometry(toolbar2D_.panel->x(), 4, toolbar2D_.panel->width(), toolbarHeight);
+    toolbar2D_.toolBar->setGeometry(0, 0, toolbar2D_.toolBar->sizeHint().width(), toolbarHeight);
     Panel1->move(width - Panel1->width() - 8, shown ? 8 : 0);
     Panel1->raise();
-    pages_.PageControl->setGeometry(0, 64, width, std::max(0, PanelLegende->height() - 64));
+    const int pagesTop = 4 + toolbarHeight + 2;
+    pages_.PageControl->setGeometry(0, pagesTop, width, std::max(0, PanelLegende->height() - pagesTop));
 }
 
 void Form1::BuildStatusBar() {

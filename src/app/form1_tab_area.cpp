@@ -13,11 +13,20 @@ namespace voltaris {
 
 namespace {
 constexpr int Panel3DLeft = 8;
-constexpr int BottomRowHeight = 40;  // scroll bar, square size and the prompts below the views
 
 // A tab strip reads "&" as the mark of an accelerator letter; a name shows its "&" as typed.
 QString LiteralCaption(const std::string& name) {
     return QString::fromStdString(name).replace('&', QStringLiteral("&&"));
+}
+
+// The longest text the square-size label can show, over all scroll bar positions.
+int WidestSquareSizeText(const QFontMetrics& metrics) {
+    int widest = 0;
+    for (int position = 0; position <= ResolutionScrollMax; ++position) {
+        const std::string text = SquareSizeLabel(UnitLengthOf(ResolutionOfScrollPosition(position)));
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(text)));
+    }
+    return widest;
 }
 }  // namespace
 
@@ -48,18 +57,28 @@ void Form1::TabControlResize() {
     const int stripHeight = std::max(tabStrip_->sizeHint().height(), tabStrip_->fontMetrics().height() + 14);
     tabStrip_->setGeometry(0, 0, width, stripHeight);
     const int top = stripHeight + 6;
-    const int panelHeight = std::max(0, height - top - BottomRowHeight);
+    // Two lines below the views, as tall as their texts and the scroll bar need.
+    const int line = std::max({17, Label17->sizeHint().height(), Label34->sizeHint().height(),
+                               ScrollBar5->sizeHint().height()});
+    const int panelHeight = std::max(0, height - top - (2 * line + 8));
 
     Label16->setGeometry(c.splitterLeft, top, 6, panelHeight);
     Panel3DEngine->setGeometry(Panel3DLeft, top, std::max(0, c.width3D), panelHeight);
     Panel2DEngine->setGeometry(c.left2D, top, std::max(0, c.width2D), panelHeight);
-    toolbar2D_.panel->setGeometry(c.left2D, toolbar2D_.panel->y(), std::max(0, c.width2D), 58);
+    toolbar2D_.panel->setGeometry(c.left2D, toolbar2D_.panel->y(), std::max(0, c.width2D), toolbar2D_.panel->height());
 
+    // Below the 2D view the resolution scroll bar and the square size. The label has room for
+    // its longest text, so nothing moves between tabs; the scroll bar takes the rest, up to
+    // 200 pixels.
     const int row = top + panelHeight + 4;
-    ScrollBar5->setGeometry(c.left2D, row, 200, 17);
-    Label17->setGeometry(c.left2D + 208, row, std::max(0, c.width2D - 208), 17);
-    Label18->setGeometry(Panel3DLeft, row, std::max(0, c.width3D), 17);
-    Label34->setGeometry(Panel3DLeft, row + 18, std::max(0, c.width3D), 17);
+    const int labelWidth = WidestSquareSizeText(Label17->fontMetrics()) + 2;
+    const int scrollWidth = std::clamp(c.width2D - 8 - labelWidth, 60, 200);
+    ScrollBar5->setGeometry(c.left2D, row, scrollWidth, line);
+    Label17->setGeometry(c.left2D + scrollWidth + 8, row, std::max(0, c.width2D - scrollWidth - 8), line);
+    // Below the 3D view the hint that awaits "Y"; the long deletion prompt on the next line,
+    // across both views.
+    Label34->setGeometry(Panel3DLeft, row, std::max(0, c.width3D), line);
+    Label18->setGeometry(Panel3DLeft, row + line + 2, std::max(0, width - 2 * Panel3DLeft), line);
     GroupBox1->move(Panel3DEngine->geometry().center() - GroupBox1->rect().center());
     MemoLog->setGeometry(Panel2DEngine->geometry());
 

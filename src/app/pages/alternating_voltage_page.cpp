@@ -9,9 +9,8 @@ namespace voltaris::pages {
 AlternatingVoltagePage BuildAlternatingVoltagePage() {
     AlternatingVoltagePage p;
     p.page = Named(new QWidget, "TabSheetWechselspannung");
-    auto* row = new QHBoxLayout(p.page);
-    p.Button12 = MakePageButton("Button12", "Start");
-    row->addWidget(p.Button12, 0, Qt::AlignTop);
+    p.Button12 = MakePageButton("Button12", "Start", "Stop");
+    QHBoxLayout* row = MakePageRow(p.page, p.Button12);
 
     auto* frequency = new QGridLayout;
     p.PaintBox1 = MakePaintBox("PaintBox1", 88, 57, true);
@@ -25,7 +24,8 @@ AlternatingVoltagePage BuildAlternatingVoltagePage() {
 
     auto* diagram = new QGridLayout;
     diagram->addWidget(MakeHeading("Label23", "Zeit-Geschwindigkeits-Diagramm"), 0, 0, 1, 2);
-    p.PaintBox2 = MakePaintBox("PaintBox2", 807, 57, false);
+    // Takes the page's width (about 800 pixels at the design size); narrower windows get less.
+    p.PaintBox2 = MakePaintBox("PaintBox2", 300, 57, false);
     diagram->addWidget(p.PaintBox2, 1, 0, 1, 2);
     p.Label21 = MakeLabel("Label21", "Momentangeschwindigkeit:");
     diagram->addWidget(p.Label21, 2, 0);

@@ -1,5 +1,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/pages/bottom_pages.h"
 #include "app/pages/page_helpers.h"
@@ -9,11 +10,13 @@ namespace voltaris::pages {
 BremsstrahlungPage BuildBremsstrahlungPage() {
     BremsstrahlungPage p;
     p.page = Named(new QWidget, "TabSheetBremsstrahlung");
-    auto* row = new QHBoxLayout(p.page);
-    p.Button5 = MakePageButton("Button5", "Aktivieren");
-    row->addWidget(p.Button5, 0, Qt::AlignTop);
+    p.Button5 = MakePageButton("Button5", "Aktivieren", "Deaktivieren");
+    QHBoxLayout* row = MakePageRow(p.page, p.Button5);
 
     p.GroupBox3 = Named(new QGroupBox("Bremsstrahlung"), "GroupBox3");
+    QSizePolicy keepRoom = p.GroupBox3->sizePolicy();  // the panel keeps its height when it shows
+    keepRoom.setRetainSizeWhenHidden(true);
+    p.GroupBox3->setSizePolicy(keepRoom);
     p.GroupBox3->hide();
     row->addWidget(p.GroupBox3, 1);
     auto* column = new QVBoxLayout(p.GroupBox3);
@@ -37,8 +40,11 @@ BremsstrahlungPage BuildBremsstrahlungPage() {
     bold.setPixelSize(16);
     p.Edit4->setFont(bold);
     p.Edit4->setFrame(false);
+    // The sentence is as tall as the box in it; both are centred on the same line.
+    const int height = std::max(sentence->sizeHint().height(), p.Edit4->sizeHint().height());
+    sentence->setFixedHeight(height);
     const int gapLeft = QFontMetrics(italic).horizontalAdvance("Die Bremsstrahlung wird um den Faktor ");
-    p.Edit4->setGeometry(gapLeft, 0, QFontMetrics(italic).horizontalAdvance("                "), 22);
+    p.Edit4->setGeometry(gapLeft, 0, QFontMetrics(italic).horizontalAdvance("                "), height);
     column->addWidget(sentence);
 
     QLabel* tip = MakeLabel("Label28",

@@ -8,6 +8,8 @@ namespace voltaris::pages {
 MiscPage BuildMiscPage() {
     MiscPage p;
     p.page = Named(new QWidget, "TabSheetMisc");
+    // Never shown, so the page control does not make room for it.
+    p.page->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     auto* grid = new QGridLayout(p.page);
     auto box = [&](const char* name, const char* caption, int row, int column) {
         auto* check = Named(new QCheckBox(caption), name);

@@ -1,16 +1,27 @@
 #include "app/pages/page_helpers.h"
 
+#include <algorithm>
+
 namespace voltaris::pages {
 
-QPushButton* MakePageButton(const char* name, const QString& caption) {
-    auto* button = Named(new QPushButton(caption), name);
-    button->setFixedSize(110, 90);
+QPushButton* MakePageButton(const char* name, const QString& caption, const QString& otherCaption) {
+    auto* button = Named(new QPushButton(otherCaption), name);
     button->setDefault(true);
     QFont font = button->font();
     font.setPointSize(font.pointSize() + 2);
     font.setBold(true);
     button->setFont(font);
+    const int otherWidth = button->sizeHint().width();
+    button->setText(caption);
+    button->setFixedSize(std::max({110, otherWidth, button->sizeHint().width()}), 90);
     return button;
+}
+
+QHBoxLayout* MakePageRow(QWidget* page, QPushButton* button) {
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(4, 4, 4, 4);
+    row->addWidget(button, 0, Qt::AlignLeft | Qt::AlignTop);
+    return row;
 }
 
 QScrollBar* MakeScrollBar(const QString& name, int minimum, int maximum, int position) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -18,15 +19,21 @@ inline QLabel* MakeLabel(const QString& name, const QString& text, QWidget* pare
     return Named(new QLabel(text, parent), name);
 }
 
-// The large button at the left edge of a page (the page's default button).
-QPushButton* MakePageButton(const char* name, const QString& caption);
+// The large button at the left edge of a page (the page's default button), wide enough for
+// either of its captions so that it neither moves nor cuts its text when it switches.
+QPushButton* MakePageButton(const char* name, const QString& caption, const QString& otherCaption);
+
+// The outer layout of a page: its button at the left edge, then the page's contents. Page
+// margins are kept small: every pixel they take is taken from the views above.
+QHBoxLayout* MakePageRow(QWidget* page, QPushButton* button);
 
 QScrollBar* MakeScrollBar(const QString& name, int minimum, int maximum, int position);
 
 // Bold and underlined, as the diagram headings.
 QLabel* MakeHeading(const char* name, const QString& text);
 
-// A blank area that a page paints itself (diagrams), white or in the button-face colour.
+// A blank area that a page paints itself (diagrams), white or in the button-face colour,
+// at least width x height pixels.
 QWidget* MakePaintBox(const char* name, int width, int height, bool white);
 
 }  // namespace voltaris::pages

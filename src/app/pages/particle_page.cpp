@@ -9,11 +9,15 @@ namespace voltaris::pages {
 ParticlePage BuildParticlePage() {
     ParticlePage p;
     p.page = Named(new QWidget, "TabSheetBewegteLadung");
-    auto* row = new QHBoxLayout(p.page);
-    p.Button11 = MakePageButton("Button11", "Aktivieren");
-    row->addWidget(p.Button11, 0, Qt::AlignTop);
+    p.Button11 = MakePageButton("Button11", "Aktivieren", "Deaktivieren");
+    QHBoxLayout* row = MakePageRow(p.page, p.Button11);
 
     p.GroupBox4 = Named(new QGroupBox("Ion, Elektron, Positron"), "GroupBox4");
+    // Hidden, the group keeps its room: the page, and with it the bottom panel, keeps its
+    // height when the particle is switched on.
+    QSizePolicy keepRoom = p.GroupBox4->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    p.GroupBox4->setSizePolicy(keepRoom);
     p.GroupBox4->hide();
     row->addWidget(p.GroupBox4, 1);
     auto* grid = new QGridLayout(p.GroupBox4);

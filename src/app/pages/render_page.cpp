@@ -27,7 +27,7 @@ RenderControls BuildColumn(QHBoxLayout* row, bool threeD) {
     auto* group = Named(new QGroupBox("Auflösung"), threeD ? "GroupBox3DRes" : "GroupBox2DRes");
     auto* inside = new QVBoxLayout(group);
     c.resolution = MakeScrollBar(threeD ? "ScrollBar3DRes" : "ScrollBar2DRes", 0, 100, 10);
-    c.resolution->setMinimumWidth(100);
+    c.resolution->setMinimumWidth(64);  // both views' columns fit beside each other at the design size
     c.resolutionLabel = MakeLabel(labelName("Res"), "1");
     inside->addWidget(c.resolution);
     inside->addWidget(c.resolutionLabel);
@@ -50,6 +50,7 @@ RenderPage BuildRenderPage() {
     RenderPage p;
     p.page = Named(new QWidget, "TabSheetRender");
     auto* row = new QHBoxLayout(p.page);
+    row->setContentsMargins(4, 4, 4, 4);
     p.view3D = BuildColumn(row, true);
     row->addStretch(1);
     p.ButtonShowLog = Named(new QPushButton("Show Debuglog"), "ButtonShowLog");

@@ -9,14 +9,15 @@ namespace voltaris::pages {
 SlowMotionPage BuildSlowMotionPage() {
     SlowMotionPage p;
     p.page = Named(new QWidget, "TabSheetZeitlupe");
-    auto* row = new QHBoxLayout(p.page);
-    p.Button9 = MakePageButton("Button9", "Start");
-    row->addWidget(p.Button9, 0, Qt::AlignTop);
+    p.Button9 = MakePageButton("Button9", "Start", "Stop");
+    QHBoxLayout* row = MakePageRow(p.page, p.Button9);
 
     auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
     row->addLayout(grid, 1);
     grid->addWidget(MakeHeading("Label30", "Zeit-Geschwindigkeits-Diagramm"), 0, 0, 1, 2);
-    p.PaintBox3 = MakePaintBox("PaintBox3", 898, 57, false);
+    // Takes the page's width (about 900 pixels at the design size); narrower windows get less.
+    p.PaintBox3 = MakePaintBox("PaintBox3", 300, 57, false);
     grid->addWidget(p.PaintBox3, 1, 0, 1, 2);
     p.Label31 = MakeLabel("Label31", "Momentangeschwindigkeit:");
     p.Label31->hide();  // shown while a replay runs and after it ends

@@ -1,4 +1,5 @@
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStackedLayout>
 #include <algorithm>
 
@@ -20,6 +21,11 @@ StaticChargesPage BuildStaticChargesPage() {
     p.StringGridDB->horizontalHeader()->setDefaultSectionSize(67);
     p.StringGridDB->setFrameShape(QFrame::NoFrame);
     p.StringGridDB->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // All five rows always show, with room below them for the scroll bar that many charges
+    // bring.
+    p.StringGridDB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    p.StringGridDB->setMinimumHeight(5 * p.StringGridDB->verticalHeader()->defaultSectionSize() +
+                                     p.StringGridDB->horizontalScrollBar()->sizeHint().height());
     const char* titles[] = {"", "Q in [C]", "Radius in [m]", "X-Pos in [m]", "Y-Pos in [m]"};
     for (int row = 0; row < 5; ++row) p.StringGridDB->setItem(row, 0, new QTableWidgetItem(titles[row]));
     // The row titles column is as wide as its longest title in the font this desktop uses
