@@ -18,19 +18,17 @@ using pages::Named;
 
 namespace {
 
-// The hint of the amount box: "10" with a raised "5" stands in the gap that the hint's own
-// text leaves at its end.
+// The hint of the amount box: the power of ten stands in the gap that the hint's own text
+// leaves at its end. The font's superscript digit keeps the raised 5 inside the line.
 QWidget* BuildAmountHint(QWidget* box) {
     auto* hint = new QWidget(box);
     QLabel* tip = MakeLabel("Label25", "Tipp: Schreiben Sie \"1,2E5\"  für \"1,2*    ", hint);
     tip->adjustSize();
-    QLabel* power = MakeLabel("Image2", "10<sup>5</sup>\"", hint);
-    power->setTextFormat(Qt::RichText);
+    QLabel* power = MakeLabel("Image2", "10\u2075\"", hint);
     power->adjustSize();
-    // Bottoms level: "10" stands on the hint's line and the raised 5 above it.
     const int height = std::max(tip->height(), power->height());
-    tip->move(0, height - tip->height());
-    power->move(tip->width() - tip->fontMetrics().horizontalAdvance("    "), height - power->height());
+    tip->move(0, 0);
+    power->move(tip->width() - tip->fontMetrics().horizontalAdvance("    "), 0);
     hint->setFixedSize(power->geometry().right() + 1, height);
     return hint;
 }
