@@ -14,9 +14,7 @@ BremsstrahlungPage BuildBremsstrahlungPage() {
     QHBoxLayout* row = MakePageRow(p.page, p.Button5);
 
     p.GroupBox3 = Named(new QGroupBox("Bremsstrahlung"), "GroupBox3");
-    QSizePolicy keepRoom = p.GroupBox3->sizePolicy();  // the panel keeps its height when it shows
-    keepRoom.setRetainSizeWhenHidden(true);
-    p.GroupBox3->setSizePolicy(keepRoom);
+    KeepRoomWhenHidden(p.GroupBox3);
     p.GroupBox3->hide();
     row->addWidget(p.GroupBox3, 1);
     auto* column = new QVBoxLayout(p.GroupBox3);

@@ -24,6 +24,12 @@ QHBoxLayout* MakePageRow(QWidget* page, QPushButton* button) {
     return row;
 }
 
+void KeepRoomWhenHidden(QWidget* part) {
+    QSizePolicy policy = part->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    part->setSizePolicy(policy);
+}
+
 QScrollBar* MakeScrollBar(const QString& name, int minimum, int maximum, int position) {
     auto* bar = Named(new QScrollBar(Qt::Horizontal), name);
     bar->setRange(minimum, maximum);

@@ -27,6 +27,10 @@ QPushButton* MakePageButton(const char* name, const QString& caption, const QStr
 // margins are kept small: every pixel they take is taken from the views above.
 QHBoxLayout* MakePageRow(QWidget* page, QPushButton* button);
 
+// A part of a page that is hidden now and then keeps its room, so that the page, and with it
+// the bottom panel, keeps its size when the part shows.
+void KeepRoomWhenHidden(QWidget* part);
+
 QScrollBar* MakeScrollBar(const QString& name, int minimum, int maximum, int position);
 
 // Bold and underlined, as the diagram headings.

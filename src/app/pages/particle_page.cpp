@@ -13,11 +13,7 @@ ParticlePage BuildParticlePage() {
     QHBoxLayout* row = MakePageRow(p.page, p.Button11);
 
     p.GroupBox4 = Named(new QGroupBox("Ion, Elektron, Positron"), "GroupBox4");
-    // Hidden, the group keeps its room: the page, and with it the bottom panel, keeps its
-    // height when the particle is switched on.
-    QSizePolicy keepRoom = p.GroupBox4->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);
-    p.GroupBox4->setSizePolicy(keepRoom);
+    KeepRoomWhenHidden(p.GroupBox4);
     p.GroupBox4->hide();
     row->addWidget(p.GroupBox4, 1);
     auto* grid = new QGridLayout(p.GroupBox4);
