@@ -80,6 +80,7 @@ private:
     void LayoutBottomPanel();
     void FitBottomPanel();  // the panel's height: what its pages need, at least 200 pixels
     int ViewToolbarHeight() const;
+    void PlaceToolbarLink();  // "Toolbar verbergen" at the right, clear of the 2D toolbar
     void ConnectEditing();  // form1_charges.cpp
 
     // Start-up (form1.cpp)

@@ -145,16 +145,26 @@ void Form1::FitBottomPanel() {
 
 void Form1::LayoutBottomPanel() {
     const int width = PanelLegende->width();
-    const bool shown = LabelLegende->text() == "Toolbar verbergen";
     const int toolbarHeight = ViewToolbarHeight();
     toolbar3D_.panel->setGeometry(8, 4, toolbar3D_.toolBar->sizeHint().width(), toolbarHeight);
     toolbar3D_.toolBar->setGeometry(0, 0, toolbar3D_.panel->width(), toolbarHeight);
     toolbar2D_.panel->setGeometry(toolbar2D_.panel->x(), 4, toolbar2D_.panel->width(), toolbarHeight);
     toolbar2D_.toolBar->setGeometry(0, 0, toolbar2D_.toolBar->sizeHint().width(), toolbarHeight);
-    Panel1->move(width - Panel1->width() - 8, shown ? 8 : 0);
-    Panel1->raise();
     const int pagesTop = 4 + toolbarHeight + 2;
     pages_.PageControl->setGeometry(0, pagesTop, width, std::max(0, PanelLegende->height() - pagesTop));
+    PlaceToolbarLink();
+}
+
+void Form1::PlaceToolbarLink() {
+    const bool shown = LabelLegende->text() == "Toolbar verbergen";
+    const int x = PanelLegende->width() - Panel1->width() - 8;
+    int y = shown ? 8 : 0;
+    // Where the 2D view's toolbar reaches under the link (a narrow window, a wide font), the
+    // link moves down beside the page tabs rather than cover a button.
+    const int toolbarRight = toolbar2D_.panel->x() + toolbar2D_.toolBar->width();
+    if (shown && toolbarRight > x) y = pages_.PageControl->y() + 2;
+    Panel1->move(x, y);
+    Panel1->raise();
 }
 
 void Form1::BuildStatusBar() {

@@ -66,6 +66,7 @@ void Form1::TabControlResize() {
     Panel3DEngine->setGeometry(Panel3DLeft, top, std::max(0, c.width3D), panelHeight);
     Panel2DEngine->setGeometry(c.left2D, top, std::max(0, c.width2D), panelHeight);
     toolbar2D_.panel->setGeometry(c.left2D, toolbar2D_.panel->y(), std::max(0, c.width2D), toolbar2D_.panel->height());
+    PlaceToolbarLink();
 
     // Below the 2D view the resolution scroll bar and the square size. The label has room for
     // its longest text, so nothing moves between tabs; the scroll bar takes the rest, up to
@@ -101,6 +102,7 @@ void Form1::Label16Mouse(QEvent* event) {
     viewSplitRatio_ = SplitRatioOf(Panel2DEngine->width(), Panel3DEngine->width());
 
     toolbar2D_.panel->move(Panel2DEngine->x(), toolbar2D_.panel->y());
+    PlaceToolbarLink();
     MemoLog->setGeometry(Panel2DEngine->geometry());
     views_.ReportPanelSize3D(Panel3DEngine->size());
     views_.ReportPanelSize2D(Panel2DEngine->size());
