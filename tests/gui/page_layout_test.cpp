@@ -75,7 +75,7 @@ class PageLayoutTest : public QObject {
     Q_OBJECT
     WindowFixture w;
 
-private slots:
+private Q_SLOTS:
     void init() { QVERIFY(w.Start()); }
     void cleanup() { w.Stop(); }
 
@@ -138,7 +138,7 @@ private slots:
                 if (r.intersects(link)) faults << QString("%1: the toolbar link covers a button or tab").arg(atSize);
             for (const char* name : {"TabControlTabs", "ScrollBar5", "Label17", "Label18", "Label34", "GroupBox1"}) {
                 const QWidget* control = w.Control<QWidget>(name);
-                QString where = atSize + " below the views";
+                const QString where = atSize + " below the views";
                 if (!tabArea->rect().contains(control->geometry()))
                     faults << QString("%1: %2 reaches outside the tab area").arg(where, Describe(*control));
                 if (control->width() < Needed(*control).width() || control->height() < Needed(*control).height())
