@@ -1,5 +1,8 @@
 #include "app/charge_editor.h"
 
+#include <QGuiApplication>
+#include <QWindow>
+
 #include "model/charge_editing.h"
 
 namespace voltaris {
@@ -25,6 +28,12 @@ ChargeEditor::ChargeEditor(Project& project, GraphViews& views, UserDialogs& dia
     connect(c_.GroupBox1->findChild<QPushButton*>("Button7"), &QPushButton::clicked, this, &ChargeEditor::Button7Click);
     connect(c_.GroupBox1->findChild<QPushButton*>("Button8"), &QPushButton::clicked, this, &ChargeEditor::Button8Click);
     connect(Edit3, &QLineEdit::returnPressed, this, &ChargeEditor::Button7Click);  // Enter acts as "OK"
+    // The view's window may take the keyboard back while the menu closes, and with it the
+    // main window's focus; whenever the main window gets the keyboard while the box is open,
+    // its field has it.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
+        if (amountBoxOpen_ && now && now == MainWindowHandle() && !Edit3->hasFocus()) FocusAmountField();
+    });
 
     connect(c_.ToolButton13, &QToolButton::toggled, c_.CheckBox4, &QCheckBox::setChecked);
     connect(c_.CheckBox4, &QCheckBox::toggled, this, &ChargeEditor::CheckBox4Click);
@@ -73,20 +82,35 @@ void ChargeEditor::OpenAmountBox(bool topView) {
     amountBoxOpen_ = true;
     c_.GroupBox1->show();
     c_.GroupBox1->raise();
-    Edit3->setFocus();
+    Edit3->setModified(false);
+    FocusAmountField();
+    // The right click that opened the menu gave the keyboard to the view's own window; the
+    // typing belongs to the field, which lives in the main window.
+    if (QWindow* window = MainWindowHandle()) window->requestActivate();
+}
+
+QWindow* ChargeEditor::MainWindowHandle() const { return c_.window->window()->windowHandle(); }
+
+void ChargeEditor::FocusAmountField() {
+    Edit3->setFocus(Qt::PopupFocusReason);
+    // Until the user types, a new amount replaces the old one.
+    if (!Edit3->isModified()) Edit3->selectAll();
 }
 
 void ChargeEditor::Button7Click() {
     c_.GroupBox1->hide();
     amountBoxOpen_ = false;
     float amount = 0;
-    if (!AmountOfBoxText(project_, Edit3->text().toStdString(), amount, dialogs_)) return;
-    AddChargeAtPick(amountForTopView_ ? views_.Engine2D() : views_.Engine3D(), amount);
+    if (AmountOfBoxText(project_, Edit3->text().toStdString(), amount, dialogs_)) {
+        AddChargeAtPick(amountForTopView_ ? views_.Engine2D() : views_.Engine3D(), amount);
+    }
+    Q_EMIT amountBoxClosed();
 }
 
 void ChargeEditor::Button8Click() {
     c_.GroupBox1->hide();
     amountBoxOpen_ = false;
+    Q_EMIT amountBoxClosed();
 }
 
 void ChargeEditor::CheckBox4Click(bool checked) {

@@ -47,10 +47,16 @@ public:
     // refresh and the redraw when it was added.
     bool AddChargeAtPick(GraphEngine* engine, float amount);
 
+Q_SIGNALS:
+    // "OK" (after its charge was added) or "X".
+    void amountBoxClosed();
+
 private:
     QMenu* BuildPopup(const char* name, bool topView, std::array<QAction*, 6>& amounts, QAction*& other);
     void SetPopupCaptions();
     void OpenAmountBox(bool topView);
+    void FocusAmountField();
+    QWindow* MainWindowHandle() const;
     void Button7Click();
     void Button8Click();
     void CheckBox4Click(bool checked);

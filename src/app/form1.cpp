@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/splash_window.h"
+#include "app/status_panels.h"
 
 namespace voltaris {
 
@@ -33,6 +34,7 @@ Form1::Form1(Project& project, CommandDialogs& dialogs, Options options)
     setWindowTitle("Voltaris 2010b");
 
     BuildMenus();
+    KeepLettersFromMenuBar();
     BuildToolBar1();
     auto* central = new QWidget(this);
     central->setObjectName("Form1Client");
@@ -68,6 +70,8 @@ Form1::Form1(Project& project, CommandDialogs& dialogs, Options options)
 
 Form1::~Form1() {
     qApp->removeEventFilter(this);
+    // The focus changes of the closing must not reach the members that are gone by then.
+    disconnect(qApp, nullptr, this, nullptr);
     // The drawing threads end before their windows go away with the widgets.
     views_.StopDrawing();
 }
@@ -139,6 +143,11 @@ void Form1::WaitForViews(std::function<void()> then) {
     views_.AfterFrames(5, 1000, this, std::move(then));
 }
 
+void Form1::ProjectReplaced() {
+    ClearLevelPlaneAndMark(views_);
+    ShowStatus(1, QString());
+}
+
 bool Form1::event(QEvent* event) {
     // Hints of menu items and buttons go to the first status panel.
     if (event->type() == QEvent::StatusTip) {
@@ -148,6 +157,6 @@ bool Form1::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-void Form1::ShowStatus(int panel, const QString& text) { statusPanels_[panel]->setText(text); }
+void Form1::ShowStatus(int panel, const QString& text) { statusPanels_->SetText(panel, text); }
 
 }  // namespace voltaris

@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 
 #include "app/charge_editor.h"
@@ -21,6 +22,7 @@ class QTabBar;
 namespace voltaris {
 
 class Form3;
+class StatusPanels;
 namespace pages {
 class ParticlePages;
 }
@@ -70,6 +72,7 @@ private:
     void AppendLog(const std::string& text) override;
     void WaitForViews(std::function<void()> then) override;
     void LeaveTab() override;
+    void ProjectReplaced() override;
 
     // Construction (form1_layout.cpp, form1_menus.cpp)
     void BuildMenus();
@@ -97,7 +100,10 @@ private:
     void FormKeyDown(const QKeyEvent& event);
     bool FormMouseWheel(const QWheelEvent& event);
     void FormMouseMove(const QWidget& surface, QPoint position);
+    void PointerMayHaveLeftViews();
     void CancelPendingDeletion();
+    void KeepLettersFromMenuBar();
+    void ReturnKeysFromMenuBar();
 
     // The pages of the moving particle (form1_particle.cpp)
     void ConnectParticlePages();
@@ -149,8 +155,9 @@ private:
     pages::BottomPages pages_{};
     ViewToolbar toolbar3D_{}, toolbar2D_{};
     ViewMenu menu3D_{}, menu2D_{};
-    std::array<QLabel*, 5> statusPanels_{};
+    StatusPanels* statusPanels_ = nullptr;
     pages::ParticlePages* particlePages_ = nullptr;
+    QPointer<QWidget> focusBeforeMenuBar_;  // where the keyboard goes back when a menu closes
     double suggestedAmplification_ = 1.0;  // from the last path build made without radiation
 
     bool started_ = false;

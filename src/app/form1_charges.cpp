@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/form1.h"
@@ -10,6 +11,14 @@ void Form1::ConnectEditing() {
     ChargeEditorControls controls{this, GroupBox1, findChild<QToolButton*>("ToolButton13"),
                                   findChild<QToolButton*>("ToolButton39"), pages_.misc.CheckBox4};
     chargeEditor_ = new ChargeEditor(project_, views_, dialogs_, controls, [this] { RefreshChargeTable(); });
+    // A view ignores the mouse leaving it while its pop-up menu or the amount box is open:
+    // the menu's command and the box add their charge at the point picked before. Once they
+    // are done, a pointer no longer over a view clears what it showed.
+    for (const bool topView : {false, true}) {
+        connect(chargeEditor_->Popup(topView), &QMenu::aboutToHide, this,
+                [this] { QTimer::singleShot(0, this, &Form1::PointerMayHaveLeftViews); });
+    }
+    connect(chargeEditor_, &ChargeEditor::amountBoxClosed, this, &Form1::PointerMayHaveLeftViews);
 
     ChargeTable::Hooks hooks;
     hooks.requestRedraw = [this](bool surfaceToo) { RequestRedraw(surfaceToo); };

@@ -1,9 +1,12 @@
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "app/form1.h"
@@ -68,6 +71,38 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void Form1::KeepLettersFromMenuBar() {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (now == menuBar() && old != menuBar()) focusBeforeMenuBar_ = old;
+    });
+    for (QAction* entry : menuBar()->actions()) {
+        if (QMenu* menu = entry->menu()) {
+            // Esc marks the menu bar as holding the keyboard only after the menu has closed.
+            connect(menu, &QMenu::aboutToHide, this,
+                    [this] { QTimer::singleShot(0, this, &Form1::ReturnKeysFromMenuBar); });
+        }
+    }
+}
+
+void Form1::ReturnKeysFromMenuBar() {
+    // A menu closed with Esc leaves the menu bar in its keyboard mode, holding the window's
+    // focus, where a plain letter opens a menu and the next one runs an item. Letters belong
+    // to the key table; Alt with a letter and F10 still reach the menus.
+    if (QApplication::activePopupWidget()) return;  // another menu took over
+    QMenuBar* bar = menuBar();
+    if (focusWidget() == bar) {
+        if (focusBeforeMenuBar_ && focusBeforeMenuBar_->isVisible()) {
+            focusBeforeMenuBar_->setFocus(Qt::MenuBarFocusReason);
+        } else {
+            bar->clearFocus();
+        }
+    }
+    // Losing the focus ends the keyboard mode; a bar that took the focus while the window
+    // was not active never gets that news.
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::MenuBarFocusReason);
+    QCoreApplication::sendEvent(bar, &focusOut);
+}
+
 void Form1::CancelPendingDeletion() {
     deletePending_ = false;
     Label18->hide();
@@ -117,9 +152,17 @@ void Form1::FormMouseMove(const QWidget& surface, QPoint position) {
     if (AmountBoxOpen() || !views_.Created()) return;
     // Only where no control covers the window (moves over a label come here too).
     if (surface.childAt(position)) return;
-    // The mouse left the views: no cross-hairs.
-    views_.Engine3D()->pickX = no_point::WindowSurface3D;
-    views_.Engine2D()->pickX = no_point::WindowSurface2D;
+    // The mouse left the views: no cross-hairs, no level plane, no mirrored pointer, no readout.
+    ClearPointers(views_, no_point::WindowSurface3D, no_point::WindowSurface2D);
+    ShowStatus(1, QString());
+}
+
+void Form1::PointerMayHaveLeftViews() {
+    if (AmountBoxOpen() || QApplication::activePopupWidget() || !views_.Created()) return;
+    const QPoint pointer = QCursor::pos();
+    if (OverPanel(Panel3DEngine, pointer) || OverPanel(Panel2DEngine, pointer)) return;
+    ClearPointers(views_, no_point::LeftViews3D, no_point::LeftViews2D);
+    ShowStatus(1, QString());
 }
 
 }  // namespace voltaris

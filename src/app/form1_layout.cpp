@@ -168,11 +168,10 @@ void Form1::PlaceToolbarLink() {
 }
 
 void Form1::BuildStatusBar() {
-    auto* panels = new StatusPanels;
+    statusPanels_ = new StatusPanels;
     statusBar()->setObjectName("StatusBar");
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->addPermanentWidget(panels, 1);
-    for (int i = 0; i < static_cast<int>(statusPanels_.size()); ++i) statusPanels_[i] = panels->Panel(i);
+    statusBar()->addPermanentWidget(statusPanels_, 1);
 }
 
 }  // namespace voltaris

@@ -15,7 +15,7 @@ void Form1::BuildOutputCommands() {
     if (options_.output) {
         output_ = options_.output;
     } else {
-        qtOutput_ = std::make_unique<QtOutputDialogs>(this);
+        qtOutput_ = std::make_unique<QtOutputDialogs>(this, project_);
         output_ = qtOutput_.get();
     }
 

@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
 
     // The project lives for the whole run; loading replaces its contents.
     static Project project = Project::Initial();
-    QtDialogs dialogs;
+    QtDialogs dialogs(project);
     application.SetDialogs(&dialogs);
 
     Form1 form1(project, dialogs, Form1::Options{options.showSplash, options.usageReport});

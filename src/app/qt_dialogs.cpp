@@ -1,11 +1,11 @@
 #include "app/qt_dialogs.h"
 
-#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
 #include "model/project.h"
+#include "output/gui/output_dialogs.h"
 
 namespace voltaris {
 
@@ -42,12 +42,12 @@ QStringList ProjectFileFilters() {
     return {"Potenzial-Dateien (*.psf)", "Textdateien (XML-Format: *.txt;*.xml) (*txt *.xml)", "Alle (*.*) (*)"};
 }
 
-void ConfigureProjectFileDialog(QFileDialog& dialog, ProjectDialogKind kind) {
+void ConfigureProjectFileDialog(QFileDialog& dialog, ProjectDialogKind kind, const QString& startFolder) {
     const bool open = kind == ProjectDialogKind::Open;
     dialog.setWindowTitle(open ? "Potenzial-Dateien laden..." : "Potenzial-Dateien speichern...");
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setDirectory(QCoreApplication::applicationDirPath());
+    dialog.setDirectory(startFolder);
     dialog.setDefaultSuffix("psf");
     // Only the names are shown; the patterns in the last brackets do the filtering.
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
@@ -57,18 +57,22 @@ void ConfigureProjectFileDialog(QFileDialog& dialog, ProjectDialogKind kind) {
 
 namespace {
 
-std::optional<std::string> RunProjectFileDialog(QWidget* parent, ProjectDialogKind kind) {
+std::optional<std::string> RunProjectFileDialog(QWidget* parent, ProjectDialogKind kind, const QString& startFolder) {
     QFileDialog dialog(parent);
-    ConfigureProjectFileDialog(dialog, kind);
+    ConfigureProjectFileDialog(dialog, kind, startFolder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
 }
 
 }  // namespace
 
-std::optional<std::string> QtDialogs::ChooseFileToOpen() { return RunProjectFileDialog(parent_, ProjectDialogKind::Open); }
+std::optional<std::string> QtDialogs::ChooseFileToOpen() {
+    return RunProjectFileDialog(parent_, ProjectDialogKind::Open, DialogStartFolder(project_.ProjectFileName));
+}
 
-std::optional<std::string> QtDialogs::ChooseFileToSave() { return RunProjectFileDialog(parent_, ProjectDialogKind::Save); }
+std::optional<std::string> QtDialogs::ChooseFileToSave() {
+    return RunProjectFileDialog(parent_, ProjectDialogKind::Save, DialogStartFolder(project_.ProjectFileName));
+}
 
 std::string QtDialogs::AskText(const std::string& title, const std::string& prompt, const std::string& preset) {
     bool ok = false;

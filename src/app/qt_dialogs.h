@@ -13,6 +13,8 @@ namespace voltaris {
 // command asks through this interface, so the tests can answer in its place.
 class QtDialogs : public CommandDialogs {
 public:
+    // The file dialogs start where the project's file lies.
+    explicit QtDialogs(const Project& project) : project_(project) {}
     // Dialogs are centred on `parent` once it is set.
     void SetParent(QWidget* parent) { parent_ = parent; }
 
@@ -24,14 +26,15 @@ public:
     std::string AskText(const std::string& title, const std::string& prompt, const std::string& preset) override;
 
 private:
+    const Project& project_;
     QWidget* parent_ = nullptr;
 };
 
 enum class ProjectDialogKind { Open, Save };
 
-// Title, filters, start folder (the program's folder) and default suffix of the project
-// file dialogs. No question before a file is overwritten.
-void ConfigureProjectFileDialog(QFileDialog& dialog, ProjectDialogKind kind);
+// Title, filters, start folder and default suffix of the project file dialogs. No question
+// before a file is overwritten.
+void ConfigureProjectFileDialog(QFileDialog& dialog, ProjectDialogKind kind, const QString& startFolder);
 
 // The filter entries as the dialog lists them.
 QStringList ProjectFileFilters();

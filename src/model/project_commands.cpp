@@ -34,6 +34,7 @@ void ProjectCommands::NewProject() {
     view_.LeaveTab();
     project_.TabCount = 0;
     CreateTab(project_, "Tab1", dialogs_);
+    view_.ProjectReplaced();
     view_.ShowTabs(0);
     view_.RequestRedraw(true);
     ChangeTab(0);
@@ -43,6 +44,7 @@ void ProjectCommands::NewProject() {
 }
 
 void ProjectCommands::AfterLoad() {
+    view_.ProjectReplaced();
     view_.ShowTabs(0);
     ChangeTab(0);
     view_.UpdateWindowTitle();

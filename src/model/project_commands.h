@@ -34,6 +34,9 @@ public:
     // Ends what belongs to the shown tab: a running alternating-voltage run and the
     // Bremsstrahlung amplification.
     virtual void LeaveTab() = 0;
+    // A new or loaded project replaced the shown one: what the pointer showed of the old
+    // field (level plane, mirrored pointer, readout) goes.
+    virtual void ProjectReplaced() = 0;
 };
 
 // The commands of the "&Datei" and "&Tabs" menus and the tab-change handling. They ask

@@ -1,6 +1,7 @@
 // Adding charges from the views' pop-up menus and the amount box, the charge table with its
 // live edits, header selection and keyboard deletion, and the two charge switches.
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -172,6 +173,24 @@ private slots:
         w.Control<QPushButton>("Button8")->click();  // "X"
         QVERIFY(!box->isVisible() && !w.form->AmountBoxOpen());
         QCOMPARE(Tab().ChargeCount, 1);
+    }
+
+    // The right click left the keyboard with the view's window; the box takes it: its field
+    // has the focus with the old amount selected, and what is typed lands in it.
+    void theAmountBoxTakesTheKeyboard() {
+        auto* edit = w.Control<QLineEdit>("Edit3");
+        edit->setText("4E-10");
+        ViewWindow& view = w.form->Views().Window2D();
+        view.requestActivate();
+        QVERIFY(WaitUntil([&] { return QGuiApplication::focusWindow() == &view; }, 5000));
+
+        Charges().OtherAmountEntry(true)->trigger();
+        QVERIFY(WaitUntil(
+            [&] { return QGuiApplication::focusWindow() == w.form->windowHandle() && edit->hasFocus(); }, 5000));
+        QCOMPARE(edit->selectedText(), QString("4E-10"));
+        for (const char c : QByteArray("1,2E5")) QTest::keyClick(QGuiApplication::focusWindow(), c);
+        QCOMPARE(edit->text(), QString("1,2E5"));
+        w.Control<QPushButton>("Button8")->click();
     }
 
     void theTableShowsTheChargesInItsColours() {

@@ -2,6 +2,7 @@
 // label of each tab, the bottom panel, the debug log, the status bar, the about box, the
 // splash fade and the closing question.
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -10,6 +11,7 @@
 #include <filesystem>
 
 #include "app/splash_window.h"
+#include "engine/gui/view_window.h"
 #include "support/view_test_support.h"
 #include "support/window_fixture.h"
 
@@ -114,7 +116,48 @@ private slots:
         QVERIFY(WaitUntil([&] { return StatusPanel(3)->text().startsWith("Engine2: "); }, 3000));
         QVERIFY(StatusPanel(3)->text().contains(" FPS; Total:"));
         QCOMPARE(StatusPanel(0)->width(), 348);
-        QCOMPARE(StatusPanel(1)->x(), 350);
+    }
+
+    // On the 1E-10 m tab, at the design size and wide: the pointer readout and the frame
+    // rates are whole and wholly visible; a hint too long for the room left ends in "…" and
+    // shows whole as its tooltip.
+    void readoutsAreNeverCutAndOnlyHintsShorten() {
+        QCOMPARE(w.project.Active().Resolution, -10);  // a square of 1E-10 m
+        ViewWindow& view = w.form->Views().Window2D();
+        const QString hint = w.Action("Projektumbenennen1")->statusTip();
+        for (const QSize size : {QSize(1034, 661), QSize(1600, 1000)}) {
+            w.form->setWindowState(Qt::WindowNoState);
+            w.form->resize(size);
+            QVERIFY(WaitUntil([&] { return w.form->size() == size; }, 5000));
+            // Hover the top view's centre twice: the second move reads what the frame picked.
+            for (int i = 0; i < 2; ++i) {
+                const QPoint centre(view.width() / 2, view.height() / 2);
+                QMouseEvent move(QEvent::MouseMove, centre, view.mapToGlobal(centre), Qt::NoButton, Qt::NoButton,
+                                 Qt::NoModifier);
+                QCoreApplication::sendEvent(&view, &move);
+                QVERIFY(WaitForFrames(*w.form->Views().Engine2D(), 3));
+            }
+            QVERIFY2(StatusPanel(1)->text().endsWith(" V (J/C)"), qPrintable(StatusPanel(1)->text()));
+            QVERIFY(WaitUntil([&] { return !StatusPanel(3)->text().isEmpty(); }, 3000));
+            const int barWidth = StatusPanel(0)->parentWidget()->width();
+            for (int i = 1; i <= 3; ++i) {
+                QLabel* panel = StatusPanel(i);
+                QVERIFY2(panel->width() >= panel->sizeHint().width(), qPrintable(panel->text()));
+                QVERIFY(panel->geometry().right() < barWidth);
+            }
+            w.Action("Projektumbenennen1")->showStatusText(w.form.get());
+            QLabel* hintPanel = StatusPanel(0);
+            QVERIFY(hintPanel->geometry().right() < StatusPanel(1)->x());
+            if (hintPanel->text() == hint) {
+                QVERIFY(hintPanel->contentsRect().width() >= hintPanel->fontMetrics().horizontalAdvance(hint));
+                QVERIFY(hintPanel->toolTip().isEmpty());
+            } else {
+                QVERIFY2(hintPanel->text().endsWith(QChar(0x2026)), qPrintable(hintPanel->text()));
+                QCOMPARE(hintPanel->toolTip(), hint);
+            }
+            // At the design size the readouts leave the hint too little room.
+            if (size.width() == 1034) QVERIFY(hintPanel->text() != hint);
+        }
     }
 
     // F3: both views stop while the splash is up and draw again afterwards.

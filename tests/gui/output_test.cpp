@@ -1,5 +1,6 @@
 // What leaves the program: pictures of the views, the printed tab, the help document, the
 // website and the usage report.
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -11,13 +12,17 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <functional>
+#include <vector>
 
 #include "app/app_options.h"
+#include "app/qt_dialogs.h"
 #include "engine/gui/view_window.h"
 #include "loopback_server.h"
 #include "output/gui/tab_printing.h"
@@ -80,6 +85,21 @@ class OutputTest : public QObject {
         for (const char* name : names)
             if (!QFile::exists(temporary->filePath(name))) return false;
         return true;
+    }
+
+    // Runs `open`, which shows a file dialog; returns the folder it starts in and cancels it.
+    static QString StartFolderOf(const std::function<void()>& open) {
+        QString folder;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                folder = dialog->directory().absolutePath();
+                dialog->reject();
+            }
+        });
+        poll.start(50);
+        open();
+        return folder;
     }
 
 private slots:
@@ -166,9 +186,8 @@ private slots:
     void pictureDialogProposesTestJpgAndAddsJpegToABareName() {
         QFileDialog dialog;
         dialog.setOption(QFileDialog::DontUseNativeDialog);
-        ConfigureImageFileDialog(dialog);
+        ConfigureImageFileDialog(dialog, temporary->path());
         QCOMPARE(dialog.windowTitle(), QString("Graph als Bild exportieren..."));
-        QCOMPARE(dialog.directory().absolutePath(), QDir(QCoreApplication::applicationDirPath()).absolutePath());
         QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
         auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
         QVERIFY(types);
@@ -185,6 +204,28 @@ private slots:
         name->setText("bild");
         QMetaObject::invokeMethod(&dialog, "accept");
         QCOMPARE(dialog.selectedFiles(), QStringList{temporary->filePath("bild.jpeg")});
+    }
+
+    // The project and picture dialogs start in the folder of the project's file, or without
+    // one in the documents folder; never in the folder the program runs from.
+    void fileDialogsStartInTheProjectsFolderOrTheDocuments() {
+        Project project = Project::Initial();
+        QtDialogs projectDialogs(project);
+        QtOutputDialogs pictureDialogs(nullptr, project);
+        const std::vector<std::function<void()>> dialogs{[&] { projectDialogs.ChooseFileToOpen(); },
+                                                         [&] { projectDialogs.ChooseFileToSave(); },
+                                                         [&] { pictureDialogs.ChooseImageFile(); }};
+        project.ProjectFileName = In("p.psf");
+        for (const auto& open : dialogs) QCOMPARE(StartFolderOf(open), QDir(temporary->path()).absolutePath());
+
+        project.ProjectFileName.clear();
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString expected = QDir(documents).exists() ? documents : QDir::homePath();
+        for (const auto& open : dialogs) {
+            const QString folder = StartFolderOf(open);
+            QCOMPARE(folder, expected);
+            QVERIFY(folder != QCoreApplication::applicationDirPath() && folder != QDir::currentPath());
+        }
     }
 
     void pagePictureStacksTheTopViewAboveThe3DView() {

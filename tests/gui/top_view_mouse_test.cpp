@@ -1,7 +1,9 @@
 // The top view's mouse: hover readout and level plane, selecting and dragging charges,
 // resizing at the rim, grabbing the particle start and panning, driven by mouse events on
 // the view window while the views draw.
+#include <QCursor>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTableWidget>
 #include <QTest>
@@ -86,6 +88,51 @@ private slots:
         QVERIFY(!InsideSquareOf(corner));
         QCOMPARE(float(view3D.planeHeight), -100.0f);
         QCOMPARE(status->text(), text);
+    }
+
+    // Leaving the view takes along the cross-hair, the level plane, the mirrored pointer and
+    // the readout; not while the view's pop-up menu holds the mouse (its command adds at the
+    // picked point), but once it closed. A new project drops the old field's plane as well.
+    void pointerItemsGoWhenTheMouseLeavesTheView() {
+        QCursor::setPos(w.form->geometry().bottomRight() + QPoint(40, 40));
+        SetCharges({Charge{4e-10, 2, 2, 0.5f}});
+        GraphEngine& view3D = *w.form->Views().Engine3D();
+        auto* status = w.Control<QLabel>("StatusPanel1");
+        auto shown = [&] { return TopView().pickX > -900 && view3D.planeHeight > -99 && !status->text().isEmpty(); };
+        auto gone = [&] {
+            return TopView().pickX <= -900 && view3D.pickX <= -900 && view3D.planeHeight == -100 &&
+                   TopView().markX == -100 && status->text().isEmpty();
+        };
+        auto leave = [&] {
+            QEvent leaving(QEvent::Leave);
+            QCoreApplication::sendEvent(&Window(), &leaving);
+        };
+
+        QVERIFY(InsideSquareOf(Hover(Pixel(0.5, 0.5))));
+        QVERIFY(shown());
+        QMenu* menu = w.form->Charges().Popup(true);
+        menu->popup(Window().mapToGlobal(Pixel(0.5, 0.5)));
+        QVERIFY(WaitUntil([&] { return menu->isVisible(); }, 5000));
+        leave();
+        QVERIFY(shown());
+        menu->hide();
+        QVERIFY(WaitUntil(gone, 2000));
+        QTest::qWait(200);  // the pointer's own events of the menu's closing
+
+        Hover(Pixel(0.55, 0.5));  // a pixel not picked before: the view picks anew
+        TopView().markX = 5;      // as a hover over the 3D view leaves it
+        QVERIFY(shown());
+        leave();
+        QVERIFY(gone());
+
+        view3D.planeHeight = 3;
+        TopView().markX = 5;
+        TopView().markZ = 5;
+        w.dialogs.answers = {Answer::No};
+        w.Action("NeuesProjekt1")->trigger();
+        QCOMPARE(float(view3D.planeHeight), -100.0f);
+        QCOMPARE(float(TopView().markX), -100.0f);
+        QCOMPARE(float(TopView().markZ), -100.0f);
     }
 
     void aSelectedChargeIsDraggedAndTheTableFollows() {

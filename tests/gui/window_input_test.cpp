@@ -2,7 +2,9 @@
 // the focus), the deletion prompt, Ctrl+Shift+R, the wheel over each view, the splitter and
 // the mouse over the window's bare surface.
 #include <QLabel>
+#include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QWheelEvent>
@@ -106,6 +108,33 @@ private slots:
         for (const char c : QByteArray("1,2E5")) QTest::keyClick(w.form->windowHandle(), c);
         QCOMPARE(edit->text(), QString("1,2E5"));
         QVERIFY(qAbs(View3D().scaleX - (scale - 0.01f)) < 1e-6);
+    }
+
+    // A menu opened with the mouse and closed with Esc leaves the letters to the key table:
+    // "D" turns the 3D view instead of opening "&Datei", "E" zooms instead of opening
+    // "&Extras". Alt with a letter still opens its menu.
+    void lettersReachTheKeyTableAfterAMenuClosed() {
+        QMenuBar* bar = w.form->menuBar();
+        const QPoint title = bar->actionGeometry(bar->actions().first()).center();
+        QTest::mousePress(bar, Qt::LeftButton, {}, title);
+        QVERIFY(WaitUntil([] { return QApplication::activePopupWidget() != nullptr; }, 5000));
+        QWidget* menu = QApplication::activePopupWidget();
+        QTest::mouseRelease(menu, Qt::LeftButton, {}, menu->mapFromGlobal(bar->mapToGlobal(title)));
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTest::qWait(50);
+
+        const ViewFields before = FieldsOf(w.form->Views());
+        Press(Qt::Key_D);
+        Press(Qt::Key_E);
+        QTest::qWait(50);
+        QVERIFY(!QApplication::activePopupWidget());
+        const ViewFields after = FieldsOf(w.form->Views());
+        QCOMPARE(after.rotation, before.rotation - 3);
+        QVERIFY(qAbs(after.scale3D - (before.scale3D - 0.01f)) < 1e-6);
+
+        Press(Qt::Key_D, Qt::AltModifier);
+        QVERIFY(WaitUntil([] { return QApplication::activePopupWidget() != nullptr; }, 5000));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     }
 
     void deleteAsksForJBeforeTheSelectedChargesGo() {

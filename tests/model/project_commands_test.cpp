@@ -64,6 +64,7 @@ public:
             then();
         }
     }
+    void ProjectReplaced() override {}
     void LeaveTab() override {
         ++leaves;
         if (project) leftTabs.push_back(project->Active().caption);

@@ -34,6 +34,7 @@ public:
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
     void MouseMove(int x, int y) override;
     void MouseUp(Qt::MouseButton button, int x, int y) override;
+    void MouseLeave() override;
 
 private:
     GraphViews& views_;
@@ -53,6 +54,7 @@ public:
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
     void MouseMove(int x, int y) override;
     void MouseUp(Qt::MouseButton button, int x, int y) override;
+    void MouseLeave() override;
 
 private:
     // Hands the drag state and the selection to the drawing threads.
@@ -73,6 +75,16 @@ constexpr int OverTopView = -996;       // 3D view, while the mouse is over the 
 constexpr int PanningTopView = -995;    // top view, while it is being panned
 constexpr int WindowSurface3D = -994;   // the mouse is over the window's bare surface
 constexpr int WindowSurface2D = -993;
+constexpr int LeftViews3D = -992;       // the mouse left a view for another control or
+constexpr int LeftViews2D = -991;       // went out of the window
 }  // namespace no_point
+
+// The field under the pointer is gone (a new or loaded project): no level plane in the 3D
+// view and no mirrored pointer in the top view.
+void ClearLevelPlaneAndMark(GraphViews& views);
+
+// The mouse is over neither view: no cross-hairs, no level plane and no mirrored pointer.
+// The pick positions tell who cleared them.
+void ClearPointers(GraphViews& views, int pick3D, int pick2D);
 
 }  // namespace voltaris

@@ -70,4 +70,11 @@ void View2DMouse::MouseMove(int x, int y) {
     if (TopViewDragTo(project_, state_.topView, pickedX, pickedZ)) views_.RequestRedraw(true);
 }
 
+void View2DMouse::MouseLeave() {
+    // The amount box adds its charge at the point picked before it opened.
+    if (host_.amountBoxOpen && host_.amountBoxOpen()) return;
+    ClearPointers(views_, no_point::LeftViews3D, no_point::LeftViews2D);
+    if (host_.showReadout) host_.showReadout("");
+}
+
 }  // namespace voltaris

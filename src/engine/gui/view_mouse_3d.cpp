@@ -5,6 +5,20 @@
 
 namespace voltaris {
 
+void ClearLevelPlaneAndMark(GraphViews& views) {
+    if (GraphEngine* view3D = views.Engine3D()) view3D->planeHeight = -100;
+    if (GraphEngine* topView = views.Engine2D()) {
+        topView->markX = -100;
+        topView->markZ = -100;
+    }
+}
+
+void ClearPointers(GraphViews& views, int pick3D, int pick2D) {
+    if (GraphEngine* view3D = views.Engine3D()) view3D->pickX = pick3D;
+    if (GraphEngine* topView = views.Engine2D()) topView->pickX = pick2D;
+    ClearLevelPlaneAndMark(views);
+}
+
 void View3DMouse::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
     if (button != Qt::LeftButton) return;  // the right button opens the pop-up menu
     state_.rotating3D = true;
@@ -44,6 +58,13 @@ void View3DMouse::MouseMove(int x, int y) {
         topView->markX = -100;
     }
     if (host_.showReadout) host_.showReadout(readout.value_or(""));
+}
+
+void View3DMouse::MouseLeave() {
+    // The amount box adds its charge at the point picked before it opened.
+    if (host_.amountBoxOpen && host_.amountBoxOpen()) return;
+    ClearPointers(views_, no_point::LeftViews3D, no_point::LeftViews2D);
+    if (host_.showReadout) host_.showReadout("");
 }
 
 }  // namespace voltaris

@@ -1,5 +1,6 @@
 #include "engine/gui/view_window.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 namespace voltaris {
@@ -24,6 +25,13 @@ ViewWindow::ViewWindow() {
     setSurfaceType(QSurface::OpenGLSurface);
     setFormat(ViewSurfaceFormat());
     setCursor(Qt::CrossCursor);
+}
+
+bool ViewWindow::event(QEvent* event) {
+    // While a pop-up menu holds the mouse, the mouse has not left: the menu's command still
+    // adds its charge at the point picked under the mouse.
+    if (event->type() == QEvent::Leave && handler_ && !QApplication::activePopupWidget()) handler_->MouseLeave();
+    return QWindow::event(event);
 }
 
 void ViewWindow::exposeEvent(QExposeEvent* event) {

@@ -12,6 +12,8 @@ public:
     virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) = 0;
     virtual void MouseMove(int x, int y) = 0;
     virtual void MouseUp(Qt::MouseButton button, int x, int y) = 0;
+    // The mouse went onto another control or out of the main window.
+    virtual void MouseLeave() = 0;
 };
 
 // Double buffer, 16-bit depth, no stencil, legacy OpenGL: what every view draws with.
@@ -33,6 +35,7 @@ signals:
     void contextMenuRequested(const QPoint& globalPosition);
 
 protected:
+    bool event(QEvent* event) override;
     void exposeEvent(QExposeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

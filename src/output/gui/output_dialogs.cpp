@@ -1,9 +1,11 @@
 #include "output/gui/output_dialogs.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace voltaris {
@@ -16,11 +18,21 @@ QStringList ImageFileFilters() {
             "Bitmap (*.bmp) - beste Qualität (*.bmp)"};
 }
 
-void ConfigureImageFileDialog(QFileDialog& dialog) {
+QString DialogStartFolder(const std::string& projectFileName) {
+    if (!projectFileName.empty()) {
+        const QDir folder = QFileInfo(QString::fromStdString(projectFileName)).absoluteDir();
+        if (folder.exists()) return folder.absolutePath();
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir(documents).exists()) return documents;
+    return QDir::homePath();
+}
+
+void ConfigureImageFileDialog(QFileDialog& dialog, const QString& startFolder) {
     dialog.setWindowTitle("Graph als Bild exportieren...");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDirectory(QCoreApplication::applicationDirPath());
+    dialog.setDirectory(startFolder);
     dialog.setDefaultSuffix("jpeg");
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -31,7 +43,7 @@ void ConfigureImageFileDialog(QFileDialog& dialog) {
 
 std::optional<std::string> QtOutputDialogs::ChooseImageFile() {
     QFileDialog dialog(parent_);
-    ConfigureImageFileDialog(dialog);
+    ConfigureImageFileDialog(dialog, DialogStartFolder(project_.ProjectFileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "model/project.h"
 #include "output/help_links.h"
 
 class QPrinter;
@@ -23,7 +24,8 @@ public:
 
 class QtOutputDialogs : public OutputDialogs {
 public:
-    explicit QtOutputDialogs(QWidget* parent) : parent_(parent) {}
+    // The picture dialog starts where the project's file lies.
+    QtOutputDialogs(QWidget* parent, const Project& project) : parent_(parent), project_(project) {}
     std::optional<std::string> ChooseImageFile() override;
     bool ChoosePrinter(QPrinter& printer) override;
     void OpenFile(const std::string& path) override;
@@ -31,11 +33,17 @@ public:
 
 private:
     QWidget* parent_;
+    const Project& project_;
 };
 
-// Title, filters, start folder (the program's folder), initial name "test.jpg" and default
-// suffix "jpeg" of the picture save dialog. No question before a file is overwritten.
-void ConfigureImageFileDialog(QFileDialog& dialog);
+// Where the file dialogs start: the folder of the project's file, or the user's documents
+// folder (the home folder without one) while the project has no file. Never the folder the
+// program runs from, which is an install or build folder.
+QString DialogStartFolder(const std::string& projectFileName);
+
+// Title, filters, start folder, initial name "test.jpg" and default suffix "jpeg" of the
+// picture save dialog. No question before a file is overwritten.
+void ConfigureImageFileDialog(QFileDialog& dialog, const QString& startFolder);
 
 // The filter entries as the dialog lists them.
 QStringList ImageFileFilters();
