@@ -2,6 +2,7 @@
 // standard buttons of the message and input boxes and the labels of the file dialog.
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -37,7 +38,8 @@ void WhenADialogOpens(std::function<void(QWidget*)> look) {
 
 class GermanTextsTest : public QObject {
     Q_OBJECT
-    QtDialogs dialogs;
+    Project project = Project::Initial();
+    QtDialogs dialogs{project};
 
 private Q_SLOTS:
     void initTestCase() {
@@ -75,7 +77,7 @@ private Q_SLOTS:
     void theSaveDialogNamesItsFieldsInGerman() {
         QFileDialog dialog;
         dialog.setOption(QFileDialog::DontUseNativeDialog);
-        ConfigureProjectFileDialog(dialog, ProjectDialogKind::Save);
+        ConfigureProjectFileDialog(dialog, ProjectDialogKind::Save, QDir::tempPath());
         auto label = [&](const char* name) {
             auto* l = dialog.findChild<QLabel*>(name);
             return l ? Plain(l->text()) : QString("(kein %1)").arg(name);
