@@ -17,7 +17,7 @@ namespace voltaris::cli {
 namespace {
 
 void PrintLines(const LineStore& store) {
-    store.Read([](const LineStoreView& v) {
+    store.Read([](const LineSet& v) {
         std::printf("# slots: %d\nslot,point,gx,potential,gz\n", v.Last() + 1);
         for (int s = 0; s <= v.Last(); ++s) {
             const float* p = v.Points(s);

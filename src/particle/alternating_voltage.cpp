@@ -69,16 +69,16 @@ void AlternatingVoltage::ScaleCharges(Project& project, int32_t phaseCounter) co
 
 bool ClearSlotPath(PathStore& store, int slot, int capMs) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(capMs);
-    while (store.busy.exchange(true)) {
+    for (;;) {
+        const PathStore::Writer writer(store);
+        if (writer.Started()) {
+            BeginPathBuild(writer, true).slots[slot].PathFloatCount = 0;
+            writer.Publish();
+            return true;
+        }
         if (std::chrono::steady_clock::now() > until) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    // Holding `busy`, this thread is the only builder: the store's own hand-over applies.
-    PathSet& paths = store.BeginBuild(true);
-    paths.slots[slot].PathFloatCount = 0;
-    store.Publish();
-    store.busy = false;
-    return true;
 }
 
 }  // namespace voltaris

@@ -2,9 +2,8 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <memory>
-#include <mutex>
 
+#include "model/double_buffered.h"
 #include "model/project.h"
 
 namespace voltaris {
@@ -25,37 +24,23 @@ struct PathSet {
     std::array<PathSlot, MaxParticleSlots> slots;
 };
 
-// The particle paths of the active tab, built on the 3D engine's drawing thread and read by
-// both drawing threads and the slow-motion timer. Double buffered: a build writes the back
-// set and publishes it whole when it ends, so a reader never sees a path half rewritten.
-// Both sets are allocated once; nothing is allocated per build.
-class PathStore {
+// The particle paths of the active tab, built on the 3D engine's drawing thread (one
+// Writer at a time) and read by both drawing threads and the slow-motion timer through
+// Read(const PathSet&). A build publishes its paths whole when it ends, so a reader never
+// sees a path half rewritten; nothing is allocated per build.
+class PathStore : public DoubleBuffered<PathSet> {
 public:
-    PathStore();
-
-    // The builder's set. With `carryOver` it starts from the published paths, which an
-    // alternating-voltage build continues. Only the building thread calls these two.
-    PathSet& BeginBuild(bool carryOver);
-    void Publish();
-
-    // Calls read(const PathSet&) with the published paths; the set stays unchanged while
-    // `read` runs, so keep it short (drawing one frame's worth).
-    template <class Reader>
-    void Read(Reader&& read) const {
-        std::lock_guard<std::mutex> lock(mutex_);
-        read(*front_);
+    PathStore() {
+        for (auto& index : PlaybackIndex) index = -1;
     }
 
     // The slow-motion position per slot: -1 shows the whole path, n the first n points.
     // Written by the user-interface thread, read by the drawing threads.
     std::array<std::atomic<int32_t>, MaxParticleSlots> PlaybackIndex;
-
-    // Set while a build runs, so two builds never overlap.
-    std::atomic<bool> busy{false};
-
-private:
-    std::unique_ptr<PathSet> front_, back_;
-    mutable std::mutex mutex_;
 };
+
+// The set a build writes into. With `carryOver` it starts from the published paths, which an
+// alternating-voltage build continues; otherwise it holds stale paths that the build resets.
+PathSet& BeginPathBuild(const PathStore::Writer& writer, bool carryOver);
 
 }  // namespace voltaris

@@ -39,20 +39,21 @@ inline int64_t LastStep(const TrajectoryInputs& in, const ParticleSlot& slot) {
 template <class Stepper>
 TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& store) {
     TrajectoryResult result;
-    if (!in.ParticleEnabled || store.busy.exchange(true)) return result;
+    if (!in.ParticleEnabled) return result;
+    const PathStore::Writer writer(store);
+    if (!writer.Started()) return result;  // a build is in progress
     result.built = true;
     const float unitLength = in.field.unitLength;
     std::array<ParticleSlot, MaxParticleSlots> slots = in.slots;
     double& dt0 = slots[0].dt;
     double reference = 0.007 * unitLength / dt0;
-    PathSet& paths = store.BeginBuild(in.AcRunning);
+    PathSet& paths = BeginPathBuild(writer, in.AcRunning);
 
     auto finish = [&] {
         stepper.Settle(result.SuggestedAmplification);
         result.slot0Dt = dt0;
         result.slot0ReferenceSpeed = reference;
-        store.Publish();
-        store.busy = false;
+        writer.Publish();
         return result;
     };
 

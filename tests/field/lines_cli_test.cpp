@@ -18,7 +18,7 @@ using test::RunCli;
 std::string ExpectedOutput(const LineStore& store) {
     std::string text;
     char row[128];
-    store.Read([&](const LineStoreView& v) {
+    store.Read([&](const LineSet& v) {
         text += "# slots: " + std::to_string(v.Last() + 1) + "\nslot,point,gx,potential,gz\n";
         for (int s = 0; s <= v.Last(); ++s) {
             for (int k = 0; k < v.Count(s); k += 3) {

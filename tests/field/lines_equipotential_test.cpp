@@ -26,7 +26,7 @@ protected:
     std::vector<Line> Trace(const FieldSnapshot& f, const ValueRange& range) {
         GetParam()(f, range, true, store_);
         std::vector<Line> lines;
-        store_.Read([&](const LineStoreView& v) {
+        store_.Read([&](const LineSet& v) {
             for (int s = 0; s <= v.Last(); ++s) {
                 Line line;
                 for (int k = 0; k < v.Count(s); k += 3) line.push_back({v.Points(s)[k], v.Points(s)[k + 1], v.Points(s)[k + 2]});
@@ -185,7 +185,7 @@ TEST(EquipotentialDuplicateStart, GivingSlotsUpKeepsLast) {
     run.OpenSlot();
     EXPECT_TRUE(GiveUpDuplicateStart(run, 1, 1, 1));
     run.Publish();
-    store.Read([](const LineStoreView& v) { EXPECT_EQ(v.Last(), 1); });
+    store.Read([](const LineSet& v) { EXPECT_EQ(v.Last(), 1); });
 }
 
 TEST(EquipotentialDuplicateStart, ToleranceIsAbsoluteInMetres) {

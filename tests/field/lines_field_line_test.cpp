@@ -24,7 +24,7 @@ protected:
     std::vector<Line> Trace(const FieldSnapshot& f) {
         GetParam()(f, true, store_);
         std::vector<Line> lines;
-        store_.Read([&](const LineStoreView& v) {
+        store_.Read([&](const LineSet& v) {
             for (int s = 0; s <= v.Last(); ++s) {
                 Line line;
                 for (int k = 0; k < v.Count(s); k += 3) line.push_back({v.Points(s)[k], v.Points(s)[k + 1], v.Points(s)[k + 2]});

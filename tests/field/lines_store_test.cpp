@@ -25,7 +25,7 @@ void FillRun(LineStore& store, int lines, int points, float mark) {
 
 TEST(LineStore, ShowsOnlyFinishedRuns) {
     LineStore store;
-    store.Read([](const LineStoreView& v) { EXPECT_EQ(v.Last(), -1); });
+    store.Read([](const LineSet& v) { EXPECT_EQ(v.Last(), -1); });
     FillRun(store, 3, 2, 1.0f);
     {
         LineStore::Run run(store);
@@ -35,16 +35,16 @@ TEST(LineStore, ShowsOnlyFinishedRuns) {
         run.OpenSlot();
         run.Append(2, 2, 2);
         // Not published yet: readers still see the previous run.
-        store.Read([](const LineStoreView& v) {
+        store.Read([](const LineSet& v) {
             EXPECT_EQ(v.Last(), 2);
             EXPECT_EQ(v.Count(0), 6);
             EXPECT_EQ(v.Points(0)[0], 1.0f);
         });
     }  // abandoned without Publish
     EXPECT_FALSE(store.Busy());
-    store.Read([](const LineStoreView& v) { EXPECT_EQ(v.Last(), 2); });
+    store.Read([](const LineSet& v) { EXPECT_EQ(v.Last(), 2); });
     FillRun(store, 1, 1, 3.0f);
-    store.Read([](const LineStoreView& v) {
+    store.Read([](const LineSet& v) {
         EXPECT_EQ(v.Last(), 0);
         EXPECT_EQ(v.Count(0), 3);
         EXPECT_EQ(v.Points(0)[1], 3.0f);
@@ -57,7 +57,7 @@ TEST(LineStore, SlotsRunOutAtSixHundred) {
     for (int s = 0; s < LineSlotCount; ++s) ASSERT_TRUE(run.OpenSlot());
     EXPECT_FALSE(run.OpenSlot());
     run.Publish();
-    store.Read([](const LineStoreView& v) { EXPECT_EQ(v.Last(), LineSlotCount - 1); });
+    store.Read([](const LineSet& v) { EXPECT_EQ(v.Last(), LineSlotCount - 1); });
 }
 
 TEST(LineStore, RunsThatAreNotWantedOrFindTheStoreBusyLeaveThePreviousLines) {
@@ -98,7 +98,7 @@ TEST(LineStore, ReadersNeverSeeAHalfWrittenRun) {
     });
     auto reader = [&] {
         while (!done) {
-            store.Read([&](const LineStoreView& v) {
+            store.Read([&](const LineSet& v) {
                 if (v.Last() < 0) return;
                 const float mark = v.Points(0)[0];
                 const int r = static_cast<int>(mark);

@@ -64,8 +64,8 @@ ValueRange RangeOf(const FieldSnapshot& f) {
 
 std::string DifferenceBetween(const LineStore& a, const LineStore& b) {
     std::string difference;
-    a.Read([&](const LineStoreView& va) {
-        b.Read([&](const LineStoreView& vb) {
+    a.Read([&](const LineSet& va) {
+        b.Read([&](const LineSet& vb) {
             if (va.Last() != vb.Last()) {
                 difference = "last " + std::to_string(va.Last()) + " vs " + std::to_string(vb.Last());
                 return;
@@ -91,7 +91,7 @@ std::string DifferenceBetween(const LineStore& a, const LineStore& b) {
 
 std::vector<int> PointCounts(const LineStore& store) {
     std::vector<int> counts;
-    store.Read([&](const LineStoreView& v) {
+    store.Read([&](const LineSet& v) {
         for (int s = 0; s <= v.Last(); ++s) counts.push_back(v.Count(s) / 3);
     });
     return counts;

@@ -25,7 +25,7 @@ using Lines = std::vector<std::vector<float>>;
 
 Lines Contents(const LineStore& store) {
     Lines lines;
-    store.Read([&](const LineStoreView& view) {
+    store.Read([&](const LineSet& view) {
         for (int s = 0; s <= view.Last(); ++s) lines.emplace_back(view.Points(s), view.Points(s) + view.Count(s));
     });
     return lines;

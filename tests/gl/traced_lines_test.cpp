@@ -47,7 +47,7 @@ struct Sampled {
 Sampled SampleStore(const LineStore& store, const SceneState& scene, bool topView,
                     const std::function<bool(const std::array<int, 4>&)>& colour) {
     Sampled s;
-    store.Read([&](const LineStoreView& lines) {
+    store.Read([&](const LineSet& lines) {
         for (int slot = 0; slot <= lines.Last(); ++slot) {
             const float* p = lines.Points(slot);
             for (int k = 0; k < lines.Count(slot); k += 15) {

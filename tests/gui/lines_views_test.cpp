@@ -101,7 +101,7 @@ private slots:
         RedrawAndWait();
 
         int lines = -1;
-        ProcessTracedStores().equipotentials.Read([&](const LineStoreView& v) { lines = v.Last() + 1; });
+        ProcessTracedStores().equipotentials.Read([&](const LineSet& v) { lines = v.Last() + 1; });
         QVERIFY2(lines >= 9, "a line round each of the nine charges at least");
         for (int v = 0; v < 2; ++v) {
             const int red = CountPixels(GrabView(*windows[v]), IsRed);

@@ -126,20 +126,23 @@ TEST(AlternatingVoltage, AChargeAddedDuringTheRunKeepsItsAmount) {
 
 TEST(AlternatingVoltage, StartEmptiesOnlySlotZerosPath) {
     auto store = std::make_unique<PathStore>();
-    PathSet& set = store->BeginBuild(false);
-    set.slots[0].PathFloatCount = 300;
-    set.slots[1].PathFloatCount = 30;
-    set.slots[1].PathPoints[29] = 4.5f;
-    store->Publish();
+    {
+        const PathStore::Writer writer(*store);
+        PathSet& set = writer.Back();
+        set.slots[0].PathFloatCount = 300;
+        set.slots[1].PathFloatCount = 30;
+        set.slots[1].PathPoints[29] = 4.5f;
+        writer.Publish();
+    }
     ASSERT_TRUE(ClearSlotPath(*store, 0));
     store->Read([](const PathSet& paths) {
         EXPECT_EQ(paths.slots[0].PathFloatCount, 0);
         EXPECT_EQ(paths.slots[1].PathFloatCount, 30);
         EXPECT_EQ(paths.slots[1].PathPoints[29], 4.5f);
     });
-    EXPECT_FALSE(store->busy);
+    EXPECT_FALSE(store->Busy());
     // While a build holds the store, it gives up rather than write under it.
-    store->busy = true;
+    const PathStore::Writer build(*store);
     EXPECT_FALSE(ClearSlotPath(*store, 0, 5));
-    EXPECT_TRUE(store->busy);
+    EXPECT_TRUE(store->Busy());
 }

@@ -13,14 +13,14 @@ namespace {
 // Publishes a path for slot 0 of `points` points evenly spread over `duration` seconds, with
 // the given speed at each point (the test acts as the builder).
 void PublishPath(PathStore& store, int points, float duration, const std::vector<float>& speeds = {}) {
-    PathSet& set = store.BeginBuild(false);
-    PathSlot& path = set.slots[0];
+    const PathStore::Writer writer(store);
+    PathSlot& path = writer.Back().slots[0];
     path.PathFloatCount = 3 * points;
     for (int i = 0; i < points; ++i) {
         path.PathTime[i] = duration * static_cast<float>(i + 1) / static_cast<float>(points);
         path.PathSpeed[i] = speeds.empty() ? 1000.0f : speeds[i % speeds.size()];
     }
-    store.Publish();
+    writer.Publish();
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ void DrawStrip(const float* p, int floats, bool topView, float heightScale) {
 }
 
 void DrawLineStore(const LineStore& store, bool topView, float heightScale) {
-    store.Read([&](const LineStoreView& lines) {
+    store.Read([&](const LineSet& lines) {
         for (int s = 0; s <= lines.Last(); ++s) DrawStrip(lines.Points(s), lines.Count(s), topView, heightScale);
     });
 }

@@ -5,13 +5,14 @@
 namespace voltaris::test {
 
 void PublishEvenPath(PathStore& store, int points, float duration, float speed) {
-    PathSlot& path = store.BeginBuild(false).slots[0];
+    const PathStore::Writer writer(store);
+    PathSlot& path = writer.Back().slots[0];
     path.PathFloatCount = 3 * points;
     for (int i = 0; i < points; ++i) {
         path.PathTime[i] = duration * static_cast<float>(i + 1) / static_cast<float>(points);
         path.PathSpeed[i] = speed;
     }
-    store.Publish();
+    writer.Publish();
 }
 
 int StoredPoints(const PathStore& store, int slot) {
