@@ -15,7 +15,7 @@ int Run(const std::vector<std::string>& args) {
     std::vector<float> point;
     if (!ParseTabProbe(args, 2, Usage, project, point)) return 1;
     double angle = 0;
-    const double strength = FieldAt(SnapshotOfActiveTab(project), point[0], point[1], angle, 0, false);
+    const double strength = FieldAt(SnapshotOfActiveTab(project), point[0], point[1], angle);
     std::printf("%s %s\n", Format17g(strength).c_str(), Format17g(angle).c_str());
     return 0;
 }

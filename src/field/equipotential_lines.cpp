@@ -3,14 +3,15 @@
 #include <cmath>
 #include <vector>
 
-#include "field/duplicate_start.h"
 #include "field/equipotential_lines.h"
+#include "field/equipotential_tracing.h"
 #include "field/fast_field.h"
 #include "field/kernels.h"
 #include "field/trace_rules.h"
 
-// The fast tracer follows the plain one (equipotential_reference.cpp) decision for decision and
-// stores the same points; it only avoids repeated work:
+// The fast kernel of the tracing (equipotential_tracing.h): it finds the same start points,
+// steps and corrections as the plain one (equipotential_reference.cpp), so both store the
+// same points; it only avoids repeated work:
 // - all fourteen levels search the same probes on a charge's ray, so the potentials along each
 //   ray are evaluated once per run, four probes at a time, as far as some level needs them,
 //   and a level skips every block of 64 probes whose potentials all lie far from it;
@@ -57,7 +58,7 @@ RayWorkspace& Workspace() {
 }
 
 // Potentials already evaluated within one correction round, found by exact coordinates.
-class Known {
+class RoundPotentialCache {
 public:
     void Add(float x, float y, double v) {
         if (size_ < Capacity) points_[size_++] = {x, y, v};
@@ -82,32 +83,29 @@ private:
     int size_ = 0;
 };
 
+// The fast kernel of the equipotential tracing (see equipotential_tracing.h).
 class FastEquipotentials {
 public:
-    FastEquipotentials(const FieldSnapshot& f, LineStore::Run& run)
-        : f_(f), field_(f), run_(run), ray_(Workspace()) {
-        ray_.Prepare(f);
+    explicit FastEquipotentials(const FieldSnapshot& f) : f_(f), field_(f), ray_(Workspace()) { ray_.Prepare(f); }
+
+    bool FindStart(int charge, double target, double tolerance, float& offset, float& line) {
+        const int probe = FindStartProbe(charge, target, tolerance);
+        if (probe < 0) return false;
+        offset = ray_.offsets[probe];
+        line = static_cast<float>(ray_.potentials[charge][probe]);
+        return true;
     }
 
-    void TraceAll(const ValueRange& range) {
-        const double tolerance = LevelTolerance(range);
-        for (int level = 2; level <= 15; ++level) {
-            const double target = LevelTarget(range, level);
-            for (int i = 0; i < f_.ChargeCount; ++i) {
-                if (!run_.OpenSlot()) return;
-                const int probe = FindStartProbe(i, target, tolerance);
-                if (probe < 0) continue;
-                if (ray_.offsets[probe] == 0) {  // the centre already lies at the level
-                    run_.GiveBackSlot();
-                    continue;
-                }
-                const float sx = f_.x[i] + ray_.offsets[probe], sy = f_.y[i];
-                const float line = static_cast<float>(ray_.potentials[i][probe]);
-                if (GiveUpDuplicateStart(run_, sx, sy, f_.unitLength)) continue;
-                TraceLine(i, sx, sy, line);
-            }
-        }
+    bool Step(float& x, float& y) const {
+        double angle;
+        field_.Field(x, y, angle);
+        return EquipotentialStepAlong(angle, f_.unitLength, x, y);
     }
+
+    void Correct(float& x, float& y, float line, float h) { corrected_ = CorrectedPoint(x, y, line, h); }
+
+    // The potential the correction already has.
+    double CorrectedPotential(float, float) const { return corrected_; }
 
 private:
     // Index of the first probe within tolerance of the level; -1 when none is.
@@ -155,23 +153,14 @@ private:
         ray_.evaluated[i] = to;
     }
 
-    bool Step(float& x, float& y) const {
-        double angle;
-        field_.Field(x, y, angle);
-        const double theta = angle - HalfPi;
-        x = static_cast<float>(x + std::cos(theta) * 0.05 * f_.unitLength);
-        y = static_cast<float>(y + std::sin(theta) * 0.05 * f_.unitLength);
-        return InTraceArea(f_.unitLength, x, y);
-    }
-
     // Coordinate descent onto the line's potential; returns the potential at the final point.
     // The four neighbours of the round's starting point are evaluated together; a neighbour
     // of a point the round has moved to is evaluated on its own, unless it is a point whose
     // potential the round already knows.
-    double Correct(float& x, float& y, float line, float h) const {
+    double CorrectedPoint(float& x, float& y, float line, float h) const {
         double v = field_.Potential(x, y);
         for (int round = 0; round < CorrectionRoundLimit && OffLevel(v, line); ++round) {
-            Known known;
+            RoundPotentialCache known;
             known.Add(x, y, v);
             const float xs[4] = {x + h, x - h, x, x};
             const float ys[4] = {y, y, y + h, y - h};
@@ -204,43 +193,10 @@ private:
         return v;
     }
 
-    void TraceLine(int charge, float x, float y, float line) {
-        const float u = f_.unitLength;
-        const float h = 0.0005f * u;
-        const int slot = run_.Slot();
-        float px = 0, py = 0;
-        int stall = 0;
-        bool a = false, b = false, finish = false;
-        for (long long step = 0; step < EquipotentialStepLimit; ++step) {
-            if (!Step(x, y)) return;
-            const double v = Correct(x, y, line, h);
-            if (InUpperRightQuadrant(f_.x[charge], f_.y[charge], x, y)) {
-                if (!a && run_.Count(slot) > 0) {
-                    b = true;
-                } else {
-                    a = true;
-                }
-            } else {
-                if (b) finish = true;
-                a = false;
-            }
-            if (FarEnough(u, x, y, px, py) || finish) {
-                stall = 0;
-                if (run_.Count(slot) + 6 >= LineSlotFloats) return;
-                run_.Append(x / u, static_cast<float>(v), y / u);
-                px = x;
-                py = y;
-                if (finish) return;
-            } else if (++stall >= EquipotentialStallLimit) {
-                return;
-            }
-        }
-    }
-
     const FieldSnapshot& f_;
     FastField field_;
-    LineStore::Run& run_;
     RayWorkspace& ray_;
+    double corrected_ = 0;  // potential at the point the last correction left
 };
 
 }  // namespace
@@ -249,7 +205,8 @@ void TraceEquipotentials(const FieldSnapshot& field, const ValueRange& range, bo
     if (!wanted) return;
     LineStore::Run run(store);
     if (!run.Started()) return;
-    FastEquipotentials(field, run).TraceAll(range);
+    FastEquipotentials kernel(field);
+    equipotential_tracing::TraceAll(kernel, field, range, run);
     run.Publish();
 }
 

@@ -40,8 +40,8 @@ private:
         if (field_.InsideAnyCharge(x, y)) return false;
         double angle;
         field_.Field(x, y, angle);
-        x = static_cast<float>(x + std::cos(angle) * 0.05 * f_.unitLength);
-        y = static_cast<float>(y + std::sin(angle) * 0.05 * f_.unitLength);
+        x = static_cast<float>(x + std::cos(angle) * TraceStep * f_.unitLength);
+        y = static_cast<float>(y + std::sin(angle) * TraceStep * f_.unitLength);
         return InTraceArea(f_.unitLength, x, y);
     }
 

@@ -17,9 +17,9 @@ bool InsideAnyCharge(const FieldSnapshot& f, float x, float y) {
 bool FieldLineStep(const FieldSnapshot& field, float& x, float& y) {
     if (InsideAnyCharge(field, x, y)) return false;
     double angle;
-    FieldAt(field, x, y, angle, 0, false);
-    x = static_cast<float>(x + std::cos(angle) * 0.05 * field.unitLength);
-    y = static_cast<float>(y + std::sin(angle) * 0.05 * field.unitLength);
+    FieldAt(field, x, y, angle);
+    x = static_cast<float>(x + std::cos(angle) * TraceStep * field.unitLength);
+    y = static_cast<float>(y + std::sin(angle) * TraceStep * field.unitLength);
     return InTraceArea(field.unitLength, x, y);
 }
 

@@ -38,15 +38,15 @@ double PotentialAt(const FieldSnapshot& f, float x, float y) {
     return sum;
 }
 
-double FieldAt(const FieldSnapshot& f, float x, float y, double& angle, int only, bool reverse) {
+double FieldAt(const FieldSnapshot& f, float x, float y, double& angle, FieldSources sources, FieldSense sense) {
     angle = 0;
     float ex = 0, ey = 0;
     int first = 0, end = f.ChargeCount;
-    if (only >= 1) {
-        first = only - 1;
-        end = only <= f.ChargeCount ? only : first;
+    if (sources.slot >= 0) {
+        first = sources.slot;
+        end = sources.slot < f.ChargeCount ? sources.slot + 1 : first;
     }
-    const double s = reverse ? -1.0 : 1.0;
+    const double s = sense == FieldSense::Reversed ? -1.0 : 1.0;
     for (int i = first; i < end; ++i) {
         const float dx = x - f.x[i];
         const float dy = y - f.y[i];

@@ -12,10 +12,29 @@ inline bool InTraceArea(float unitLength, float x, float y) {
     return std::fabs(x) <= limit && std::fabs(y) <= limit;
 }
 
-// Potential of equipotential level `level` (2 .. 15) of the value range.
+constexpr double HalfPi = 1.5707963267948966;
+
+// Both tracers advance a twentieth of a graph unit per step.
+constexpr double TraceStep = 0.05;
+
+// Moves (x, y), metres, one trace step along the equipotential: the field direction
+// `fieldAngle` (radians) turned clockwise. False when the point has left the trace area.
+inline bool EquipotentialStepAlong(double fieldAngle, float unitLength, float& x, float& y) {
+    const double theta = fieldAngle - HalfPi;
+    x = static_cast<float>(x + std::cos(theta) * TraceStep * unitLength);
+    y = static_cast<float>(y + std::sin(theta) * TraceStep * unitLength);
+    return InTraceArea(unitLength, x, y);
+}
+
+// The value range is cut into sixteen bands; the equipotential lines are traced at the
+// fourteen levels 2 .. 15 between them, counted down from PotentialMax.
+constexpr int FirstLevel = 2, LastLevel = 15;
+constexpr double LevelFraction = 0.0625;  // 1/16
+
+// Potential of equipotential level `level` of the value range.
 inline double LevelTarget(const ValueRange& range, int level) {
     const double hi = range.PotentialMax, lo = range.PotentialMin;
-    return hi - level * (hi - lo) * 0.0625;
+    return hi - level * (hi - lo) * LevelFraction;
 }
 
 // The search for a line's start probes the ray to the right of a charge centre at offsets
@@ -49,7 +68,6 @@ inline int FieldLineCountOf(double amount, float largestAmount) {
     return n < 16 ? static_cast<int>(n) : 16;
 }
 
-constexpr double HalfPi = 1.5707963267948966;
 constexpr int EquipotentialStallLimit = 2000;
 constexpr int CorrectionRoundLimit = 1001;
 constexpr long long EquipotentialStepLimit = 1000000000;

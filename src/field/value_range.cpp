@@ -19,7 +19,7 @@ void ComputeValueRange(const FieldSnapshot& field, bool acRunning, ValueRange& r
         // The field half a graph unit beyond the rim, above the charge.
         const float probeY = field.y[i] + field.radius[i] + 0.5f * field.unitLength;
         double angle = 0;
-        const float e = static_cast<float>(FieldAt(field, field.x[i], probeY, angle, 0, false));
+        const float e = static_cast<float>(FieldAt(field, field.x[i], probeY, angle));
         if (e > range.MaxFieldStrength) range.MaxFieldStrength = e;
     }
     if (!acRunning) {

@@ -22,7 +22,7 @@ struct PlainEvaluator {
         }
         return false;
     }
-    double Field(float x, float y, double& angle) const { return FieldAt(field, x, y, angle, 0, false); }
+    double Field(float x, float y, double& angle) const { return FieldAt(field, x, y, angle); }
     double Potential(float x, float y) const { return PotentialAt(field, x, y); }
 };
 

@@ -34,7 +34,7 @@ TEST(FastField, ChargeWithoutPositiveRadiusGivesThePlainKernelsResultsAtItsCentr
             EXPECT_EQ(four[j], plain) << j;
             if (j < 3) EXPECT_EQ(row[j], plain) << j;
             double angle = 0, plainAngle = 0;
-            EXPECT_EQ(fast.Field(xs[j], ys[j], angle), FieldAt(f, xs[j], ys[j], plainAngle, 0, false)) << j;
+            EXPECT_EQ(fast.Field(xs[j], ys[j], angle), FieldAt(f, xs[j], ys[j], plainAngle)) << j;
             EXPECT_EQ(angle, plainAngle) << j;
             EXPECT_FALSE(fast.InsideAnyCharge(xs[j], ys[j])) << j;
         }

@@ -41,23 +41,23 @@ TEST(PotentialAt, SwapChangesTheSignAndAnEmptyTabIsZero) {
 TEST(FieldAt, PointsAwayFromAPositiveChargeAndVanishesInsideIt) {
     const FieldSnapshot f = OneCharge(5.6e-10, 5, 5, 0.5f);
     double angle = 0;
-    const double e = FieldAt(f, 7, 5, angle, 0, false);
+    const double e = FieldAt(f, 7, 5, angle);
     EXPECT_NEAR(e, CoulombConstant * 5.6e-10 / 4, 1e-4);
     EXPECT_NEAR(angle, 0, 1e-12);
-    FieldAt(f, 3, 5, angle, 0, false);
+    FieldAt(f, 3, 5, angle);
     EXPECT_NEAR(angle, Pi, 1e-12);
     // Straight above and below (dx = 0): +-pi/2.
-    FieldAt(f, 5, 7, angle, 0, false);
+    FieldAt(f, 5, 7, angle);
     EXPECT_DOUBLE_EQ(angle, Pi / 2);
-    FieldAt(f, 5, 3, angle, 0, false);
+    FieldAt(f, 5, 3, angle);
     EXPECT_DOUBLE_EQ(angle, -Pi / 2);
     // Reversed: the force on a negative particle points inwards.
-    FieldAt(f, 7, 5, angle, 0, true);
+    FieldAt(f, 7, 5, angle, FieldSources::All(), FieldSense::Reversed);
     EXPECT_NEAR(angle, Pi, 1e-12);
     // Inside the sphere no field; on the rim the full outside field.
-    EXPECT_EQ(FieldAt(f, 5.2f, 5, angle, 0, false), 0.0);
+    EXPECT_EQ(FieldAt(f, 5.2f, 5, angle), 0.0);
     EXPECT_DOUBLE_EQ(angle, -Pi / 2);
-    EXPECT_NEAR(FieldAt(f, 5.5f, 5, angle, 0, false), CoulombConstant * 5.6e-10 / 0.25, 1e-2);
+    EXPECT_NEAR(FieldAt(f, 5.5f, 5, angle), CoulombConstant * 5.6e-10 / 0.25, 1e-2);
 }
 
 TEST(FieldAt, OnlySelectsOneChargeAndAnEmptyTabGivesNothing) {
@@ -68,12 +68,12 @@ TEST(FieldAt, OnlySelectsOneChargeAndAnEmptyTabGivesNothing) {
     f.y[1] = 5;
     f.radius[1] = 0.5f;
     double angle = 0;
-    const double both = FieldAt(f, 5, 5, angle, 0, false);
-    const double first = FieldAt(f, 5, 5, angle, 1, false);
-    const double second = FieldAt(f, 5, 5, angle, 2, false);
+    const double both = FieldAt(f, 5, 5, angle);
+    const double first = FieldAt(f, 5, 5, angle, FieldSources::Charge(0));
+    const double second = FieldAt(f, 5, 5, angle, FieldSources::Charge(1));
     EXPECT_NEAR(both, first + second, 1e-3);
-    EXPECT_EQ(FieldAt(f, 5, 5, angle, 3, false), 0.0);  // no third charge: nothing is read
-    EXPECT_EQ(FieldAt(FieldSnapshot{}, 1, 1, angle, 0, false), 0.0);
+    EXPECT_EQ(FieldAt(f, 5, 5, angle, FieldSources::Charge(2)), 0.0);  // no third charge: nothing is read
+    EXPECT_EQ(FieldAt(FieldSnapshot{}, 1, 1, angle), 0.0);
     EXPECT_DOUBLE_EQ(angle, -Pi / 2);
 }
 
@@ -83,10 +83,10 @@ TEST(Kernels, SphereWithoutPositiveRadiusIsAPointChargeThatAddsNothingAtItsCentr
         const FieldSnapshot f = OneCharge(1e-9, 4, 4, radius);
         double angle = 0;
         EXPECT_EQ(PotentialAt(f, 4, 4), 0.0);
-        EXPECT_EQ(FieldAt(f, 4, 4, angle, 0, false), 0.0);
+        EXPECT_EQ(FieldAt(f, 4, 4, angle), 0.0);
         EXPECT_DOUBLE_EQ(angle, -Pi / 2);
         EXPECT_DOUBLE_EQ(PotentialAt(f, 4.1f, 4), CoulombConstant * 1e-9 / (4.1f - 4.0f));
-        EXPECT_NEAR(FieldAt(f, 4, 6, angle, 0, false), CoulombConstant * 1e-9 / 4, 1e-4);
+        EXPECT_NEAR(FieldAt(f, 4, 6, angle), CoulombConstant * 1e-9 / 4, 1e-4);
     }
 }
 

@@ -36,7 +36,7 @@ TEST(LinesFastKernels, AgreeWithScalarKernelsBitForBit) {
                     default: break;
                 }
                 double angle, fastAngle;
-                const double e = FieldAt(f, x, y, angle, 0, false);
+                const double e = FieldAt(f, x, y, angle);
                 const double fastE = fast.Field(x, y, fastAngle);
                 ASSERT_TRUE(SameBits(e, fastE) && SameBits(angle, fastAngle)) << "tab " << tab << " at " << x << ", " << y;
                 ASSERT_TRUE(SameBits(PotentialAt(f, x, y), fast.Potential(x, y)));

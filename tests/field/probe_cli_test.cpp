@@ -55,7 +55,7 @@ TEST_F(ProbeCommands, PrintTheKernelsAndTheRangeOfTheLoadedTab) {
     ASSERT_EQ(RunCli("potential " TWENTY " 1 4.25 -0.5", out), 0);
     EXPECT_EQ(out, Numbers({PotentialAt(f, 4.25f, -0.5f)}));
     double angle = 0;
-    const double strength = FieldAt(f, 4.25f, -0.5f, angle, 0, false);
+    const double strength = FieldAt(f, 4.25f, -0.5f, angle);
     ASSERT_EQ(RunCli("field " TWENTY " 1 4.25 -0.5", out), 0);
     EXPECT_EQ(out, Numbers({strength, angle}));
     ValueRange range;

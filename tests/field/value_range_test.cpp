@@ -31,7 +31,7 @@ TEST(ValueRange, OnePositiveChargeSpansZeroToItsRimPotentialWithMargin) {
     EXPECT_FLOAT_EQ(r.PotentialMax, rim * 1.1f);
     EXPECT_FLOAT_EQ(r.HeightScale, 10.0f / rim);
     double angle;
-    EXPECT_FLOAT_EQ(r.MaxFieldStrength, static_cast<float>(FieldAt(OnePositive(), 5, 6, angle, 0, false)));
+    EXPECT_FLOAT_EQ(r.MaxFieldStrength, static_cast<float>(FieldAt(OnePositive(), 5, 6, angle)));
 }
 
 TEST(ValueRange, SwapMirrorsTheRangeAndKeepsTheHeightScale) {

@@ -64,7 +64,7 @@ TEST_F(PointerFieldTest, TotalArrowIsFiveUnitsAtTheRangeMaximumAndFollowsTheFiel
     ASSERT_EQ(g.polygons.size(), 1u);
     const auto& shaft = g.lines.back();
     double angle = 0;
-    const double e = FieldAt(scene.field, x, z, angle, 0, false);
+    const double e = FieldAt(scene.field, x, z, angle);
     const double length = 5 * e / scene.range.MaxFieldStrength;
     EXPECT_NEAR(shaft[0].x, x, 1e-3);
     EXPECT_NEAR(shaft[0].z, z, 1e-3);

@@ -177,7 +177,8 @@ TEST_F(ParticlePathDrawing, SlowMotionShowsThePathUpToTheMarkerWithTheForceArrow
         EXPECT_NEAR(arrow[0].y, 0.1f, 1e-3);
         // The force on the negative particle: against the field, E * unitLength units long.
         double angle;
-        const double e = FieldAt(scene.field, points[m] * u, points[m + 2] * u, angle, only, false);
+        const double e = FieldAt(scene.field, points[m] * u, points[m + 2] * u, angle,
+                                 only == 0 ? FieldSources::All() : FieldSources::Charge(only - 1));
         EXPECT_NEAR(arrow[1].x - arrow[0].x, -std::cos(angle) * e * u, 1e-3 + 1e-4 * e * u) << "only " << only;
         EXPECT_NEAR(arrow[1].z - arrow[0].z, -std::sin(angle) * e * u, 1e-3 + 1e-4 * e * u) << "only " << only;
     }

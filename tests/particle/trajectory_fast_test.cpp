@@ -174,7 +174,7 @@ void ExpectPlainResults(const FieldSnapshot& f, const TrajectoryField& field, fl
     ASSERT_EQ(ex, plainX) << x << ", " << y;
     ASSERT_EQ(ey, plainY) << x << ", " << y;
     double angle = 0;
-    ASSERT_EQ(std::sqrt(double(ex) * ex + double(ey) * ey), FieldAt(f, x, y, angle, 0, false)) << x << ", " << y;
+    ASSERT_EQ(std::sqrt(double(ex) * ex + double(ey) * ey), FieldAt(f, x, y, angle)) << x << ", " << y;
 }
 
 }  // namespace

@@ -40,10 +40,10 @@ void DrawCrossHair(bool topView, float X, float H, float Z) {
 // One arrow of length 5 * E / MaxFieldStrength; false when that length is 0, which ends the
 // pointer's arrows (the pointer lies inside the sphere of the charge in turn). Without a
 // usable normaliser (no field anywhere on the tab) the length counts as 0 too.
-bool DrawFieldArrow(const SceneState& scene, float X, float H, float Z, int only) {
+bool DrawFieldArrow(const SceneState& scene, float X, float H, float Z, FieldSources sources) {
     const float u = scene.field.unitLength;
     double angle = 0;
-    const double e = FieldAt(scene.field, X * u, Z * u, angle, only, false);
+    const double e = FieldAt(scene.field, X * u, Z * u, angle, sources);
     const float maxField = scene.range.MaxFieldStrength;
     const float length = maxField > 0 ? static_cast<float>(5 * e / maxField) : 0.0f;
     if (length == 0 || !std::isfinite(length)) return false;
@@ -63,12 +63,12 @@ void DrawPointerField(const GraphEngine& engine, const SceneState& scene, float 
     const float height = topView ? 0.1f : H;
     glColor3f(1, 0, 0);
     if (engine.showAllFieldStrengths) {
-        for (int i = 1; i <= scene.field.ChargeCount; ++i) {
-            if (!DrawFieldArrow(scene, X, height, Z, i)) return;
+        for (int i = 0; i < scene.field.ChargeCount; ++i) {
+            if (!DrawFieldArrow(scene, X, height, Z, FieldSources::Charge(i))) return;
         }
     }
     glColor3f(0, 0, 0);
-    DrawFieldArrow(scene, X, height, Z, 0);
+    DrawFieldArrow(scene, X, height, Z, FieldSources::All());
 }
 
 }  // namespace voltaris

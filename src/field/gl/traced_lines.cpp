@@ -29,13 +29,14 @@ void DrawLineStore(const LineStore& store, bool topView, float heightScale) {
     });
 }
 
-// The force on the particle at the marker point (graph gx, gz) from charge `only` (0: all):
-// an arrow E * unitLength graph units long, the potential drop across one graph unit.
-void DrawForceArrow(const FieldSnapshot& field, float gx, float height, float gz, int only, bool reverse) {
+// The force on the particle at the marker point (graph gx, gz) from `sources`: an arrow
+// E * unitLength graph units long, the potential drop across one graph unit.
+void DrawForceArrow(const FieldSnapshot& field, float gx, float height, float gz, FieldSources sources,
+                    FieldSense sense) {
     const float u = field.unitLength;
     const float px = gx * u, py = gz * u;
     double angle = 0;
-    const double e = FieldAt(field, px, py, angle, only, reverse);
+    const double e = FieldAt(field, px, py, angle, sources, sense);
     const float dx = static_cast<float>(std::cos(angle) * u * e);
     const float dy = static_cast<float>(std::sin(angle) * u * e);
     const float endX = (px + dx * u) / u, endZ = (py + dy * u) / u;
@@ -44,12 +45,14 @@ void DrawForceArrow(const FieldSnapshot& field, float gx, float height, float gz
 
 void DrawMarkerForces(const SceneState& scene, const float* p, int m, double particleCharge, bool topView) {
     const FieldSnapshot& field = scene.field;
-    const bool reverse = field.SignFactor * particleCharge < 0;  // force, not field
+    const FieldSense sense = field.SignFactor * particleCharge < 0 ? FieldSense::Reversed : FieldSense::AsIs;
     const float height = LineHeight(topView, p[m + 1], scene.range.HeightScale);
     glColor4f(1, 0, 0, 1);
-    for (int i = 1; i <= field.ChargeCount; ++i) DrawForceArrow(field, p[m], height, p[m + 2], i, reverse);
+    for (int i = 0; i < field.ChargeCount; ++i) {
+        DrawForceArrow(field, p[m], height, p[m + 2], FieldSources::Charge(i), sense);
+    }
     glColor4f(0, 0, 0, 1);
-    DrawForceArrow(field, p[m], height, p[m + 2], 0, reverse);
+    DrawForceArrow(field, p[m], height, p[m + 2], FieldSources::All(), sense);
 }
 
 void DrawParticlePaths(const SceneState& scene, const PathStore& store, bool topView) {
