@@ -134,7 +134,7 @@ bool HttpClient::SendMultipartPost(const std::string& path, const std::string& r
                                 &body, "request failed"));
 }
 
-bool HttpClient::SendRequest(const std::string& path, int kind, const std::string& referrer) {
+bool HttpClient::SendRequest(const std::string& path, RequestKind kind, const std::string& referrer) {
     requestOpen_ = false;
     response_.clear();
     responseRead_ = 0;

@@ -41,7 +41,7 @@ public:
     void ClearCookies();
 
     // Sends one request of `kind` for `path`; on success `path` becomes the current path.
-    bool SendRequest(const std::string& path, int kind, const std::string& referrer);
+    bool SendRequest(const std::string& path, RequestKind kind, const std::string& referrer);
     // Copies the next part of the answer's body; 0 at its end (or without a request).
     size_t ReadResponseChunk(char* buffer, size_t size);
     void CloseHandles();

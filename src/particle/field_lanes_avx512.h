@@ -3,7 +3,9 @@
 // test, the inside test and each charge's two field terms with a bound of their error. Only
 // for code compiled with target("avx512f") that has checked the processor first.
 
-// GCC 12 takes the undefined vectors inside the AVX-512 headers for uninitialised ones.
+// GCC 12 takes the undefined vectors inside the AVX-512 headers for uninitialised ones; the
+// warning is off for this header only.
+#pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include <immintrin.h>
 
@@ -121,3 +123,5 @@ __attribute__((target("avx512f"), always_inline)) inline QuickTerms QuickTermsOf
 }
 
 }  // namespace voltaris::field_lanes
+
+#pragma GCC diagnostic pop
