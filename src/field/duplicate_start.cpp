@@ -4,12 +4,16 @@
 
 namespace voltaris {
 
+// Metres, whatever the scale.
+constexpr double DuplicateStartTolerance = 0.01;
+
 bool GiveUpDuplicateStart(LineStore::Run& run, float startX, float startY, float unitLength) {
     bool givenUp = false;
     int k = 0;
     while (run.Slot() - 1 >= 0 && k < run.Count(run.Slot() - 1)) {
         const float* p = run.Points(run.Slot() - 1);
-        if (std::fabs(p[k] * unitLength - startX) < 0.01 && std::fabs(p[k + 2] * unitLength - startY) < 0.01) {
+        if (std::fabs(p[k] * unitLength - startX) < DuplicateStartTolerance &&
+            std::fabs(p[k + 2] * unitLength - startY) < DuplicateStartTolerance) {
             run.GiveBackSlot();
             givenUp = true;
         } else {

@@ -51,7 +51,8 @@ inline double LevelTolerance(const ValueRange& range) { return 1.0 / range.Heigh
 inline bool OffLevel(double potential, float linePotential) {
     const double deviation = std::fabs(potential - linePotential);
     if (linePotential == 0) return deviation > 0;
-    return deviation / std::fabs(linePotential) > 0.01;
+    constexpr double RelativeLimit = 0.01;  // 1 %
+    return deviation / std::fabs(linePotential) > RelativeLimit;
 }
 
 // The upper-right quadrant around a charge centre (x to the right, y upwards), which a closed

@@ -18,7 +18,7 @@ float AcChunkDurationOf(int kiloHertz) {
 std::string FrequencyLabelText(int kiloHertz) { return "Frequenz: " + FormatGeneral(kiloHertz * 0.001, 15) + "MHz"; }
 
 float AcPhaseFactor(int32_t phase) {
-    return static_cast<float>(std::sin(phase * 2 * Pi / AcStepsPerPeriod) + 0.01);
+    return static_cast<float>(std::sin(phase * 2 * Pi / AcStepsPerPeriod) + AcPhaseOffset);
 }
 
 void AlternatingVoltage::Start(Project& project, ParticleSwitches& switches, int32_t& phaseCounter, PathStore& store) {
@@ -36,7 +36,7 @@ void AlternatingVoltage::Start(Project& project, ParticleSwitches& switches, int
     }
     maxSpeed_ = 0;
     switches.AcRunning = true;
-    project.Active().particles[0].dt = 0.004 * switches.AcChunkDuration;
+    project.Active().particles[0].dt = AcStepFraction * switches.AcChunkDuration;
 }
 
 void AlternatingVoltage::Stop(Project& project, ParticleSwitches& switches) {

@@ -13,12 +13,20 @@ class PathStore;  // declared only, see slow_motion.h
 
 constexpr int AcStepsPerPeriod = 44;
 constexpr int AcStartPhase = 11;  // a quarter period: the voltage starts at its maximum
+// Added to the sine so that the charges never vanish completely (at phase 0 and 22 they keep
+// a hundredth of their amount).
+constexpr double AcPhaseOffset = 0.01;
+// Slot 0's time step during a run, as a fraction of a phase step: about 250 integration
+// steps per phase step.
+constexpr double AcStepFraction = 0.004;
 
 // Simulated seconds of one phase step at a frequency of `kiloHertz` (the slider position).
 float AcChunkDurationOf(int kiloHertz);
 // "Frequenz: 1,2MHz" for 1200 kHz.
 std::string FrequencyLabelText(int kiloHertz);
-// Factor on every charge at phase step n: sin(2 pi n / 44) + 0.01, never quite 0.
+// Factor on every charge at phase step n, a float32:
+//   s(n) = sin(2 pi n / AcStepsPerPeriod) + AcPhaseOffset = sin(2 pi n / 44) + 0.01,
+// dimensionless; a phase step lasts AcChunkDuration seconds of simulated time.
 float AcPhaseFactor(int32_t phase);
 
 // An alternating-voltage run on the active tab: what it saves at the start, scales at every

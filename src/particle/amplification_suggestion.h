@@ -8,6 +8,7 @@
 
 #include "field/kernels.h"
 #include "particle/bremsstrahlung.h"
+#include "particle/particle_step.h"
 
 namespace voltaris {
 
@@ -28,7 +29,8 @@ inline double Speed(const PendingSuggestion& s) { return std::sqrt(s.vx * s.vx +
 
 // The factor that would make this one step remove a millionth of the speed.
 inline double FactorOf(double a, double v, double q, double m, double dt) {
-    return (v * v - (0.999999 * v) * (0.999999 * v)) / (2 * RadiatedEnergy(a, q, dt) / m);
+    constexpr double kept = particle_step::SuggestedSpeedKept;
+    return (v * v - (kept * v) * (kept * v)) / (2 * RadiatedEnergy(a, q, dt) / m);
 }
 inline double FactorOf(const PendingSuggestion& s) { return FactorOf(Acceleration(s), Speed(s), s.q, s.m, s.dt); }
 
@@ -36,14 +38,14 @@ inline double FactorOf(const PendingSuggestion& s) { return FactorOf(Acceleratio
 // margin far above the rounding of this shorter form.
 inline bool SurelyAboveSeventy(float ex, float ey, double vx, double vy, double chargePerMass, double q, double m,
                                double dt) {
-    constexpr double LossFraction = 1 - 0.999999 * 0.999999;
+    constexpr double LossFraction = 1 - particle_step::SuggestedSpeedKept * particle_step::SuggestedSpeedKept;
     constexpr double RadiatedEnergyConstant =
         2.0 / (3.0 * SpeedOfLight * SpeedOfLight * SpeedOfLight) * CoulombConstant;
     const double squaredField = static_cast<double>(ex) * ex + static_cast<double>(ey) * ey;
     const double numerator = (vx * vx + vy * vy) * LossFraction;
     const double radiated = RadiatedEnergyConstant * (chargePerMass * chargePerMass * squaredField) * q * q * dt;
     return m > 0 && radiated > 1e-280 && radiated < 1e280 && numerator < 1e300 &&
-           numerator * m > 70 * (1 + 1e-8) * (2 * radiated);
+           numerator * m > particle_step::SuggestionCountLimit * (1 + 1e-8) * (2 * radiated);
 }
 inline bool SurelyAboveSeventy(const PendingSuggestion& s) {
     return SurelyAboveSeventy(s.ex, s.ey, s.vx, s.vy, s.chargePerMass, s.q, s.m, s.dt);

@@ -3,9 +3,13 @@
 
 namespace voltaris {
 
-constexpr double SpeedOfLight = 299792458.0;
+constexpr double SpeedOfLight = 299792458.0;  // c, m/s
 
-// Energy (J) a charge q with acceleration a radiates during dt: the Larmor power times dt.
+// Energy in joules that a charge q (C) with acceleration a (m/s^2) radiates during dt (s):
+// the non-relativistic Larmor power times dt,
+//   W = q^2 a^2 / (6 pi epsilon0 c^3) dt = (2 / (3 c^3)) k q^2 a^2 dt,   k = 1 / (4 pi epsilon0),
+// worked out in extended precision. Far too little to bend a path visibly: the step
+// multiplies it by the amplification factor the user chooses.
 double RadiatedEnergy(double a, double q, double dt);
 
 // The amplification of the radiation loss, as the page shows and takes it: the box holds the

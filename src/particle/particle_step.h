@@ -14,11 +14,35 @@ namespace voltaris::particle_step {
 
 constexpr double Stopped = -1.0;
 constexpr double TwoPi = 2 * Pi;
+// A particle is integrated while |x| and |y| stay within 100 metres of the origin, whatever
+// the size of the square.
+constexpr double RegionLimit = 100;
+// With vx exactly 0 the direction's arctangent divides by this (m/s) instead: the direction
+// of a vertical velocity comes out close to, but not exactly, pi/2 or 3pi/2.
+constexpr double ZeroVxDivisor = 0.01;
+// The amplification suggestion only counts the first 70 steps inside the square (1 up to
+// 71) before it takes the factor of a step (amplification_suggestion.h).
+constexpr double SuggestionCountLimit = 70;
+// The suggested factor makes one step keep this fraction of the speed: it loses a millionth.
+constexpr double SuggestedSpeedKept = 0.999999;
 
+// One step of a particle of charge q (C, signed) and mass m (kg) over dt seconds, semi-
+// implicit Euler in speed v (m/s) and direction alpha (radians from +x towards +y):
+//   a  = (q / m) |E(x, y)|                         acceleration in m/s^2, along the field
+//                                                  direction phi (against it for q < 0)
+//   v' = |v (cos alpha, sin alpha) + a dt (cos phi, sin phi)|,  alpha' its direction
+//   with radiation:  v' := sqrt(v'^2 - |2 W / m| factor),  W = RadiatedEnergy(a, q, dt) in J
+//                    (0 when the root would be imaginary: at rest, not stopped)
+//   (x, y) += v' dt (cos alpha', sin alpha')       metres, rounded to float32
+// v becomes Stopped when the particle has left the region or lies on or inside a charge.
+// Without radiation, a step strictly inside the square updates the suggested amplification:
+// the factor that would make it keep SuggestedSpeedKept of its speed,
+//   (v'^2 - (0.999999 v')^2) / (2 W / m),
+// once the first SuggestionCountLimit steps have counted it up by one each.
 template <class Evaluator>
 inline void Step(const Evaluator& field, double& v, double& alpha, double q, double m, double dt, float& x,
                  float& y, bool radiation, double factor, double& suggested) {
-    if (std::fabs(x) > 100 || std::fabs(y) > 100) {  // metres, whatever the square's size
+    if (std::fabs(x) > RegionLimit || std::fabs(y) > RegionLimit) {
         v = Stopped;
         return;
     }
@@ -38,7 +62,7 @@ inline void Step(const Evaluator& field, double& v, double& alpha, double q, dou
     const double vx = cosAlpha * v + cosPhi * dv;
     const double vy = sinAlpha * v + sinPhi * dv;
     const double speed = std::sqrt(vx * vx + vy * vy);
-    double theta = std::atan(vy / (vx == 0 ? 0.01 : vx));
+    double theta = std::atan(vy / (vx == 0 ? ZeroVxDivisor : vx));
     if (vy < 0 && vx < 0) {
         theta += Pi;
     } else if (vy < 0) {
@@ -56,10 +80,10 @@ inline void Step(const Evaluator& field, double& v, double& alpha, double q, dou
     } else {
         const float gx = x / field.unitLength, gy = y / field.unitLength;
         if (gx > 0 && gx < 10 && gy > 0 && gy < 10) {
-            const double radiated = suggested > 70 ? RadiatedEnergy(a, q, dt) : 0;
+            const double radiated = suggested > SuggestionCountLimit ? RadiatedEnergy(a, q, dt) : 0;
             if (radiated != 0) {
                 // The factor that would make this one step remove a millionth of the speed.
-                suggested = (v * v - (0.999999 * v) * (0.999999 * v)) / (2 * radiated / m);
+                suggested = (v * v - (SuggestedSpeedKept * v) * (SuggestedSpeedKept * v)) / (2 * radiated / m);
             } else {
                 suggested += 1;
             }

@@ -5,6 +5,7 @@
 
 #include "field/kernels.h"
 #include "particle/field_lanes_avx512.h"
+#include "particle/particle_step.h"
 
 // FieldAt adds the charges' terms in float32, one rounding after the other, and the next
 // step cannot begin before the last sum is known. Here each partial sum is rounded to the
@@ -207,7 +208,8 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
     bool stored = false;
     for (int n = 0;; ++n) {
         const FieldTerms& here = terms[n & 1];
-        if (std::fabs(s.x) > 100 || std::fabs(s.y) > 100 || !here.clear) {  // the single step stops it
+        const bool leaves = std::fabs(s.x) > particle_step::RegionLimit || std::fabs(s.y) > particle_step::RegionLimit;
+        if (leaves || !here.clear) {  // the single step stops it
             checkLast();
             break;
         }
@@ -233,7 +235,7 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
         PendingSuggestion pending = s.pending;
         double suggested = s.suggested;
         if (s.gx > 0 && s.gx < 10 && s.gy > 0 && s.gy < 10) {
-            if (!pending.active && !(suggested > 70)) {
+            if (!pending.active && !(suggested > particle_step::SuggestionCountLimit)) {
                 suggested += 1;
             } else {
                 pending.ex = static_cast<float>(ex);

@@ -22,6 +22,16 @@ namespace voltaris::trajectory_build {
 // time step that has become absurdly small cannot hang the build.
 constexpr int64_t MaxStepsPerBuild = 1000000;
 
+// The automatic time step: one step shall move the particle about 0.007 graph units, far
+// below the 0.1 units between stored points inside the square. The reference speed covers
+// StepLength per step with slot 0's dt; a stored point more than SpeedMargin times faster
+// cuts dt so that a step at its speed covers StepLength again.
+constexpr double StepLength = 0.007;  // graph units
+constexpr double SpeedMargin = 1.1;
+// An alternating-voltage run appends to the path over its phase steps; past this many floats
+// the path starts afresh, well before the store's capacity.
+constexpr int32_t AcPathRestart = 80000;
+
 // A slot whose numbers cannot give a path (no mass, a value that is not finite, a time step
 // that does not advance) gets an empty one instead of positions that are not numbers.
 inline bool Integrable(const ParticleSlot& s) {
@@ -46,7 +56,7 @@ TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& 
     const float unitLength = in.field.unitLength;
     std::array<ParticleSlot, MaxParticleSlots> slots = in.slots;
     double& dt0 = slots[0].dt;
-    double reference = 0.007 * unitLength / dt0;
+    double reference = StepLength * unitLength / dt0;  // m/s
     PathSet& paths = BeginPathBuild(writer, in.AcRunning);
 
     auto finish = [&] {
@@ -63,7 +73,7 @@ TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& 
         ParticleSlot& slot = slots[p];
         PathSlot& path = paths.slots[p];
         if (!in.AcRunning) path.PathFloatCount = 0;
-        if (path.PathFloatCount > 80000) path.PathFloatCount = 0;  // a long alternating run starts afresh
+        if (path.PathFloatCount > AcPathRestart) path.PathFloatCount = 0;
         const double q = in.field.SignFactor * slot.charge;
         stepper.Start(slot, q);
         float t = 0;
@@ -95,10 +105,10 @@ TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& 
                 return finish();
             }
             const double v = stepper.Speed();
-            if (1.1 * reference < v) {
-                // Too fast for the time step: one step at this speed shall cover 0.007 graph units.
+            if (SpeedMargin * reference < v) {
+                // Too fast for the time step: one step at this speed shall cover StepLength.
                 reference = v;
-                dt0 = 0.007 * unitLength / v;
+                dt0 = StepLength * unitLength / v;
                 result.dtCut = true;
                 integrable = Integrable(slot);
                 if (integrable) limit = LastStep(in, slot);

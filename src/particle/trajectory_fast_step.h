@@ -33,7 +33,7 @@ public:
     }
 
     bool Step(double q, double m, double dt, bool radiation, double factor, double& suggested) {
-        if (std::fabs(x) > 100 || std::fabs(y) > 100) return Stop();  // metres, whatever the square's size
+        if (std::fabs(x) > particle_step::RegionLimit || std::fabs(y) > particle_step::RegionLimit) return Stop();
         float ex, ey;
         if (field_.TouchesOrField(x, y, ex, ey)) return Stop();
         double vx, vy;
@@ -49,7 +49,7 @@ public:
             vy = vy_ + (ey > 0 ? 1.0 : SinDown()) * dv;
         }
         const double speed = std::sqrt(vx * vx + vy * vy);
-        // The direction of motion; when vx is 0 the step's arctangent divides by 0.01 instead,
+        // The direction of motion; when vx is 0 the step's arctangent divides by ZeroVxDivisor,
         // and the direction is not quite vertical.
         double ux = 0, uy = 0;
         if (vx == 0) {
@@ -140,7 +140,7 @@ public:
 private:
     // One step inside the square without radiation.
     void Suggest(const PendingSuggestion& step, double& suggested) {
-        if (!pending_.active && !(suggested > 70)) {
+        if (!pending_.active && !(suggested > particle_step::SuggestionCountLimit)) {
             suggested += 1;
             return;
         }
@@ -163,7 +163,7 @@ private:
     }
 
     static double DirectionOf(double vx, double vy) {
-        double theta = std::atan(vy / (vx == 0 ? 0.01 : vx));
+        double theta = std::atan(vy / (vx == 0 ? particle_step::ZeroVxDivisor : vx));
         if (vy < 0 && vx < 0) {
             theta += Pi;
         } else if (vy < 0) {
