@@ -18,16 +18,15 @@ using test::RunCli;
 std::string ExpectedOutput(const LineStore& store) {
     std::string text;
     char row[128];
-    store.Read([&](const LineSet& v) {
-        text += "# slots: " + std::to_string(v.Last() + 1) + "\nslot,point,gx,potential,gz\n";
-        for (int s = 0; s <= v.Last(); ++s) {
-            for (int k = 0; k < v.Count(s); k += 3) {
-                const float* p = v.Points(s) + k;
-                std::snprintf(row, sizeof row, "%d,%d,%.9g,%.9g,%.9g\n", s, k / 3, p[0], p[1], p[2]);
-                text += row;
-            }
+    const std::vector<test::Line> lines = test::LinesOf(store);
+    text += "# slots: " + std::to_string(lines.size()) + "\nslot,point,gx,potential,gz\n";
+    for (size_t s = 0; s < lines.size(); ++s) {
+        for (size_t k = 0; k < lines[s].size(); ++k) {
+            const test::LinePoint& p = lines[s][k];
+            std::snprintf(row, sizeof row, "%zu,%zu,%.9g,%.9g,%.9g\n", s, k, p.x, p.v, p.z);
+            text += row;
         }
-    });
+    }
     return text;
 }
 

@@ -12,11 +12,8 @@
 namespace voltaris {
 namespace {
 
-struct Point {
-    float x, v, z;  // graph x, potential, graph z
-};
-
-using Line = std::vector<Point>;
+using test::Line;
+using Point = test::LinePoint;
 
 using Tracer = void (*)(const FieldSnapshot&, const ValueRange&, bool, LineStore&);
 
@@ -25,15 +22,7 @@ class Equipotentials : public testing::TestWithParam<Tracer> {
 protected:
     std::vector<Line> Trace(const FieldSnapshot& f, const ValueRange& range) {
         GetParam()(f, range, true, store_);
-        std::vector<Line> lines;
-        store_.Read([&](const LineSet& v) {
-            for (int s = 0; s <= v.Last(); ++s) {
-                Line line;
-                for (int k = 0; k < v.Count(s); k += 3) line.push_back({v.Points(s)[k], v.Points(s)[k + 1], v.Points(s)[k + 2]});
-                lines.push_back(line);
-            }
-        });
-        return lines;
+        return test::LinesOf(store_);
     }
     std::vector<Line> Trace(const FieldSnapshot& f) { return Trace(f, test::RangeOf(f)); }
 

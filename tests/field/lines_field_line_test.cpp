@@ -11,11 +11,8 @@
 namespace voltaris {
 namespace {
 
-struct Point {
-    float x, v, z;  // graph x, potential, graph z
-};
-
-using Line = std::vector<Point>;
+using test::Line;
+using Point = test::LinePoint;
 
 using Tracer = void (*)(const FieldSnapshot&, bool, LineStore&);
 
@@ -23,15 +20,7 @@ class FieldLines : public testing::TestWithParam<Tracer> {
 protected:
     std::vector<Line> Trace(const FieldSnapshot& f) {
         GetParam()(f, true, store_);
-        std::vector<Line> lines;
-        store_.Read([&](const LineSet& v) {
-            for (int s = 0; s <= v.Last(); ++s) {
-                Line line;
-                for (int k = 0; k < v.Count(s); k += 3) line.push_back({v.Points(s)[k], v.Points(s)[k + 1], v.Points(s)[k + 2]});
-                lines.push_back(line);
-            }
-        });
-        return lines;
+        return test::LinesOf(store_);
     }
     std::vector<Line> Trace(std::vector<test::ChargeText> charges, int signFactor = 1) {
         return Trace(test::TabSnapshot("1", charges, signFactor));

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "doubles/scripted_dialogs.h"
 #include "field/kernels.h"
 #include "field/value_range.h"
 #include "model/number_format.h"
@@ -34,17 +35,11 @@ FieldSnapshot TabSnapshot(const char* resolution, const std::vector<ChargeText>&
 
 namespace {
 
-class FailingDialogs : public UserDialogs {
-public:
-    void ShowMessage(const std::string& text) override { ADD_FAILURE() << text; }
-    void ShowError(const std::string& text) override { ADD_FAILURE() << text; }
-    Answer Ask(const std::string&, bool) override { return Answer::No; }
-};
-
 FieldSnapshot TabOfFile(const std::string& source, int number, int signFactor) {
     Project project = Project::Initial();
-    FailingDialogs dialogs;
+    ScriptedDialogs dialogs;
     EXPECT_TRUE(LoadProject(project, source, dialogs)) << source;
+    EXPECT_EQ(dialogs.Shown(), 0u) << dialogs.ShownText();
     project.SignFactor = signFactor;
     ShowTab(project, number - 1, -1);
     return SnapshotOfActiveTab(project);
@@ -87,6 +82,18 @@ std::string DifferenceBetween(const LineStore& a, const LineStore& b) {
         });
     });
     return difference;
+}
+
+std::vector<Line> LinesOf(const LineStore& store) {
+    std::vector<Line> lines;
+    store.Read([&](const LineSet& v) {
+        for (int s = 0; s <= v.Last(); ++s) {
+            const float* p = v.Points(s);
+            Line& line = lines.emplace_back();
+            for (int k = 0; k < v.Count(s); k += 3) line.push_back({p[k], p[k + 1], p[k + 2]});
+        }
+    });
+    return lines;
 }
 
 std::vector<int> PointCounts(const LineStore& store) {

@@ -32,6 +32,15 @@ ValueRange RangeOf(const FieldSnapshot& field);
 // The first difference between the lines two stores show; empty when they match bit for bit.
 std::string DifferenceBetween(const LineStore& a, const LineStore& b);
 
+// A stored line point: graph x, potential, graph z.
+struct LinePoint {
+    float x, v, z;
+};
+using Line = std::vector<LinePoint>;
+
+// The lines the store shows, slot 0 .. last.
+std::vector<Line> LinesOf(const LineStore& store);
+
 // Number of points of each slot 0 .. last.
 std::vector<int> PointCounts(const LineStore& store);
 

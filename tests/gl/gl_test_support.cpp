@@ -1,11 +1,29 @@
 #include "gl_test_support.h"
 
+#include <EGL/egl.h>
+#include <EGL/eglext.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
+
+#include <cstring>
 
 #include "engine/gl/engine_frame.h"
 
 namespace voltaris::test {
+
+std::string NoEglDisplayReason() {
+    const char* extensions = eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
+    if (!extensions || !std::strstr(extensions, "EGL_MESA_platform_surfaceless"))
+        return "EGL offers no surfaceless platform";
+    auto getPlatformDisplay =
+        reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
+    if (!getPlatformDisplay) return "eglGetPlatformDisplayEXT is missing";
+    const EGLDisplay display = getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+    EGLint major = 0, minor = 0;
+    if (display == EGL_NO_DISPLAY || !eglInitialize(display, &major, &minor))
+        return "the surfaceless EGL display cannot be initialised";
+    return {};
+}
 
 void GlTest::SetUp() {
     std::string error;

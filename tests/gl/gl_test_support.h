@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/gl/egl_offscreen.h"
@@ -15,6 +16,10 @@
 #include "model/project.h"
 
 namespace voltaris::test {
+
+// Why this machine has no EGL display at all (Mesa's surfaceless platform), empty when it has
+// one. Where there is a display, a failing headless render is a fault, not a reason to skip.
+std::string NoEglDisplayReason();
 
 // A test with a headless GL context current on its thread; skipped where none can be made.
 class GlTest : public ::testing::Test {

@@ -20,10 +20,11 @@ size_t DistinctColours(const OffscreenImage& image) {
 }
 
 TEST(RenderTest, BothViewsOfATabShowASurface) {
+    if (const std::string reason = NoEglDisplayReason(); !reason.empty()) GTEST_SKIP() << reason;
     for (EngineView view : {EngineView::ThreeD, EngineView::TopView}) {
         OffscreenImage image;
         std::string error;
-        if (!RenderActiveTab(DipoleProject(), view, 200, 150, image, error)) GTEST_SKIP() << error;
+        ASSERT_TRUE(RenderActiveTab(DipoleProject(), view, 200, 150, image, error)) << error;
         ASSERT_EQ(image.rgba.size(), 200u * 150 * 4);
         EXPECT_GT(DistinctColours(image), 8u);
         // The top-left corner lies beyond the square in both views: background.
@@ -36,6 +37,7 @@ class RenderCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!std::filesystem::exists(VOLTARIS_CLI)) GTEST_SKIP() << "voltaris-cli is not built";
+        if (const std::string reason = NoEglDisplayReason(); !reason.empty()) GTEST_SKIP() << reason;
         dir = std::filesystem::temp_directory_path() / ("voltaris_render_" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
     }

@@ -55,6 +55,8 @@ class ChargeEditingTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
+
     void init() {
         QVERIFY(w.Start());
         w.form->activateWindow();

@@ -26,6 +26,8 @@ class CommandsTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
+
     void init() { QVERIFY(w.Start()); }
     void cleanup() { w.Stop(); }
 

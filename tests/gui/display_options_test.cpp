@@ -42,6 +42,8 @@ class DisplayOptionsTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
+
     void init() { QVERIFY(w.Start()); }
     void cleanup() { w.Stop(); }
 

@@ -15,7 +15,6 @@ const voltaris::PathSlot& FirstPath(const voltaris::PathSet& set) { return set.s
 #include "engine/gui/graph_views.h"
 #include "engine/gui/view_window.h"
 #include "model/project_file.h"
-#include "support/scripted_dialogs.h"
 #include "support/view_test_support.h"
 
 using namespace voltaris;
@@ -46,10 +45,9 @@ int TabNamed(const Project& project, const std::string& caption) {
 class LinesViewsTest : public QObject {
     Q_OBJECT
 
-    Project project = Project::Initial();
-    ScriptedDialogs dialogs;
-    std::unique_ptr<QWidget> host;
-    std::unique_ptr<GraphViews> views;
+    ViewsFixture v;
+    Project& project = v.project;
+    GraphViews* views = nullptr;
 
     // Shows a tab as the tab strip does and waits until both views have drawn it.
     void Show(int tab) {
@@ -69,19 +67,14 @@ class LinesViewsTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
+
     void init() {
-        project = Project::Initial();
-        QVERIFY(LoadProject(project, "sample", dialogs));
-        views = std::make_unique<GraphViews>(project, dialogs);
-        host = ShowViewsDrawing(*views);
-        QVERIFY(host);
+        QVERIFY(v.Start());
+        views = v.views.get();
     }
 
-    void cleanup() {
-        views->StopDrawing();
-        host.reset();
-        views.reset();
-    }
+    void cleanup() { v.Stop(); }
 
     void switchedOnEquipotentialsShowInBothViews() {
         const int tab = TabNamed(project, "Ladungsgebirge");
@@ -116,7 +109,7 @@ private slots:
         QVERIFY(tab >= 0);
         Show(tab);
         const int violetBefore = CountPixels(GrabView(views->Window2D()), IsViolet);
-        QSignalSpy built(views.get(), &GraphViews::pathBuilt);
+        QSignalSpy built(views, &GraphViews::pathBuilt);
         ParticleSwitches on;
         on.ParticleEnabled = true;
         views->PublishParticleSwitches(on);

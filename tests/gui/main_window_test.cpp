@@ -25,6 +25,8 @@ class MainWindowTest : public QObject {
     QLabel* StatusPanel(int i) { return w.Control<QLabel>(qPrintable(QString("StatusPanel%1").arg(i))); }
 
 private slots:
+    void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
+
     void init() { QVERIFY(w.Start()); }
     void cleanup() { w.Stop(); }
 

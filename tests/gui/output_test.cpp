@@ -103,6 +103,8 @@ class OutputTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
+
     void init() {
         temporary = std::make_unique<QTemporaryDir>();
         QVERIFY(temporary->isValid());

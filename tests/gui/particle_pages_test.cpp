@@ -15,7 +15,7 @@
 #include "app/pages/particle_pages.h"
 #include "particle/alternating_voltage.h"
 #include "support/path_fill.h"
-#include "support/scripted_dialogs.h"
+#include "doubles/scripted_dialogs.h"
 
 using namespace voltaris;
 using namespace voltaris::pages;

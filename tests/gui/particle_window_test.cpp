@@ -50,6 +50,8 @@ class ParticleWindowTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
+
     void init() { QVERIFY(w.Start()); }
     void cleanup() {
         if (w.form) w.Stop();

@@ -62,6 +62,8 @@ class TopViewMouseTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
+
     void init() {
         QVERIFY(w.Start());
         w.form->activateWindow();

@@ -52,6 +52,8 @@ class WindowInputTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
+
     void init() {
         QVERIFY(w.Start());
         w.form->activateWindow();

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "doubles/scripted_dialogs.h"
 #include "model/number_format.h"
-#include "model/recording_dialogs.h"
 
 using namespace voltaris;
 
@@ -14,7 +14,7 @@ const std::string LimitMessage =
 
 struct ChargeEditing : ::testing::Test {
     Project project = Project::Initial();
-    test::RecordingDialogs dialogs;
+    test::ScriptedDialogs dialogs;
 
     void Add(double amount, float x, float y, float radius = 0.5f) {
         FieldTab& t = project.Active();

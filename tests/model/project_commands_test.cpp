@@ -1,46 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 
+#include "doubles/scripted_dialogs.h"
 #include "model/project_commands.h"
 #include "model/project_file.h"
 
 using namespace voltaris;
+using voltaris::test::ScriptedDialogs;
 
 namespace {
-
-// Answers every dialog from what the test queued and records what was shown.
-class ScriptedDialogs : public CommandDialogs {
-public:
-    std::deque<Answer> answers;
-    std::deque<std::optional<std::string>> files;
-    std::deque<std::optional<std::string>> texts;  // nothing: the box is cancelled
-    std::vector<std::string> shown;
-
-    void ShowMessage(const std::string& text) override { shown.push_back(text); }
-    void ShowError(const std::string& text) override { shown.push_back(text); }
-    Answer Ask(const std::string& text, bool) override {
-        shown.push_back(text);
-        return Next(answers, Answer::No);
-    }
-    std::optional<std::string> ChooseFileToOpen() override { return Next(files, std::optional<std::string>()); }
-    std::optional<std::string> ChooseFileToSave() override { return Next(files, std::optional<std::string>()); }
-    std::string AskText(const std::string&, const std::string&, const std::string& preset) override {
-        return Next(texts, std::optional<std::string>()).value_or(preset);
-    }
-
-private:
-    template <class T>
-    static T Next(std::deque<T>& queue, T otherwise) {
-        if (queue.empty()) return otherwise;
-        T value = queue.front();
-        queue.pop_front();
-        return value;
-    }
-};
 
 class RecordingView : public CommandView {
 public:
@@ -125,12 +96,12 @@ TEST_F(ProjectCommandsTest, SavingAskedForButCancelledKeepsTheProjectAndTheProgr
 
 TEST_F(ProjectCommandsTest, SaveAsThenOpenBringsTheProjectBack) {
     const std::string path = (dir / "projekt.psf").string();
-    dialogs.files = {path};
+    dialogs.saveFiles = {path};
     EXPECT_TRUE(commands.SaveAll());  // no file yet: the save dialog
     EXPECT_EQ(project.ProjectFileName, path);
     dialogs.answers = {Answer::No};
     commands.NewProject();
-    dialogs.files = {path};
+    dialogs.openFiles = {path};
     commands.OpenProject();
     EXPECT_EQ(project.TabCount, 14);
     EXPECT_EQ(project.ProjectFileName, path);
@@ -141,12 +112,12 @@ TEST_F(ProjectCommandsTest, FailedOpenKeepsProjectFileAndShownTab) {
     commands.ChangeTab(3);
     const std::string broken = (dir / "kaputt.psf").string();
     std::ofstream(broken) << "<potential name=\"x\"><feld name=\"a\">";
-    dialogs.files = {broken};
+    dialogs.openFiles = {broken};
     commands.OpenProject();
     EXPECT_EQ(project.TabCount, 14);
     EXPECT_EQ(project.ActiveTab, 3);
     EXPECT_TRUE(project.ProjectFileName.empty());
-    EXPECT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.errors.size(), 1u);
 }
 
 TEST_F(ProjectCommandsTest, DuplicateCopiesTheShownTabAndKeepsItShown) {
@@ -163,11 +134,12 @@ TEST_F(ProjectCommandsTest, DuplicateCopiesTheShownTabAndKeepsItShown) {
 
 TEST_F(ProjectCommandsTest, TwentyFirstTabIsRefusedWithTheLimitMessage) {
     while (project.TabCount < 20) commands.NewTab();
-    dialogs.shown.clear();
+    EXPECT_EQ(project.ActiveTab, 0);  // new tabs are appended without being shown
+    dialogs.Clear();
     commands.DuplicateTab();
     EXPECT_EQ(project.TabCount, 20);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0], "Leider kann das Tab nicht erstellt werden. Es können maximal 20 Tabs erstellt werden.");
+    ASSERT_EQ(dialogs.Shown(), 1u);
+    EXPECT_EQ(dialogs.messages[0], "Leider kann das Tab nicht erstellt werden. Es können maximal 20 Tabs erstellt werden.");
 }
 
 TEST_F(ProjectCommandsTest, DeletingShowsTheTabBeforeOrTheNewFirstOne) {
@@ -254,7 +226,7 @@ TEST_F(ProjectCommandsTest, TheShownTabIsLeftBeforeItsModelIsReplacedOrDeleted) 
     EXPECT_EQ(view.leftTabs, std::vector<std::string>{shown});
 
     view.leftTabs.clear();
-    dialogs.files = {(dir / "fehlt.psf").string()};
+    dialogs.openFiles = {(dir / "fehlt.psf").string()};
     commands.OpenProject();
     ASSERT_FALSE(view.leftTabs.empty());
     EXPECT_EQ(view.leftTabs[0], project.Active().caption);

@@ -8,9 +8,9 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "doubles/scripted_dialogs.h"
 #include "model/number_format.h"
 #include "model/project_file.h"
-#include "recording_dialogs.h"
 
 using namespace voltaris;
 namespace fs = std::filesystem;
@@ -26,7 +26,7 @@ std::string ReadFile(const fs::path& path) {
 
 struct ProjectFile : ::testing::Test {
     fs::path dir = fs::temp_directory_path() / ("voltaris_file_test_" + std::to_string(::getpid()));
-    test::RecordingDialogs dialogs;
+    test::ScriptedDialogs dialogs;
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
 

@@ -1,51 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "model/project.h"
-#include "recording_dialogs.h"
 
 using namespace voltaris;
-
-TEST(Project, NewTabsUpToTwentyAndTheTwentyFirstRefusedOnce) {
-    Project project = Project::Initial();
-    test::RecordingDialogs dialogs;
-    while (project.TabCount < MaxTabs) ASSERT_TRUE(CreateTab(project, "unbenannt", dialogs));
-    EXPECT_FALSE(CreateTab(project, "zu viel", dialogs));
-    EXPECT_EQ(project.TabCount, 20);
-    ASSERT_EQ(dialogs.Shown(), 1u);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0], "Leider kann das Tab nicht erstellt werden. Es können maximal 20 Tabs erstellt werden.");
-    const FieldTab& t = project.tabs[19];
-    EXPECT_EQ(t.ChargeCount, 0);
-    EXPECT_EQ(t.ParticleCount, 1);
-    EXPECT_EQ(t.Resolution, 1.0f);
-    EXPECT_EQ(t.particles[0].charge, -1.6e-19);
-    EXPECT_EQ(t.particles[0].mass, 9.1e-31);
-    EXPECT_EQ(t.particles[0].dt, 5.6e-9);
-    EXPECT_EQ(t.particles[0].speed, 0);
-    EXPECT_EQ(t.particles[0].angle, 0);
-    EXPECT_EQ(t.particles[0].x, 0);
-    EXPECT_EQ(t.particles[0].steps, 10000);
-    EXPECT_EQ(project.ActiveTab, 0);  // creating a tab does not show it
-}
-
-TEST(Project, InitialModelHoldsOneTabWithAFastPositiveParticle) {
-    const Project p = Project::Initial();
-    EXPECT_EQ(p.TabCount, 1);
-    EXPECT_EQ(p.tabs[0].caption, "Tab1");
-    EXPECT_EQ(p.tabs[0].particles[0].charge, 1.6e-19);
-    EXPECT_EQ(p.tabs[0].particles[0].speed, 500000);
-    EXPECT_EQ(p.tabs[0].particles[0].dt, 1e-8);
-    EXPECT_EQ(p.tabs[0].particles[0].mass, 9.1e-31);
-    EXPECT_EQ(p.tabs[0].particles[0].x, 1.0f);
-    EXPECT_EQ(p.tabs[0].particles[0].y, 1.0f);
-    EXPECT_EQ(p.tabs[0].particles[0].steps, 10000);
-    EXPECT_EQ(p.tabs[0].ParticleCount, 1);
-    EXPECT_EQ(p.tabs[0].ChargeCount, 0);
-    EXPECT_EQ(p.SignFactor, 1);
-    EXPECT_TRUE(p.ProjectFileName.empty());
-    EXPECT_EQ(p.ProjectName, "Unbenannt");
-    EXPECT_EQ(p.unitLength, 1.0f);
-}
 
 TEST(Project, ResolutionAndScrollPositionAgreeOnTheSixthDecadeGrid) {
     EXPECT_EQ(ScrollPositionOfResolution(-10), 0);

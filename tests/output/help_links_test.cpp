@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "doubles/scripted_dialogs.h"
 #include "output/help_links.h"
 
 using namespace voltaris;
@@ -15,18 +16,6 @@ struct RecordingOpener : DesktopOpener {
     std::vector<std::string> files, pages;
     void OpenFile(const std::string& path) override { files.push_back(path); }
     void OpenWebPage(const std::string& url) override { pages.push_back(url); }
-};
-
-struct AnsweringDialogs : UserDialogs {
-    Answer answer = Answer::No;
-    std::vector<std::string> questions;
-    void ShowMessage(const std::string&) override {}
-    void ShowError(const std::string&) override {}
-    Answer Ask(const std::string& text, bool withCancel) override {
-        EXPECT_FALSE(withCancel);
-        questions.push_back(text);
-        return answer;
-    }
 };
 
 class HelpLinks : public ::testing::Test {
@@ -44,7 +33,7 @@ protected:
     }
     std::filesystem::path folder;
     RecordingOpener opener;
-    AnsweringDialogs dialogs;
+    test::ScriptedDialogs dialogs;
 };
 
 }  // namespace
@@ -69,12 +58,13 @@ TEST_F(HelpLinks, MissingDocumentAsksAndOpensTheDownloadPageUnlessTheAnswerIsNo)
     EXPECT_TRUE(opener.files.empty());
 
     for (Answer answer : {Answer::Yes, Answer::Cancel}) {
-        dialogs.answer = answer;
+        dialogs.answers = {answer};
         OpenHelp(folder.string(), dialogs, opener);
     }
     EXPECT_EQ(opener.pages, (std::vector<std::string>{"http://web.test:8080/voltaris2010/help.php",
                                                       "http://web.test:8080/voltaris2010/help.php"}));
     EXPECT_TRUE(opener.files.empty());
+    EXPECT_EQ(dialogs.questionsWithCancel, (std::vector<bool>{false, false, false}));  // Yes and No only
 }
 
 TEST_F(HelpLinks, WebsiteOpensTheProductsStartPage) {

@@ -62,8 +62,3 @@ TEST(PrintLayout, ATallOrFlatPictureIsScaledIntoThePrintableAreaWithItsShape) {
     // So flat that the rule leaves no height: the full width, with its shape.
     EXPECT_EQ(PrintTargetRect(page, {3000, 100}), (PageRect{400, 500, 9517, 804}));
 }
-
-TEST(PrintLayout, HeadingNamesProjectAndTab) {
-    EXPECT_EQ(PrintHeading("Voltaris 2010 - Projekt: Beispielprojekt", "Dipol"),
-              "Voltaris 2010 - Projekt: Beispielprojekt - Dipol");
-}

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "doubles/scripted_dialogs.h"
 #include "model/project.h"
 #include "model/project_file.h"
 #include "particle/trajectory.h"
@@ -43,12 +44,6 @@ std::vector<double> Fields(const std::string& line) {
     return values;
 }
 
-struct NoDialogs : UserDialogs {
-    void ShowMessage(const std::string&) override {}
-    void ShowError(const std::string&) override {}
-    Answer Ask(const std::string&, bool) override { return Answer::No; }
-};
-
 }  // namespace
 
 TEST(PathCommand, PrintsEverySettledPointInFullPrecisionAndTheFinalTimeStep) {
@@ -60,7 +55,7 @@ TEST(PathCommand, PrintsEverySettledPointInFullPrecisionAndTheFinalTimeStep) {
 
     // The same tab built here until its time step settles.
     Project project = Project::Initial();
-    NoDialogs dialogs;
+    test::ScriptedDialogs dialogs;
     ASSERT_TRUE(LoadProject(project, "sample", dialogs));
     ShowTab(project, 1, ScrollPositionOfResolution(project.tabs[1].Resolution));
     auto store = std::make_unique<PathStore>();

@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "doubles/scripted_dialogs.h"
 #include "field/kernels.h"
 #include "model/project.h"
 #include "model/project_file.h"
@@ -17,16 +18,11 @@ using namespace voltaris;
 
 namespace {
 
-struct SilentDialogs : UserDialogs {
-    void ShowMessage(const std::string&) override {}
-    void ShowError(const std::string& text) override { ADD_FAILURE() << text; }
-    Answer Ask(const std::string&, bool) override { return Answer::No; }
-};
-
 Project Load(const std::string& source) {
     Project project = Project::Initial();
-    SilentDialogs dialogs;
+    test::ScriptedDialogs dialogs;
     EXPECT_TRUE(LoadProject(project, source, dialogs)) << source;
+    EXPECT_TRUE(dialogs.errors.empty()) << dialogs.ShownText();
     return project;
 }
 

@@ -1,7 +1,8 @@
 #include "support/view_test_support.h"
 
-#include <QElapsedTimer>
 #include <QHBoxLayout>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
 #include <QScreen>
 #include <QSet>
 #include <QTest>
@@ -9,8 +10,26 @@
 #include "engine/gl/graph_engine.h"
 #include "engine/gui/graph_views.h"
 #include "engine/gui/view_window.h"
+#include "model/project_file.h"
 
 namespace voltaris::test {
+
+QString OpenGLUnusableReason() {
+    const QSurfaceFormat wanted = ViewSurfaceFormat();
+    QOffscreenSurface surface;
+    surface.setFormat(wanted);
+    surface.create();
+    if (!surface.isValid()) return "the platform offers no surface for OpenGL";
+    QOpenGLContext context;
+    context.setFormat(wanted);
+    if (!context.create()) return "no OpenGL context can be created";
+    if (context.isOpenGLES()) return "only OpenGL ES is offered, the views need desktop OpenGL";
+    if (context.format().profile() == QSurfaceFormat::CoreProfile)
+        return "only a core-profile context is offered, the views draw with the fixed pipeline";
+    if (!context.makeCurrent(&surface)) return "the OpenGL context cannot be made current";
+    context.doneCurrent();
+    return {};
+}
 
 std::unique_ptr<QWidget> ShowViewsDrawing(GraphViews& views) {
     auto host = std::make_unique<QWidget>();
@@ -24,6 +43,20 @@ std::unique_ptr<QWidget> ShowViewsDrawing(GraphViews& views) {
     views.RequestRedraw(true);
     if (!WaitForFrames(*views.Engine3D(), 3) || !WaitForFrames(*views.Engine2D(), 3)) return nullptr;
     return host;
+}
+
+bool ViewsFixture::Start() {
+    project = Project::Initial();
+    if (!LoadProject(project, "sample", dialogs)) return false;
+    views = std::make_unique<GraphViews>(project, dialogs);
+    host = ShowViewsDrawing(*views);
+    return host != nullptr;
+}
+
+void ViewsFixture::Stop() {
+    if (views) views->StopDrawing();
+    host.reset();  // the containers take the windows with them
+    views.reset();
 }
 
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {

@@ -1,8 +1,13 @@
 #pragma once
 #include <QImage>
+#include <QString>
+#include <QTest>
 #include <QWidget>
 #include <functional>
 #include <memory>
+
+#include "doubles/scripted_dialogs.h"
+#include "model/project.h"
 
 namespace voltaris {
 class GraphViews;
@@ -11,6 +16,18 @@ struct GraphEngine;
 }
 
 namespace voltaris::test {
+
+// Why the views cannot draw here, empty when they can: a context of the views' format
+// (compatibility profile) made current on an offscreen surface.
+QString OpenGLUnusableReason();
+
+// Skips the whole suite with the reason, up front, where the views cannot draw (instead of
+// each function waiting for frames that never come). For initTestCase.
+#define VOLTARIS_SKIP_WITHOUT_OPENGL()                                                   \
+    do {                                                                                 \
+        const QString whyNot = voltaris::test::OpenGLUnusableReason();                   \
+        if (!whyNot.isEmpty()) QSKIP(qPrintable("no usable OpenGL context: " + whyNot)); \
+    } while (false)
 
 // Waits (processing events) until `done` holds or `timeoutMs` passed; true when it holds.
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000);
@@ -25,6 +42,19 @@ std::unique_ptr<QWidget> ShowViewsDrawing(GraphViews& views);
 
 // The picture the view presents next, as the picture export takes it; null on a timeout.
 QImage CaptureNextPicture(GraphViews& views, bool threeD, int timeoutMs = 30000);
+
+// The sample project in both view windows side by side, drawing, every dialog answered by the
+// test.
+struct ViewsFixture {
+    Project project = Project::Initial();
+    ScriptedDialogs dialogs;
+    std::unique_ptr<GraphViews> views;
+    std::unique_ptr<QWidget> host;  // owns the windows' containers: goes before the views
+
+    // Loads the sample and waits until both views have drawn; false when either fails.
+    bool Start();
+    void Stop();
+};
 
 // The view window's pixels as they are on the screen.
 QImage GrabView(ViewWindow& window);

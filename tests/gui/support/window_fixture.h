@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/form1.h"
-#include "support/scripted_dialogs.h"
+#include "doubles/scripted_dialogs.h"
 #include "support/scripted_output.h"
 
 namespace voltaris::test {
