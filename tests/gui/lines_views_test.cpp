@@ -14,7 +14,6 @@ const voltaris::PathSlot& FirstPath(const voltaris::PathSet& set) { return set.s
 
 #include "engine/gui/graph_views.h"
 #include "engine/gui/view_window.h"
-#include "model/project_file.h"
 #include "support/view_test_support.h"
 
 using namespace voltaris;
