@@ -9,8 +9,8 @@
 namespace voltaris::test {
 
 // Stands in for every dialog of the program: answers from what the test queued and records
-// what was shown, in the order shown. An empty queue answers No, cancels the file dialogs and
-// the text box. Tests that expect silence check Shown() afterwards.
+// what was shown. An empty queue answers No, cancels the file dialogs and the text box. Tests
+// that expect silence check Shown() afterwards.
 class ScriptedDialogs : public CommandDialogs {
 public:
     std::deque<Answer> answers;
@@ -58,6 +58,7 @@ public:
         errors.clear();
         questions.clear();
         questionsWithCancel.clear();
+        textTitles.clear();
     }
 
 private:
