@@ -8,20 +8,14 @@
 #include <cstdlib>
 #include <string>
 
+#include "../doubles/scripted_dialogs.h"
 #include "model/project_file.h"
 #include "model/psf_reader.h"
 
 namespace {
 
 using namespace voltaris;
-
-class SilentDialogs : public UserDialogs {
-public:
-    int shown = 0;
-    void ShowMessage(const std::string&) override { ++shown; }
-    void ShowError(const std::string&) override { ++shown; }
-    Answer Ask(const std::string&, bool) override { return Answer::No; }
-};
+using test::ScriptedDialogs;
 
 void Require(bool condition, const char* what) {
     if (condition) return;
@@ -34,7 +28,7 @@ void Require(bool condition, const char* what) {
 const Project& StartingProject() {
     static const Project project = [] {
         Project p = Project::Initial();
-        SilentDialogs dialogs;
+        ScriptedDialogs dialogs;
         Require(LoadProject(p, "sample", dialogs), "the sample does not load");
         p.ProjectFileName = "vorher.psf";
         return p;
@@ -59,25 +53,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string startText = ProjectFileText(start);
 
     Project project = start;
-    SilentDialogs dialogs;
+    ScriptedDialogs dialogs;
     const bool loaded =
         LoadProjectFromText(project, std::string(reinterpret_cast<const char*>(data), size), "fuzz.psf", dialogs);
     if (!loaded) {
-        Require(dialogs.shown == 1, "a failed load must say why, once");
+        Require(dialogs.Shown() == 1, "a failed load must say why, once");
         Require(ProjectFileText(project) == startText && project.ActiveTab == start.ActiveTab &&
                     project.unitLength == start.unitLength && project.ProjectFileName == start.ProjectFileName,
                 "a failed load changed the project");
         return 0;
     }
-    Require(dialogs.shown <= 1, "more than one message for one load");
+    Require(dialogs.Shown() <= 1, "more than one message for one load");
     Require(WithinCapacities(project), "loaded beyond the capacities");
     Require(project.ProjectFileName == start.ProjectFileName, "loading changed the file name");
 
     const std::string written = ProjectFileText(project);
     Project again = start;
-    SilentDialogs quiet;
+    ScriptedDialogs quiet;
     Require(LoadProjectFromText(again, written, "fuzz.psf", quiet), "a written project does not read back");
-    Require(quiet.shown == 0, "reading a written project complained");
+    Require(quiet.Shown() == 0, "reading a written project complained");
     Require(ProjectFileText(again) == written, "a written project does not write the same text again");
     return 0;
 }
