@@ -73,7 +73,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         bool waited = false;
-        views->AfterFrames(5, 10000, views.get(), [&] { waited = true; });
+        views->AfterFrames(5, 10000, views, [&] { waited = true; });
         QVERIFY(WaitUntil([&] { return waited; }));
         QVERIFY(clock.elapsed() < 5000);
         QVERIFY(topView.frameCount >= topBefore + 5);
@@ -81,7 +81,7 @@ private slots:
         // Both paused: nothing to wait for at all.
         SetRunning(topView, false);
         waited = false;
-        views->AfterFrames(5, 10000, views.get(), [&] { waited = true; });
+        views->AfterFrames(5, 10000, views, [&] { waited = true; });
         QVERIFY(waited);
         views->SetBothRunning(true);
         QVERIFY(WaitForFrames(view3D, 1));
