@@ -76,6 +76,8 @@ class PageLayoutTest : public QObject {
     WindowFixture w;
 
 private Q_SLOTS:
+    void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
+
     void init() { QVERIFY(w.Start()); }
     void cleanup() { w.Stop(); }
 
