@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <string>
+
+#include <unistd.h>
 
 #include "doubles/scripted_dialogs.h"
 #include "model/project_commands.h"
@@ -47,7 +50,9 @@ struct Fixture : ::testing::Test {
     ScriptedDialogs dialogs;
     RecordingView view;
     ProjectCommands commands{project, dialogs, view};
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "voltaris_commands_test";
+    // One folder per process: each case may run in its own process beside the others.
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("voltaris_commands_test_" + std::to_string(::getpid()));
 
     void SetUp() override {
         view.project = &project;
