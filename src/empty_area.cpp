@@ -1,1 +1,0 @@
-// An area without sources yet still forms a library.
