@@ -9,11 +9,11 @@
 #include <string>
 
 #include "../arrangements.h"
-#include "engine/gl/egl_offscreen.h"
-#include "engine/gl/engine_frame.h"
-#include "engine/gl/graph_engine.h"
+#include "render/egl_offscreen.h"
+#include "engine/engine_frame.h"
+#include "engine/graph_engine.h"
 #include "field/colour_ramp.h"
-#include "field/gl/surface_list.h"
+#include "render/surface_list.h"
 #include "field/kernels.h"
 #include "field/value_range.h"
 

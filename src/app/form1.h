@@ -11,7 +11,7 @@
 #include "engine/gui/graph_views.h"
 #include "engine/gui/view_mouse.h"
 #include "model/project_commands.h"
-#include "output/gui/output_dialogs.h"
+#include "app/output/output_dialogs.h"
 #include "output/usage_report.h"
 
 class QLabel;

@@ -3,8 +3,8 @@
 #include <QTimer>
 
 #include "app/form1.h"
-#include "output/gui/graph_export.h"
-#include "output/gui/tab_printing.h"
+#include "app/output/graph_export.h"
+#include "app/output/tab_printing.h"
 #include "output/help_links.h"
 #include "output/print_layout.h"
 #include "output/web_addresses.h"

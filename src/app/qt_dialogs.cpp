@@ -5,7 +5,7 @@
 #include <QMessageBox>
 
 #include "model/project.h"
-#include "output/gui/output_dialogs.h"
+#include "app/output/output_dialogs.h"
 
 namespace voltaris {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/gl/graph_engine.h"
+#include "engine/graph_engine.h"
 
 namespace voltaris {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "engine/gl/particle_start_markers.h"
-#include "field/gl/charge_markers.h"
+#include "render/markers.h"
 #include "gl_test_support.h"
 
 namespace voltaris::test {

@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "engine/gl/egl_offscreen.h"
+#include "render/egl_offscreen.h"
 
 namespace voltaris::test {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "engine/gl/engine_frame.h"
+#include "engine/engine_frame.h"
 
 namespace voltaris::test {
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/gl/egl_offscreen.h"
-#include "engine/gl/engine_frame.h"
-#include "engine/gl/graph_engine.h"
-#include "engine/gl/redraw_request.h"
-#include "engine/gl/scene_state.h"
+#include "render/egl_offscreen.h"
+#include "engine/engine_frame.h"
+#include "engine/graph_engine.h"
+#include "engine/redraw.h"
+#include "render/scene_state.h"
 #include "model/project.h"
 
 namespace voltaris::test {

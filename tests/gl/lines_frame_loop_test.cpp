@@ -10,10 +10,10 @@
 #include <thread>
 #include <vector>
 
-#include "engine/gl/egl_offscreen.h"
-#include "engine/gl/engine_frame.h"
+#include "render/egl_offscreen.h"
+#include "engine/engine_frame.h"
 #include "engine/gl/lines_rebuild.h"
-#include "engine/gl/redraw_request.h"
+#include "engine/redraw.h"
 #include "field/equipotential_lines.h"
 #include "field/field_lines.h"
 #include "gl_test_support.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "field/gl/surface_list.h"
+#include "render/surface_list.h"
 #include "gl_test_support.h"
 
 namespace voltaris::test {

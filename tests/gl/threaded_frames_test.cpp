@@ -5,10 +5,10 @@
 #include <string>
 #include <thread>
 
-#include "engine/gl/egl_offscreen.h"
-#include "engine/gl/engine_frame.h"
+#include "render/egl_offscreen.h"
+#include "engine/engine_frame.h"
 #include "engine/gl/lines_rebuild.h"
-#include "engine/gl/redraw_request.h"
+#include "engine/redraw.h"
 #include "gl_test_support.h"
 
 namespace voltaris::test {

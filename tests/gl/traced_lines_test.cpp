@@ -8,7 +8,7 @@
 
 #include "engine/gl/lines_rebuild.h"
 #include "engine/gl/traced_stores.h"
-#include "field/gl/traced_lines.h"
+#include "render/traced_lines.h"
 #include "field/kernels.h"
 #include "gl_test_support.h"
 

@@ -25,7 +25,7 @@
 #include "app/qt_dialogs.h"
 #include "engine/gui/view_window.h"
 #include "loopback_server.h"
-#include "output/gui/tab_printing.h"
+#include "app/output/tab_printing.h"
 #include "output/web_addresses.h"
 #include "support/view_test_support.h"
 #include "support/window_fixture.h"

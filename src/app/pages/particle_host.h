@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "engine/gl/graph_engine.h"
+#include "engine/graph_engine.h"
 #include "model/project.h"
 #include "model/user_dialogs.h"
 #include "particle/particle_switches.h"

@@ -1,8 +1,8 @@
 #pragma once
 #include <functional>
 
-#include "engine/gl/graph_engine.h"
-#include "engine/gl/scene_state.h"
+#include "engine/graph_engine.h"
+#include "render/scene_state.h"
 #include "engine/gl/traced_stores.h"
 #include "particle/built_trajectory.h"
 #include "particle/trajectory.h"

@@ -1,8 +1,8 @@
 #include "engine/gl/offscreen_render.h"
 
-#include "engine/gl/egl_offscreen.h"
-#include "engine/gl/engine_frame.h"
-#include "engine/gl/redraw_request.h"
+#include "render/egl_offscreen.h"
+#include "engine/engine_frame.h"
+#include "engine/redraw.h"
 
 namespace voltaris {
 

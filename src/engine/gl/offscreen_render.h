@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/gl/graph_engine.h"
-#include "engine/gl/scene_state.h"
+#include "engine/graph_engine.h"
+#include "render/scene_state.h"
 #include "model/project.h"
 
 namespace voltaris {

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <memory>
 
-#include "engine/gl/engine_frame.h"
+#include "engine/engine_frame.h"
 
 class QOpenGLContext;
 

@@ -1,6 +1,6 @@
 #include "engine/gui/frame_waits.h"
 
-#include "engine/gl/graph_engine.h"
+#include "engine/graph_engine.h"
 #include "engine/gui/frame_thread.h"
 
 namespace voltaris {

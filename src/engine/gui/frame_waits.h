@@ -10,7 +10,7 @@
 #include <future>
 #include <vector>
 
-#include "engine/gl/frame_capture.h"
+#include "render/frame_capture.h"
 
 namespace voltaris {
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "engine/gl/redraw_request.h"
+#include "engine/redraw.h"
 #include "engine/gui/frame_rate_readout.h"
 #include "engine/gui/view_window.h"
 #include "model/project.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "output/gui/output_dialogs.h"
+#include "app/output/output_dialogs.h"
 
 namespace voltaris::test {
 

@@ -7,7 +7,7 @@
 #include <QSet>
 #include <QTest>
 
-#include "engine/gl/graph_engine.h"
+#include "engine/graph_engine.h"
 #include "engine/gui/graph_views.h"
 #include "engine/gui/view_window.h"
 #include "model/project_file.h"

@@ -1,4 +1,4 @@
-#include "engine/gl/graph_engine.h"
+#include "engine/graph_engine.h"
 
 #include <chrono>
 

@@ -1,10 +1,10 @@
-#include "output/gui/graph_export.h"
+#include "app/output/graph_export.h"
 
 #include <QImageWriter>
 #include <QSaveFile>
 
 #include "engine/gui/graph_views.h"
-#include "output/gui/output_dialogs.h"
+#include "app/output/output_dialogs.h"
 
 namespace voltaris {
 

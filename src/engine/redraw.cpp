@@ -1,4 +1,4 @@
-#include "engine/gl/redraw_request.h"
+#include "engine/redraw.h"
 
 #include "field/value_range.h"
 

@@ -1,10 +1,10 @@
-#include "output/gui/tab_printing.h"
+#include "app/output/tab_printing.h"
 
 #include <QPainter>
 #include <QPrinter>
 
 #include "engine/gui/graph_views.h"
-#include "output/gui/output_dialogs.h"
+#include "app/output/output_dialogs.h"
 #include "output/print_layout.h"
 
 namespace voltaris {

@@ -1,4 +1,4 @@
-#include "output/gui/output_dialogs.h"
+#include "app/output/output_dialogs.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "field/gl/charge_markers.h"
+#include "render/markers.h"
 
 #include <GL/gl.h>
 

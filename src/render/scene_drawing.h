@@ -1,6 +1,6 @@
 #pragma once
-#include "engine/gl/graph_engine.h"
-#include "engine/gl/scene_state.h"
+#include "engine/graph_engine.h"
+#include "render/scene_state.h"
 
 namespace voltaris {
 

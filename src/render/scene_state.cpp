@@ -1,4 +1,4 @@
-#include "engine/gl/scene_state.h"
+#include "render/scene_state.h"
 
 #include <algorithm>
 

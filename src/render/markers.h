@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/gl/scene_state.h"
+#include "render/scene_state.h"
 
 namespace voltaris {
 

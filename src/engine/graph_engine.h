@@ -7,7 +7,7 @@
 #include <mutex>
 #include <string>
 
-#include "engine/gl/frame_capture.h"
+#include "render/frame_capture.h"
 
 namespace voltaris {
 

@@ -1,4 +1,4 @@
-#include "engine/gl/draw_scene.h"
+#include "render/scene_drawing.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -6,9 +6,9 @@
 #include "engine/gl/particle_start_markers.h"
 #include "engine/gl/picking.h"
 #include "engine/gl/scene_items.h"
-#include "field/gl/charge_markers.h"
+#include "render/markers.h"
 #include "field/gl/pointer_field.h"
-#include "field/gl/traced_lines.h"
+#include "render/traced_lines.h"
 
 namespace voltaris {
 

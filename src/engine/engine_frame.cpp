@@ -1,10 +1,10 @@
-#include "engine/gl/engine_frame.h"
+#include "engine/engine_frame.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "engine/gl/draw_scene.h"
-#include "field/gl/surface_list.h"
+#include "render/scene_drawing.h"
+#include "render/surface_list.h"
 
 namespace voltaris {
 

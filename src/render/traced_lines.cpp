@@ -1,4 +1,4 @@
-#include "field/gl/traced_lines.h"
+#include "render/traced_lines.h"
 
 #include <GL/gl.h>
 

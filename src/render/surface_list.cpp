@@ -1,4 +1,4 @@
-#include "field/gl/surface_list.h"
+#include "render/surface_list.h"
 
 #include <GL/gl.h>
 

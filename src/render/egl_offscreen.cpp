@@ -1,4 +1,4 @@
-#include "engine/gl/egl_offscreen.h"
+#include "render/egl_offscreen.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>

@@ -1,4 +1,4 @@
-#include "engine/gl/frame_capture.h"
+#include "render/frame_capture.h"
 
 #include <GL/gl.h>
 
