@@ -9,13 +9,12 @@
 #include <string>
 
 #include "../arrangements.h"
-#include "render/egl_offscreen.h"
 #include "engine/engine_frame.h"
 #include "engine/graph_engine.h"
 #include "field/colour_ramp.h"
-#include "render/surface_list.h"
 #include "field/kernels.h"
 #include "field/value_range.h"
+#include "render/egl_offscreen.h"
 
 namespace voltaris {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "engine/gl/offscreen_render.h"
+#include "engine/engine_frame.h"
 
 namespace voltaris::cli {
 

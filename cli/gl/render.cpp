@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/engine_frame.h"
 #include "cli_common.h"
 #include "command_registry.h"
-#include "engine/gl/offscreen_render.h"
 #include "image_file.h"
 
 namespace voltaris::cli {

@@ -6,12 +6,12 @@
 #include "app/charge_editor.h"
 #include "app/charge_table.h"
 #include "app/display_options.h"
+#include "app/output/output_dialogs.h"
 #include "app/pages/bottom_pages.h"
 #include "app/view_option_controls.h"
 #include "engine/gui/graph_views.h"
 #include "engine/gui/view_mouse.h"
 #include "model/project_commands.h"
-#include "app/output/output_dialogs.h"
 #include "output/usage_report.h"
 
 class QLabel;

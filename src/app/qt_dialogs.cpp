@@ -4,8 +4,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "model/project.h"
 #include "app/output/output_dialogs.h"
+#include "model/project.h"
 
 namespace voltaris {
 

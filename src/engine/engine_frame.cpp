@@ -1,35 +1,78 @@
 #include "engine/engine_frame.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
+#include "engine/redraw.h"
+#include "render/egl_offscreen.h"
 #include "render/scene_drawing.h"
 #include "render/surface_list.h"
 
 namespace voltaris {
 
-void InitialiseGlState(const GraphEngine& engine) {
-    glShadeModel(GL_SMOOTH);
-    const uint32_t c = engine.clearColour;
-    // Each byte over 256, as the views have always done (white clears to 255/256).
-    glClearColor((c & 0xFF) / 256.0f, ((c >> 8) & 0xFF) / 256.0f, ((c >> 16) & 0xFF) / 256.0f, 0.0f);
-    glClearDepth(1.0);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+namespace {
+
+// 1 switches to flat shading (then 2), 3 back to smooth (then 0). A click that raised the
+// value meanwhile wins over the write-back.
+void ApplyShadeRequest(GraphEngine& e) {
+    int32_t request = e.shadeRequest;
+    if (request == 1) {
+        SetFlatShading(true);
+        e.shadeRequest.compare_exchange_strong(request, 2);
+    } else if (request == 3) {
+        SetFlatShading(false);
+        e.shadeRequest.compare_exchange_strong(request, 0);
+    }
 }
 
-void SetViewportAndProjection(int width, int height) {
-    if (width <= 0) width = 1;
-    if (height <= 0) height = 1;
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, static_cast<double>(width) / height, 0.1, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+// The engine's render mode; an invalid one falls back to solid, unless a click that changed
+// it meanwhile wins.
+int32_t ValidRenderMode(GraphEngine& engine) {
+    int32_t mode = engine.renderMode;
+    if (mode < 0 || mode > 3) {
+        engine.renderMode.compare_exchange_strong(mode, 0);
+        mode = 0;
+    }
+    return mode;
+}
+
+ViewFrame ViewFrameOf(const GraphEngine& e) {
+    ViewFrame view;
+    view.flags = ViewFlagsOf(e);
+    view.camera.eye = {e.eyeX, e.eyeY, e.eyeZ};
+    view.camera.centre = {e.centreX, e.centreY, e.centreZ};
+    view.camera.up = {e.upX, e.upY, e.upZ};
+    view.camera.pan = {e.panX, e.panY, e.panZ};
+    view.camera.scale = {e.scaleX, e.scaleY, e.scaleZ};
+    view.camera.rotationDeg = e.rotationDeg;
+    view.surfaceList = e.displayListId;
+    view.surfaceHidden = e.listHidden;
+    view.pickX = e.pickX;
+    view.pickY = e.pickY;
+    view.picked = PickedPoint{e.pickedX, e.pickedY, e.pickedZ};
+    view.markX = e.markX;
+    view.markZ = e.markZ;
+    view.planeHeight = e.planeHeight;
+    return view;
+}
+
+// Draws the engine's view of the scene and hands the point under the mouse back to it.
+void DrawView(GraphEngine& engine, const SceneState& scene) {
+    ApplyShadeRequest(engine);
+    const PickedPoint picked = DrawScene(ViewFrameOf(engine), scene, ProcessTracedStores(), engine.pick);
+    engine.pickedX = picked.x;
+    engine.pickedY = picked.y;
+    engine.pickedZ = picked.z;
+}
+
+}  // namespace
+
+void BuildSurfaceList(GraphEngine& engine, const SceneState& scene) {
+    DeleteSurfaceList(engine.displayListId);
+    if (engine.listHidden) return;
+    SurfaceStyle style;
+    style.renderMode = ValidRenderMode(engine);
+    style.colourMode = engine.colourMode;
+    style.gridStep = engine.gridStep;
+    style.topView = engine.isTopView;
+    engine.displayListId = CompileSurfaceList(scene, style, *engine.surfaceMesh);
 }
 
 bool RunFrame(GraphEngine& engine, const Published<SceneState>& published, const FrameHooks& hooks) {
@@ -37,7 +80,7 @@ bool RunFrame(GraphEngine& engine, const Published<SceneState>& published, const
         // A paused view still answers a picture request: its scene drawn again, not presented.
         if (engine.capture.Pending()) {
             engine.capture.StartFrame();
-            DrawScene(engine, published.Read());
+            DrawView(engine, published.Read());
             engine.capture.ServeIfRequested();
         }
         return false;
@@ -54,12 +97,12 @@ bool RunFrame(GraphEngine& engine, const Published<SceneState>& published, const
     int width = 0, height = 0;
     TakePendingSize(engine, width, height);
     if (width != 0 || height != 0) {
-        engine.viewport[0] = -99;
+        engine.pick.viewport[0] = -99;
         SetViewportAndProjection(width, height);
     }
     if (linesStale && hooks.rebuildLines) hooks.rebuildLines(engine, scene);
 
-    DrawScene(engine, scene);
+    DrawView(engine, scene);
     engine.capture.ServeIfRequested();  // the back buffer holds what is about to be presented
     if (hooks.swapBuffers) hooks.swapBuffers();
     // Counted once presented, so a waiter that sees the count grow sees a finished frame.
@@ -77,9 +120,38 @@ void RunFrameLoop(GraphEngine& engine, const Published<SceneState>& scene, const
     ReleaseGlResources(engine);
 }
 
-void ReleaseGlResources(GraphEngine& engine) {
-    if (engine.displayListId != 0) glDeleteLists(engine.displayListId, 1);
-    engine.displayListId = 0;
+void ReleaseGlResources(GraphEngine& engine) { DeleteSurfaceList(engine.displayListId); }
+
+bool RenderActiveTab(const Project& project, EngineView view, int width, int height,
+                     OffscreenImage& image, std::string& error, const OffscreenSetup& setup) {
+    auto target = EglOffscreen::Create(width, height, error);
+    if (!target) return false;
+    if (!target->MakeCurrent()) {
+        error = "the OpenGL context cannot be made current";
+        return false;
+    }
+    auto engine = CreateGraphEngine(view);
+    if (setup.configure) setup.configure(*engine);
+    ReportPanelSize(*engine, width, height);
+
+    SharedScene shared;
+    shared.particleEnabled = setup.particleEnabled;
+    EngineSet engines;
+    (view == EngineView::ThreeD ? engines.engine3D : engines.engine2D) = engine.get();
+    RequestRedraw(engines, shared, project, true, false);
+
+    InitialiseGlState(engine->clearColour);
+    FrameHooks hooks;
+    hooks.swapBuffers = [&target] { target->Present(); };
+    hooks.rebuildLines = setup.rebuildLines;
+    RunFrame(*engine, shared.published, hooks);
+
+    image.width = width;
+    image.height = height;
+    target->ReadPixels(image.rgba);
+    ReleaseGlResources(*engine);
+    target->ReleaseCurrent();
+    return true;
 }
 
 }  // namespace voltaris

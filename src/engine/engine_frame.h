@@ -1,7 +1,13 @@
 #pragma once
+// The frame step of a view: what a frame thread does with its engine, once per frame, and the
+// same step on a headless context for a single picture.
+#include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "engine/graph_engine.h"
+#include "model/project.h"
 #include "render/scene_state.h"
 
 namespace voltaris {
@@ -19,18 +25,16 @@ struct FrameHooks {
     std::function<void()> passEnded;
 };
 
-// The fixed GL state of a view, set once after its context is made current: smooth shading,
-// clear colour from clearColour, depth test LEQUAL, nicest perspective, alpha blending.
-void InitialiseGlState(const GraphEngine& engine);
-
-// Viewport and projection for a panel of width x height pixels (0 counts as 1).
-void SetViewportAndProjection(int width, int height);
+// Replaces the engine's display list by a fresh compilation of the coloured surface of the
+// scene (none while listHidden); an invalid render mode falls back to solid. Frame thread of
+// the engine, its context current.
+void BuildSurfaceList(GraphEngine& engine, const SceneState& scene);
 
 // One pass of the frame loop on the engine's context, which the caller has made current:
 // when running, serves the dirty flags and a pending size, draws the scene from the latest
 // published state, presents it through hooks.swapBuffers and then increments frameCount.
-// Returns false when the engine is paused, touching GL then only to answer a picture request. Requests raised while paused
-// stay set and are all served by the first frame after resuming.
+// Returns false when the engine is paused, touching GL then only to answer a picture request.
+// Requests raised while paused stay set and are all served by the first frame after resuming.
 bool RunFrame(GraphEngine& engine, const Published<SceneState>& scene, const FrameHooks& hooks);
 
 // The frame thread's loop: frames back to back while running, a blocking wait while paused,
@@ -39,5 +43,25 @@ void RunFrameLoop(GraphEngine& engine, const Published<SceneState>& scene, const
 
 // Deletes the engine's GL objects; its context must be current.
 void ReleaseGlResources(GraphEngine& engine);
+
+struct OffscreenImage {
+    int width = 0, height = 0;
+    std::vector<uint8_t> rgba;  // top row first
+};
+
+// What a headless frame may add to a view's default settings.
+struct OffscreenSetup {
+    // Adjusts the engine before its frame (overlay switches, a pointer position, ...).
+    std::function<void(GraphEngine&)> configure;
+    // Builds the traced lines and the particle path when the frame asks for them.
+    std::function<void(GraphEngine&, const SceneState&)> rebuildLines;
+    bool particleEnabled = false;
+};
+
+// Draws the project's active tab as the given view shows it, by default with its default
+// settings and no mouse pointer, on a headless context of width x height pixels. False with
+// a reason in `error` when no context can be made.
+bool RenderActiveTab(const Project& project, EngineView view, int width, int height,
+                     OffscreenImage& image, std::string& error, const OffscreenSetup& setup = {});
 
 }  // namespace voltaris

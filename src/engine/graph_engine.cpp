@@ -35,6 +35,16 @@ std::unique_ptr<GraphEngine> CreateGraphEngine(EngineView view) {
     return engine;
 }
 
+ViewFlags ViewFlagsOf(const GraphEngine& engine) {
+    ViewFlags flags;
+    flags.topView = engine.isTopView;
+    flags.showFieldStrength = engine.showFieldStrength;
+    flags.showAllFieldStrengths = engine.showAllFieldStrengths;
+    flags.showEquipotentials = engine.showEquipotentials;
+    flags.showFieldLines = engine.showFieldLines;
+    return flags;
+}
+
 int64_t TickCountMs() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();

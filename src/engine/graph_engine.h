@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -8,6 +7,7 @@
 #include <string>
 
 #include "render/frame_capture.h"
+#include "render/scene_drawing.h"
 
 namespace voltaris {
 
@@ -71,10 +71,9 @@ struct GraphEngine {
     std::atomic<bool> stopRequested{false};
 
     // --- frame thread only ---
-    int32_t lastPickX = 0, lastPickY = 0;  // window position unprojected last
-    uint32_t displayListId = 0;            // compiled surface; 0 = none
-    std::array<int32_t, 4> viewport{-99, 0, 0, 0};  // cached for picking; [0] = -99: fetch again
-    std::unique_ptr<SurfaceMesh> surfaceMesh;        // reused vertex buffer of BuildSurfaceList
+    PickCache pick;                            // position unprojected last, viewport
+    uint32_t displayListId = 0;                // compiled surface; 0 = none
+    std::unique_ptr<SurfaceMesh> surfaceMesh;  // reused vertex buffer of BuildSurfaceList
 
     // --- guarded by their mutexes ---
     std::mutex sizeMutex;  // pairs pendingWidth with pendingHeight
@@ -93,6 +92,9 @@ enum class EngineView { ThreeD, TopView };
 // top view = five-step colours, looking straight down (eye and centre over graph point
 // (4.5, 4.5), up -z), total field-strength arrow on. The background is white.
 std::unique_ptr<GraphEngine> CreateGraphEngine(EngineView view);
+
+// The kind of view and its overlay switches, as the drawing reads them. Any thread.
+ViewFlags ViewFlagsOf(const GraphEngine& engine);
 
 // Milliseconds of a monotonic clock (the system tick count of the debug log).
 int64_t TickCountMs();

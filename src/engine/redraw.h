@@ -1,9 +1,17 @@
 #pragma once
+// The round trip of a change: the user-interface thread publishes the scene and marks what is
+// stale; the 3D engine's frame thread rebuilds the traced lines and the particle paths from
+// that scene and hands every path build back.
+#include <functional>
+
 #include "engine/graph_engine.h"
-#include "render/scene_state.h"
 #include "model/project.h"
+#include "render/scene_state.h"
 
 namespace voltaris {
+
+struct BuiltTrajectory;
+struct TrajectoryInputs;
 
 // The two engines of the program; either is null until it is created.
 struct EngineSet {
@@ -21,5 +29,21 @@ void RequestRedraw(const EngineSet& engines, SharedScene& shared, const Project&
 // Publishes the scene without recomputing or marking anything: for changes that only alter
 // what is drawn from it (selection, drag state, particle switch).
 void PublishScene(SharedScene& shared, const Project& project);
+
+// What the path build reads, taken from the scene the frame draws.
+TrajectoryInputs TrajectoryInputsOf(const SceneState& scene);
+
+// Rebuilds from `scene` into `stores`, in this order: the equipotential lines when a view
+// shows them, the field lines when a view shows them, the particle paths when the particle is
+// on. A kind that is not wanted keeps the lines of its previous run. The returned build has
+// result.built false when no path was built.
+BuiltTrajectory RebuildLinesAndPath(const SceneState& scene, const TracedStores& stores);
+
+// The 3D engine's rebuild hook (FrameHooks::rebuildLines): rebuilds into `stores` and hands
+// every path build to `deliver`, on the frame thread. The receiver applies it to the model on
+// the user-interface thread (ApplyBuiltTrajectory) and requests a redraw when the time step was
+// cut; the frame thread itself never writes the model.
+std::function<void(GraphEngine&, const SceneState&)> LinesRebuildHook(
+    const TracedStores& stores, std::function<void(const BuiltTrajectory&)> deliver);
 
 }  // namespace voltaris

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "field/kernels.h"
+
 namespace voltaris {
 
 namespace {
@@ -19,7 +21,87 @@ void CircleVertices(float x, float y, float rho, float u) {
     }
 }
 
+// Red where a press moves the start, white where it turns the direction (and while it is
+// being turned), black elsewhere.
+void SetMarkerColour(const ParticleMarker& m, float px, float pz, float u, bool turning) {
+    const float dx = m.x - px, dz = m.y - pz;
+    const float d = std::sqrt(dx * dx + dz * dz);
+    if (d < 0.3f * u && !turning) {
+        glColor3f(1, 0, 0);
+    } else if (d < 0.6f * u || turning) {
+        glColor3f(1, 1, 1);
+    } else {
+        glColor3f(0, 0, 0);
+    }
+}
+
+void DrawCrossHair(bool topView, float X, float H, float Z) {
+    glLineWidth(1);
+    glBegin(GL_LINE_STRIP);
+    glColor3f(1, 0, 0);
+    if (topView) {
+        // An L from the z axis to the pointer and on to the x axis (both one unit outside).
+        glVertex3f(-1, 0.1f, Z);
+        glVertex3f(X, 0.1f, Z);
+        glVertex3f(X, 0.1f, -1);
+        glVertex3f(X, 0.1f, -1);
+        glVertex3f(X, 0.1f, -1);
+    } else {
+        // Lines at the pointer's height to both axis walls, dropping to the floor there.
+        glVertex3f(-1, H, -1);
+        glVertex3f(-1, H, Z);
+        glVertex3f(-1, 0, Z);
+        glVertex3f(-1, H, Z);
+        glVertex3f(X, H, Z);
+        glVertex3f(X, H, -1);
+        glVertex3f(X, 0, -1);
+        glVertex3f(X, H, -1);
+        glVertex3f(-1, H, -1);
+    }
+    glEnd();
+}
+
+// One arrow of length 5 * E / MaxFieldStrength; false when that length is 0, which ends the
+// pointer's arrows (the pointer lies inside the sphere of the charge in turn). Without a
+// usable normaliser (no field anywhere on the tab) the length counts as 0 too.
+bool DrawFieldArrow(const SceneState& scene, float X, float H, float Z, FieldSources sources) {
+    const float u = scene.field.unitLength;
+    double angle = 0;
+    const double e = FieldAt(scene.field, X * u, Z * u, angle, sources);
+    const float maxField = scene.range.MaxFieldStrength;
+    const float length = maxField > 0 ? static_cast<float>(5 * e / maxField) : 0.0f;
+    if (length == 0 || !std::isfinite(length)) return false;
+    const float dx = static_cast<float>(std::cos(angle)) * length;
+    const float dz = static_cast<float>(std::sin(angle)) * length;
+    DrawArrow(X, H, Z, X + dx, H, Z + dz, 0.25f * std::sqrt(dx * dx + dz * dz));
+    return true;
+}
+
 }  // namespace
+
+void DrawArrow(float ax, float ay, float az, float bx, float by, float bz, float head) {
+    glBegin(GL_LINES);
+    glVertex3f(ax, ay, az);
+    glVertex3f(bx, by, bz);
+    glEnd();
+
+    constexpr float sixth = 3.14159265358979f / 6;
+    constexpr float quarter = 3.14159265358979f / 2;
+    float dx = bx - ax;
+    if (dx == 0) dx = 0.1f;  // a head along z: any finite angle whose sign gives +z or -z
+    const float dz = bz - az;
+    const float phi = std::atan(dz / dx);
+    const float sigma = bx - ax >= 0 ? 1.0f : -1.0f;
+    const float p1x = bx - std::cos(phi + sixth) * head * sigma;
+    const float p1z = bz - std::sin(phi + sixth) * head * sigma;
+    const float p2x = p1x - std::cos(quarter - phi) * head * sigma;
+    const float p2z = p1z + std::sin(quarter - phi) * head * sigma;
+    glBegin(GL_TRIANGLES);
+    glVertex3f(bx, by, bz);
+    glVertex3f(p1x, by, p1z);
+    glVertex3f(p2x, by, p2z);
+    glEnd();
+}
 
 void DrawChargeMarkers(const SceneState& scene, float X, float Z, bool topView) {
     if (!topView) return;
@@ -58,6 +140,48 @@ void DrawChargeMarkers(const SceneState& scene, float X, float Z, bool topView) 
             glLineWidth(1);
         } while (ringNext);
     }
+}
+
+void DrawParticleStartMarkers(const SceneState& scene, float X, float Z, bool topView) {
+    if (!topView || !scene.particleEnabled) return;
+    const float u = scene.field.unitLength;
+    const float px = X * u, pz = Z * u;
+    for (int k = 0; k < scene.particleCount; ++k) {
+        const ParticleMarker& m = scene.particles[k];
+        const float cx = m.x / u, cz = m.y / u;
+        const float a = static_cast<float>(m.angle);
+        const float s = std::sin(a), c = std::cos(a);
+        SetMarkerColour(m, px, pz, u, scene.interaction.turningParticle);
+
+        glBegin(GL_LINE_STRIP);
+        for (float t = 0; t < FullTurn; t += TwoDegrees) {
+            glVertex3f(cx + 0.3f * std::sin(t), 0.1f, cz + 0.3f * std::cos(t));
+        }
+        glEnd();
+        // The diameter across the launch direction.
+        glBegin(GL_LINES);
+        glVertex3f(cx + 0.3f * s, 0.1f, cz - 0.3f * c);
+        glVertex3f(cx - 0.3f * s, 0.1f, cz + 0.3f * c);
+        glEnd();
+        // The launch arrow through the centre, 0.3 beyond the circle's front.
+        DrawArrow(cx - 0.3f * c, 0.1f, cz - 0.3f * s, cx + 0.6f * c, 0.1f, cz + 0.6f * s, 0.3f);
+    }
+}
+
+void DrawPointerField(const ViewFlags& view, const SceneState& scene, float X, float H, float Z) {
+    const bool topView = view.topView;
+    if (X > 0 && X < 10 && Z > 0 && Z < 10) DrawCrossHair(topView, X, H, Z);
+    if (!view.showFieldStrength) return;
+
+    const float height = topView ? 0.1f : H;
+    glColor3f(1, 0, 0);
+    if (view.showAllFieldStrengths) {
+        for (int i = 0; i < scene.field.ChargeCount; ++i) {
+            if (!DrawFieldArrow(scene, X, height, Z, FieldSources::Charge(i))) return;
+        }
+    }
+    glColor3f(0, 0, 0);
+    DrawFieldArrow(scene, X, height, Z, FieldSources::All());
 }
 
 }  // namespace voltaris

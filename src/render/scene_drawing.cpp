@@ -3,68 +3,149 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "engine/gl/particle_start_markers.h"
-#include "engine/gl/picking.h"
-#include "engine/gl/scene_items.h"
 #include "render/markers.h"
-#include "field/gl/pointer_field.h"
 #include "render/traced_lines.h"
 
 namespace voltaris {
 
 namespace {
 
-void SetCamera(const GraphEngine& e) {
+void SetCamera(const ViewCamera& c) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glTranslatef(e.panX, e.panY, e.panZ);
-    gluLookAt(e.eyeX, e.eyeY, e.eyeZ, e.centreX, e.centreY, e.centreZ, e.upX, e.upY, e.upZ);
-    glScalef(e.scaleX, e.scaleY, e.scaleZ);
+    glTranslatef(c.pan[0], c.pan[1], c.pan[2]);
+    gluLookAt(c.eye[0], c.eye[1], c.eye[2], c.centre[0], c.centre[1], c.centre[2], c.up[0], c.up[1], c.up[2]);
+    glScalef(c.scale[0], c.scale[1], c.scale[2]);
     // Turn about the vertical line through the centre of the square; the fixed quarter turn
     // comes on top of the user's rotation.
     glTranslatef(5, 0, 5);
-    glRotatef(static_cast<float>(e.rotationDeg.load()), 0, 1, 0);
+    glRotatef(static_cast<float>(c.rotationDeg), 0, 1, 0);
     glRotatef(90, 0, 1, 0);
     glTranslatef(-5, 0, -5);
 }
 
-// 1 switches to flat shading (then 2), 3 back to smooth (then 0). A click that raised the
-// value meanwhile wins over the write-back.
-void ApplyShadeRequest(GraphEngine& e) {
-    int32_t request = e.shadeRequest;
-    if (request == 1) {
-        glShadeModel(GL_FLAT);
-        e.shadeRequest.compare_exchange_strong(request, 2);
-    } else if (request == 3) {
-        glShadeModel(GL_SMOOTH);
-        e.shadeRequest.compare_exchange_strong(request, 0);
-    }
-}
-
 }  // namespace
 
-void DrawScene(GraphEngine& engine, const SceneState& scene) {
-    const bool topView = engine.isTopView;
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    SetCamera(engine);
-    ApplyShadeRequest(engine);
+void InitialiseGlState(uint32_t clearColour) {
+    glShadeModel(GL_SMOOTH);
+    const uint32_t c = clearColour;
+    // Each byte over 256, as the views have always done (white clears to 255/256).
+    glClearColor((c & 0xFF) / 256.0f, ((c >> 8) & 0xFF) / 256.0f, ((c >> 16) & 0xFF) / 256.0f, 0.0f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
 
-    DrawChargeMarkers(scene, engine.pickedX, engine.pickedZ, topView);
-    if (!engine.listHidden && engine.displayListId != 0) glCallList(engine.displayListId);
-    if (topView) DrawParticleStartMarkers(engine, scene);
-    DrawTracedLines(engine, scene);
+void SetViewportAndProjection(int width, int height) {
+    if (width <= 0) width = 1;
+    if (height <= 0) height = 1;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(width) / height, 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void SetFlatShading(bool flat) { glShadeModel(flat ? GL_FLAT : GL_SMOOTH); }
+
+PickedPoint DrawScene(const ViewFrame& view, const SceneState& scene, const TracedStores& stores,
+                      PickCache& cache) {
+    const ViewFlags& flags = view.flags;
+    const bool topView = flags.topView;
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SetCamera(view.camera);
+
+    DrawChargeMarkers(scene, view.picked.x, view.picked.z, topView);
+    if (!view.surfaceHidden && view.surfaceList != 0) glCallList(view.surfaceList);
+    DrawParticleStartMarkers(scene, view.picked.x, view.picked.z, topView);
+    DrawTracedLines(flags, scene, stores);
 
     // The point under the mouse lies on what has been drawn so far: surface, markers, lines.
-    PickPoint(engine);
+    const PickedPoint picked = PickPoint(view.pickX, view.pickY, view.picked, cache);
 
-    const float markX = engine.markX;
-    if (markX > -99) DrawPointerField(engine, scene, markX, 0, engine.markZ);
-    const float pickedX = engine.pickedX;
-    if (pickedX > -99) DrawPointerField(engine, scene, pickedX, engine.pickedY, engine.pickedZ);
+    if (view.markX > -99) DrawPointerField(flags, scene, view.markX, 0, view.markZ);
+    if (picked.x > -99) DrawPointerField(flags, scene, picked.x, picked.y, picked.z);
 
     DrawAxes(topView, scene.range);
-    const float plane = engine.planeHeight;
-    if (!topView && plane > -99) DrawLevelPlane(plane, scene.range.HeightScale);
+    if (!topView && view.planeHeight > -99) DrawLevelPlane(view.planeHeight, scene.range.HeightScale);
+    return picked;
+}
+
+PickedPoint PickPoint(int32_t x, int32_t y, const PickedPoint& previous, PickCache& cache) {
+    PickedPoint point = previous;
+    if (x <= -900) {
+        point.x = static_cast<float>(x);
+        return point;
+    }
+    if (x == cache.lastX && y == cache.lastY) return point;
+    if (cache.viewport[0] == -99) glGetIntegerv(GL_VIEWPORT, cache.viewport.data());
+
+    GLdouble modelView[16], projection[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    // A position outside the frame reads nothing; it then counts as the far plane.
+    GLfloat depth = 1.0f;
+    glReadPixels(x, y, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+
+    GLdouble px = 0, py = 0, pz = 0;
+    if (gluUnProject(x, y, depth, modelView, projection, cache.viewport.data(), &px, &py, &pz) != GL_TRUE) {
+        point.x = -999;  // singular matrices (a zoom of 0 draws nothing): no point
+        return point;
+    }
+    cache.lastX = x;
+    cache.lastY = y;
+    return PickedPoint{static_cast<float>(px), static_cast<float>(py), static_cast<float>(pz)};
+}
+
+void DrawAxes(bool topView, const ValueRange& range) {
+    glPushMatrix();
+    glTranslatef(-1, 0, -1);
+    glColor3f(0, 0, 0);
+    if (!topView) {
+        const float top = range.PotentialMax * range.HeightScale;
+        const float bottom = range.PotentialMin * range.HeightScale;
+        glBegin(GL_LINE_STRIP);
+        glVertex3f(0, top + 1, 0);
+        glVertex3f(0, bottom - 1, 0);
+        glVertex3f(0, 0, 0);
+        glEnd();
+        glBegin(GL_TRIANGLES);
+        glVertex3f(0, top + 1, 0);
+        glVertex3f(0.5f, top, 0);
+        glVertex3f(-0.5f, top, 0);
+        glEnd();
+    }
+    glBegin(GL_LINE_STRIP);
+    glVertex3f(12, 0, 0);
+    glVertex3f(-1, 0, 0);
+    glVertex3f(0, 0, 0);
+    glVertex3f(0, 0, -1);
+    glVertex3f(0, 0, 12);
+    glEnd();
+    glBegin(GL_TRIANGLES);
+    glVertex3f(0, 0, 12);
+    glVertex3f(0.5f, 0, 11);
+    glVertex3f(-0.5f, 0, 11);
+    glVertex3f(12, 0, 0);
+    glVertex3f(11, 0, -0.5f);
+    glVertex3f(11, 0, 0.5f);
+    glEnd();
+    glPopMatrix();
+}
+
+void DrawLevelPlane(float potential, float heightScale) {
+    const float y = potential * heightScale;
+    glColor4f(0, 0, 1, 0.3f);
+    glBegin(GL_QUADS);
+    glVertex3f(11, y, -1);
+    glVertex3f(11, y, 11);
+    glVertex3f(-1, y, 11);
+    glVertex3f(-1, y, -1);
+    glEnd();
 }
 
 }  // namespace voltaris

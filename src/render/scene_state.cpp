@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "field/line_store.h"
+#include "particle/path_store.h"
+
 namespace voltaris {
 
 SceneState SceneOf(const Project& project, const SharedScene& shared) {
@@ -26,6 +29,11 @@ SceneState SceneOf(const Project& project, const SharedScene& shared) {
     s.BremsstrahlungFactor = shared.BremsstrahlungFactor;
     s.AcChunkDuration = shared.AcChunkDuration;
     return s;
+}
+
+TracedStores ProcessTracedStores() {
+    static PathStore paths;
+    return TracedStores{EquipotentialStore(), FieldLineStore(), paths};
 }
 
 }  // namespace voltaris

@@ -1,4 +1,6 @@
 #pragma once
+// What the views draw from, besides their own settings: the scene the user-interface thread
+// hands over whole, and the stores of the traced lines and particle paths.
 #include <array>
 #include <cstdint>
 
@@ -64,5 +66,28 @@ struct SharedScene {
 
 // The scene of the project's active tab with the range and switches held in `shared`.
 SceneState SceneOf(const Project& project, const SharedScene& shared);
+
+class LineStore;
+class PathStore;
+
+// The stores the 3D engine's thread rebuilds and both views draw: equipotential lines, field
+// lines and particle paths.
+struct TracedStores {
+    LineStore& equipotentials;
+    LineStore& fieldLines;
+    PathStore& paths;
+};
+
+// The process-wide stores of the program, allocated on first use and kept until it ends.
+TracedStores ProcessTracedStores();
+
+// The kind of a view and its overlay switches, as one frame's drawing reads them.
+struct ViewFlags {
+    bool topView = false;
+    bool showFieldStrength = false;      // arrows at the pointer: the total field
+    bool showAllFieldStrengths = false;  // ... and one arrow per charge
+    bool showEquipotentials = false;
+    bool showFieldLines = false;
+};
 
 }  // namespace voltaris

@@ -6,39 +6,20 @@
 
 namespace voltaris {
 
-namespace {
-
-GLenum PrimitiveOf(GraphEngine& engine) {
-    int32_t mode = engine.renderMode;
-    if (mode < 0 || mode > 3) {
-        // An invalid mode falls back to solid; a click that changed it meanwhile wins.
-        engine.renderMode.compare_exchange_strong(mode, 0);
-        mode = 0;
-    }
+uint32_t CompileSurfaceList(const SceneState& scene, const SurfaceStyle& style, SurfaceMesh& mesh) {
     static constexpr GLenum primitives[] = {GL_TRIANGLE_STRIP, GL_LINES, GL_LINE_STRIP, GL_POINTS};
-    return primitives[mode];
-}
-
-}  // namespace
-
-void BuildSurfaceList(GraphEngine& engine, const SceneState& scene) {
-    if (engine.displayListId != 0) glDeleteLists(engine.displayListId, 1);
-    engine.displayListId = 0;
-    if (engine.listHidden) return;
-
-    const GLenum primitive = PrimitiveOf(engine);
+    const GLenum primitive = primitives[style.renderMode >= 0 && style.renderMode <= 3 ? style.renderMode : 0];
     SurfaceSettings settings;
-    settings.gridStep = engine.gridStep;
+    settings.gridStep = style.gridStep;
     // The resolution control never gives 0 or less; a step that is still not positive (or
     // not a number) would never reach the square's end, so it gets the control's finest.
     if (!(settings.gridStep > 0)) settings.gridStep = 0.01f;
-    settings.colourMode = engine.colourMode;
-    settings.isTopView = engine.isTopView;
-    SurfaceMesh& mesh = *engine.surfaceMesh;
+    settings.colourMode = style.colourMode;
+    settings.isTopView = style.topView;
     GenerateSurface(scene.field, scene.range, settings, mesh);
 
     const GLuint id = glGenLists(1);
-    if (id == 0) return;  // out of list names: the view shows no surface
+    if (id == 0) return 0;  // out of list names: the view shows no surface
     glNewList(id, GL_COMPILE);
     const float* xyz = mesh.xyz.data();
     const float* rgb = mesh.rgb.data();
@@ -54,7 +35,12 @@ void BuildSurfaceList(GraphEngine& engine, const SceneState& scene) {
         glEnd();
     }
     glEndList();
-    engine.displayListId = id;
+    return id;
+}
+
+void DeleteSurfaceList(uint32_t& list) {
+    if (list != 0) glDeleteLists(list, 1);
+    list = 0;
 }
 
 }  // namespace voltaris

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/gl/arrow.h"
 #include "field/kernels.h"
+#include "field/line_store.h"
+#include "particle/path_store.h"
+#include "render/markers.h"
 
 namespace voltaris {
 
@@ -75,21 +77,17 @@ void DrawParticlePaths(const SceneState& scene, const PathStore& store, bool top
 
 }  // namespace
 
-void DrawTracedLines(const GraphEngine& engine, const SceneState& scene, const TracedStores& stores) {
-    const bool topView = engine.isTopView;
+void DrawTracedLines(const ViewFlags& view, const SceneState& scene, const TracedStores& stores) {
+    const bool topView = view.topView;
     if (scene.particleEnabled) DrawParticlePaths(scene, stores.paths, topView);
-    if (engine.showEquipotentials) {
+    if (view.showEquipotentials) {
         glColor4f(1, 0, 0, 1);
         DrawLineStore(stores.equipotentials, topView, scene.range.HeightScale);
     }
-    if (engine.showFieldLines) {
+    if (view.showFieldLines) {
         glColor4f(0, 0, 0, 1);
         DrawLineStore(stores.fieldLines, topView, scene.range.HeightScale);
     }
-}
-
-void DrawTracedLines(const GraphEngine& engine, const SceneState& scene) {
-    DrawTracedLines(engine, scene, ProcessTracedStores());
 }
 
 }  // namespace voltaris

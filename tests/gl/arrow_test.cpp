@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "engine/gl/arrow.h"
+#include "render/markers.h"
 #include "gl_test_support.h"
 
 namespace voltaris::test {

@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "engine/gl/particle_start_markers.h"
 #include "render/markers.h"
 #include "gl_test_support.h"
 
@@ -155,7 +154,7 @@ TEST_F(ChargeMarkersTest, ParticleStartMarkersOnlyWhileTheParticleIsOn) {
         engine.pickedX = px;
         engine.pickedZ = pz;
         const SceneState scene = Scene();
-        return CaptureShapes([&] { DrawParticleStartMarkers(engine, scene); });
+        return CaptureShapes([&] { DrawParticleStartMarkers(scene, engine.pickedX, engine.pickedZ, engine.isTopView); });
     };
     EXPECT_TRUE(draw(*topView, 2, 3).empty());
 

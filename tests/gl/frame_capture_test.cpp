@@ -143,7 +143,7 @@ TEST(FrameCaptureThreads, RequestsFromTheInterfaceThreadWhileFramesRunAndPause) 
             }
             return;
         }
-        InitialiseGlState(*engine);
+        InitialiseGlState(engine->clearColour);
         FrameHooks hooks;
         hooks.swapBuffers = [&] { context->Present(); };
         RunFrameLoop(*engine, shared.published, hooks);

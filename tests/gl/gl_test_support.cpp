@@ -63,7 +63,7 @@ ViewUnderTest::ViewUnderTest(EngineView view, const Project& project, int width,
     : engine(CreateGraphEngine(view)) {
     ReportPanelSize(*engine, width, height);
     Redraw(project);
-    InitialiseGlState(*engine);
+    InitialiseGlState(engine->clearColour);
 }
 
 EngineSet ViewUnderTest::Engines() {

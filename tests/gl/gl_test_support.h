@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "render/egl_offscreen.h"
 #include "engine/engine_frame.h"
 #include "engine/graph_engine.h"
 #include "engine/redraw.h"
-#include "render/scene_state.h"
 #include "model/project.h"
+#include "render/egl_offscreen.h"
+#include "render/scene_state.h"
 
 namespace voltaris::test {
 

@@ -10,12 +10,14 @@
 #include <thread>
 #include <vector>
 
-#include "render/egl_offscreen.h"
 #include "engine/engine_frame.h"
-#include "engine/gl/lines_rebuild.h"
 #include "engine/redraw.h"
 #include "field/equipotential_lines.h"
 #include "field/field_lines.h"
+#include "field/line_store.h"
+#include "particle/built_trajectory.h"
+#include "particle/path_store.h"
+#include "render/egl_offscreen.h"
 #include "gl_test_support.h"
 
 namespace voltaris::test {
@@ -59,7 +61,7 @@ protected:
                 RequestStop(*engine);
                 return;
             }
-            InitialiseGlState(*engine);
+            InitialiseGlState(engine->clearColour);
             frameThread = std::this_thread::get_id();
             RunFrameLoop(*engine, shared.published, hooks);
             context->ReleaseCurrent();

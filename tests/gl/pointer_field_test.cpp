@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "field/gl/pointer_field.h"
 #include "field/kernels.h"
+#include "render/markers.h"
 #include "gl_test_support.h"
 
 namespace voltaris::test {
@@ -15,7 +15,7 @@ protected:
         return shared.published.Read();
     }
     CapturedGeometry Draw(const GraphEngine& engine, const SceneState& scene, float x, float h, float z) {
-        return CaptureGeometry([&] { DrawPointerField(engine, scene, x, h, z); });
+        return CaptureGeometry([&] { DrawPointerField(ViewFlagsOf(engine), scene, x, h, z); });
     }
     static bool CrossHairDrawn(const CapturedGeometry& g) {
         // The cross-hair runs out to the axis wall at x = -1; the arrows stay at the pointer.

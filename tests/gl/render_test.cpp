@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "engine/gl/offscreen_render.h"
+#include "engine/engine_frame.h"
 #include "gl_test_support.h"
 
 namespace voltaris::test {

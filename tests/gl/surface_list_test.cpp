@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "render/surface_list.h"
 #include "gl_test_support.h"
 
 namespace voltaris::test {

@@ -5,10 +5,9 @@
 #include <string>
 #include <thread>
 
-#include "render/egl_offscreen.h"
 #include "engine/engine_frame.h"
-#include "engine/gl/lines_rebuild.h"
 #include "engine/redraw.h"
+#include "render/egl_offscreen.h"
 #include "gl_test_support.h"
 
 namespace voltaris::test {
@@ -27,7 +26,7 @@ void DrawUntilStopped(GraphEngine& engine, const SharedScene& shared, std::atomi
         RequestStop(engine);  // ends the edits early
         return;
     }
-    InitialiseGlState(engine);
+    InitialiseGlState(engine.clearColour);
     FrameHooks hooks;
     hooks.swapBuffers = [&] { context->Present(); };
     // The program's rebuild into the program's stores, which the other view draws meanwhile.

@@ -6,10 +6,13 @@
 #include <cmath>
 #include <functional>
 
-#include "engine/gl/lines_rebuild.h"
-#include "engine/gl/traced_stores.h"
-#include "render/traced_lines.h"
+#include "engine/redraw.h"
 #include "field/kernels.h"
+#include "field/line_store.h"
+#include "particle/built_trajectory.h"
+#include "particle/path_store.h"
+#include "render/scene_state.h"
+#include "render/traced_lines.h"
 #include "gl_test_support.h"
 
 namespace voltaris::test {
@@ -130,7 +133,7 @@ protected:
     }
 
     CapturedGeometry Draw(const GraphEngine& engine) {
-        return CaptureGeometry([&] { DrawTracedLines(engine, scene, stores); });
+        return CaptureGeometry([&] { DrawTracedLines(ViewFlagsOf(engine), scene, stores); });
     }
 
     Project project;

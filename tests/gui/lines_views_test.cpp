@@ -1,7 +1,9 @@
 // The lines and the particle path in the running views: switched on, the traced lines of a
 // sample tab appear in both views, and the Bohr orbit of the first sample tab is a closed path.
 // The path store's header comes first: its members named `slots` must not meet Qt's macro.
-#include "engine/gl/traced_stores.h"
+#include "field/line_store.h"
+#include "particle/path_store.h"
+#include "render/scene_state.h"
 
 namespace {
 const voltaris::PathSlot& FirstPath(const voltaris::PathSet& set) { return set.slots[0]; }

@@ -22,13 +22,14 @@
 #include <vector>
 
 #include "app/app_options.h"
+#include "app/output/tab_printing.h"
 #include "app/qt_dialogs.h"
 #include "engine/gui/view_window.h"
 #include "loopback_server.h"
-#include "app/output/tab_printing.h"
 #include "output/web_addresses.h"
 #include "support/view_test_support.h"
 #include "support/window_fixture.h"
+#include "loopback_server.h"
 
 using namespace voltaris;
 using namespace voltaris::test;

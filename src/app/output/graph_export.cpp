@@ -3,8 +3,8 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
-#include "engine/gui/graph_views.h"
 #include "app/output/output_dialogs.h"
+#include "engine/gui/graph_views.h"
 
 namespace voltaris {
 

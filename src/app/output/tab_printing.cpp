@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "engine/gui/graph_views.h"
 #include "app/output/output_dialogs.h"
+#include "engine/gui/graph_views.h"
 #include "output/print_layout.h"
 
 namespace voltaris {

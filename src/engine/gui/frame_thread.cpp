@@ -39,7 +39,7 @@ void FrameThread::run() {
         emit contextFailed();
         return;
     }
-    InitialiseGlState(engine_);
+    InitialiseGlState(engine_.clearColour);
     FrameHooks hooks = hooks_;
     hooks.swapBuffers = [this] {
         if (window_.WasExposed()) context_->swapBuffers(&window_);

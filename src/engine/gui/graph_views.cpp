@@ -1,6 +1,6 @@
 // The particle headers come before any Qt header: they name members `slots`, which Qt's
 // keyword macro would swallow.
-#include "engine/gl/lines_rebuild.h"
+#include "particle/built_trajectory.h"
 #include "engine/gui/graph_views.h"
 
 #include "engine/gui/frame_thread.h"

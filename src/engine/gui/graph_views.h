@@ -7,9 +7,9 @@
 #include <functional>
 #include <memory>
 
-#include "engine/redraw.h"
 #include "engine/gui/frame_rate_readout.h"
 #include "engine/gui/view_window.h"
+#include "engine/redraw.h"
 #include "model/project.h"
 #include "model/user_dialogs.h"
 #include "particle/particle_switches.h"
