@@ -14,7 +14,7 @@ namespace {
 TrajectoryInputs DriftAmongTwentyCharges() {
     TrajectoryInputs in;
     in.field = bench::TwentyCharges();
-    in.ParticleEnabled = true;
+    in.switches.ParticleEnabled = true;
     in.ParticleCount = 1;
     ParticleSlot& s = in.slots[0];
     s.charge = -1.6e-19;

@@ -45,13 +45,13 @@ int Run(const std::vector<std::string>& args) {
                 std::fprintf(stderr, "voltaris-cli: '%s' is not a finite factor\n", args[i].c_str());
                 return 1;
             }
-            in.BremsstrahlungEnabled = true;
-            in.BremsstrahlungFactor = factor;
+            in.switches.BremsstrahlungEnabled = true;
+            in.switches.BremsstrahlungFactor = factor;
         } else if (!ApplySwapOption(project, args[i])) {
             return 1;
         }
     }
-    in.ParticleEnabled = true;
+    in.switches.ParticleEnabled = true;
     auto store = std::make_unique<PathStore>();
     int32_t phase = 0;
     for (int pass = 0; pass < MaxPasses; ++pass) {

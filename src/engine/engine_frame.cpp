@@ -135,7 +135,7 @@ bool RenderActiveTab(const Project& project, EngineView view, int width, int hei
     ReportPanelSize(*engine, width, height);
 
     SharedScene shared;
-    shared.particleEnabled = setup.particleEnabled;
+    shared.switches.ParticleEnabled = setup.particleEnabled;
     EngineSet engines;
     (view == EngineView::ThreeD ? engines.engine3D : engines.engine2D) = engine.get();
     RequestRedraw(engines, shared, project, true, false);

@@ -10,7 +10,7 @@ namespace voltaris {
 
 void RequestRedraw(const EngineSet& engines, SharedScene& shared, const Project& project,
                    bool surfaceToo, bool acRunning) {
-    shared.acRunning = acRunning;
+    shared.switches.AcRunning = acRunning;
     ComputeValueRange(SnapshotOfActiveTab(project), acRunning, shared.range);
     // Publish before raising the flags: a frame that sees a flag then reads this scene.
     PublishScene(shared, project);
@@ -32,11 +32,7 @@ TrajectoryInputs TrajectoryInputsOf(const SceneState& scene) {
     in.field = scene.field;
     in.ParticleCount = scene.particleCount;
     in.slots = scene.particleSlots;
-    in.ParticleEnabled = scene.particleEnabled;
-    in.BremsstrahlungEnabled = scene.BremsstrahlungEnabled;
-    in.BremsstrahlungFactor = scene.BremsstrahlungFactor;
-    in.AcRunning = scene.acRunning;
-    in.AcChunkDuration = scene.AcChunkDuration;
+    in.switches = scene.switches;
     return in;
 }
 

@@ -4,6 +4,7 @@
 
 #include "field/field_snapshot.h"
 #include "model/project.h"
+#include "particle/particle_switches.h"
 #include "particle/path_store.h"
 
 namespace voltaris {
@@ -14,11 +15,7 @@ struct TrajectoryInputs {
     FieldSnapshot field;
     int32_t ParticleCount = 0;
     std::array<ParticleSlot, MaxParticleSlots> slots{};
-    bool ParticleEnabled = false;
-    bool BremsstrahlungEnabled = false;
-    double BremsstrahlungFactor = 1.0;
-    bool AcRunning = false;
-    float AcChunkDuration = 1.8939e-8f;
+    ParticleSwitches switches;
 };
 
 // State of one slot at the end of an alternating-voltage phase step.

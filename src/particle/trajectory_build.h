@@ -42,14 +42,14 @@ inline bool Integrable(const ParticleSlot& s) {
 // The last step of the slot's loop: the phase step's length in time steps while the
 // alternating voltage runs, else the slot's step count. It changes only with dt.
 inline int64_t LastStep(const TrajectoryInputs& in, const ParticleSlot& slot) {
-    const double wanted = in.AcRunning ? std::trunc(in.AcChunkDuration / slot.dt) : slot.steps;
+    const double wanted = in.switches.AcRunning ? std::trunc(in.switches.AcChunkDuration / slot.dt) : slot.steps;
     return static_cast<int64_t>(std::fmin(wanted, MaxStepsPerBuild));
 }
 
 template <class Stepper>
 TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& store) {
     TrajectoryResult result;
-    if (!in.ParticleEnabled) return result;
+    if (!in.switches.ParticleEnabled) return result;
     const PathStore::Writer writer(store);
     if (!writer.Started()) return result;  // a build is in progress
     result.built = true;
@@ -57,7 +57,7 @@ TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& 
     std::array<ParticleSlot, MaxParticleSlots> slots = in.slots;
     double& dt0 = slots[0].dt;
     double reference = StepLength * unitLength / dt0;  // m/s
-    PathSet& paths = BeginPathBuild(writer, in.AcRunning);
+    PathSet& paths = BeginPathBuild(writer, in.switches.AcRunning);
 
     auto finish = [&] {
         stepper.Settle(result.SuggestedAmplification);
@@ -72,7 +72,7 @@ TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& 
         store.PlaybackIndex[p] = -1;
         ParticleSlot& slot = slots[p];
         PathSlot& path = paths.slots[p];
-        if (!in.AcRunning) path.PathFloatCount = 0;
+        if (!in.switches.AcRunning) path.PathFloatCount = 0;
         if (path.PathFloatCount > AcPathRestart) path.PathFloatCount = 0;
         const double q = in.field.SignFactor * slot.charge;
         stepper.Start(slot, q);
@@ -83,10 +83,10 @@ TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& 
         bool integrable = Integrable(slot);
         int64_t limit = integrable ? LastStep(in, slot) : -1;
         for (int64_t j = 0; integrable && j <= limit; ++j) {
-            if (!stepper.QuietSteps(q, slot.mass, slot.dt, in.BremsstrahlungEnabled, result.SuggestedAmplification, j,
-                                    limit, t, lastX, lastY)) {
-                const bool moving = stepper.Step(q, slot.mass, slot.dt, in.BremsstrahlungEnabled,
-                                                 in.BremsstrahlungFactor, result.SuggestedAmplification);
+            if (!stepper.QuietSteps(q, slot.mass, slot.dt, in.switches.BremsstrahlungEnabled,
+                                    result.SuggestedAmplification, j, limit, t, lastX, lastY)) {
+                const bool moving = stepper.Step(q, slot.mass, slot.dt, in.switches.BremsstrahlungEnabled,
+                                                 in.switches.BremsstrahlungFactor, result.SuggestedAmplification);
                 t = static_cast<float>(t + slot.dt);
                 if (!moving) break;
             }
@@ -98,7 +98,7 @@ TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& 
                 result.storeFull = true;
                 // Later slots are not computed and nothing is written back; they show no
                 // path rather than one the buffer kept from an earlier build.
-                if (!in.AcRunning) {
+                if (!in.switches.AcRunning) {
                     for (int later = p + 1; later < in.ParticleCount && later < MaxParticleSlots; ++later)
                         paths.slots[later].PathFloatCount = 0;
                 }
@@ -123,7 +123,7 @@ TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& 
             point[2] = y / unitLength;
             path.PathFloatCount += 3;
         }
-        if (in.AcRunning) {
+        if (in.switches.AcRunning) {
             result.endState[p] = SlotEndState{stepper.Speed(), stepper.Angle(), stepper.x, stepper.y};
             result.slotsWrittenBack = p + 1;
             ++result.phaseSteps;

@@ -23,7 +23,7 @@ void CircleVertices(float x, float y, float rho, float u) {
 
 // Red where a press moves the start, white where it turns the direction (and while it is
 // being turned), black elsewhere.
-void SetMarkerColour(const ParticleMarker& m, float px, float pz, float u, bool turning) {
+void SetMarkerColour(const ParticleSlot& m, float px, float pz, float u, bool turning) {
     const float dx = m.x - px, dz = m.y - pz;
     const float d = std::sqrt(dx * dx + dz * dz);
     if (d < 0.3f * u && !turning) {
@@ -143,11 +143,11 @@ void DrawChargeMarkers(const SceneState& scene, float X, float Z, bool topView) 
 }
 
 void DrawParticleStartMarkers(const SceneState& scene, float X, float Z, bool topView) {
-    if (!topView || !scene.particleEnabled) return;
+    if (!topView || !scene.switches.ParticleEnabled) return;
     const float u = scene.field.unitLength;
     const float px = X * u, pz = Z * u;
     for (int k = 0; k < scene.particleCount; ++k) {
-        const ParticleMarker& m = scene.particles[k];
+        const ParticleSlot& m = scene.particleSlots[k];
         const float cx = m.x / u, cz = m.y / u;
         const float a = static_cast<float>(m.angle);
         const float s = std::sin(a), c = std::cos(a);

@@ -11,23 +11,17 @@ SceneState SceneOf(const Project& project, const SharedScene& shared) {
     SceneState s;
     s.field = SnapshotOfActiveTab(project);
     s.range = shared.range;
-    s.acRunning = shared.acRunning;
     s.activeTab = project.ActiveTab;
     s.chargeSelected = project.ChargeSelected;
-    s.particleEnabled = shared.particleEnabled;
     s.interaction = shared.interaction;
     const FieldTab& tab = project.Active();
     s.particleCount = std::clamp(tab.ParticleCount, 0, MaxParticleSlots);
     for (int i = 0; i < s.particleCount; ++i) {
-        const ParticleSlot& slot = tab.particles[i];
-        s.particles[i] = ParticleMarker{slot.x, slot.y, slot.angle, slot.charge};
-        s.particleSlots[i] = slot;
+        s.particleSlots[i] = tab.particles[i];
     }
+    s.switches = shared.switches;
     s.EquipotentialsWanted = shared.EquipotentialsWanted;
     s.FieldLinesWanted = shared.FieldLinesWanted;
-    s.BremsstrahlungEnabled = shared.BremsstrahlungEnabled;
-    s.BremsstrahlungFactor = shared.BremsstrahlungFactor;
-    s.AcChunkDuration = shared.AcChunkDuration;
     return s;
 }
 

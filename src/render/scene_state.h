@@ -7,15 +7,9 @@
 #include "field/field_snapshot.h"
 #include "model/project.h"
 #include "model/published.h"
+#include "particle/particle_switches.h"
 
 namespace voltaris {
-
-// Start marker of a particle slot as the top view draws it.
-struct ParticleMarker {
-    float x = 0, y = 0;  // start position, metres
-    double angle = 0;    // launch direction, radians
-    double charge = 0;   // coulomb (sign decides the direction of the force arrows)
-};
 
 // Top-view mouse state that the drawing shows (radius drag, particle turning).
 struct ViewInteraction {
@@ -29,22 +23,18 @@ struct ViewInteraction {
 struct SceneState {
     FieldSnapshot field;  // charges of the active tab with SignFactor and unitLength
     ValueRange range;     // value range as of the last redraw request
-    bool acRunning = false;  // an alternating-voltage run is in progress
     int32_t activeTab = 0;
     std::array<bool, MaxChargesPerTab> chargeSelected{};
-    bool particleEnabled = false;
-    int32_t particleCount = 0;
-    std::array<ParticleMarker, MaxParticleSlots> particles{};
     ViewInteraction interaction;
+    // The particle slots of the active tab (the top view draws their start markers, the path
+    // build starts from them) and the switches of the particle.
+    int32_t particleCount = 0;
+    std::array<ParticleSlot, MaxParticleSlots> particleSlots{};
+    ParticleSwitches switches;
 
-    // What the 3D engine's thread rebuilds from: which line kinds a view shows, and the
-    // particle slots of the active tab with the switches of the path build.
+    // Which line kinds a view shows: the 3D engine's thread traces those.
     bool EquipotentialsWanted = false;
     bool FieldLinesWanted = false;
-    std::array<ParticleSlot, MaxParticleSlots> particleSlots{};
-    bool BremsstrahlungEnabled = false;
-    double BremsstrahlungFactor = 1.0;
-    float AcChunkDuration = 1.8939e-8f;  // seconds integrated per alternating-voltage phase step
 };
 
 // The user-interface thread's side of the hand-over. `range` is the process-wide value range
@@ -54,14 +44,10 @@ struct SceneState {
 struct SharedScene {
     Published<SceneState> published;
     ValueRange range;
-    bool acRunning = false;
-    bool particleEnabled = false;
     ViewInteraction interaction;
+    ParticleSwitches switches;
     bool EquipotentialsWanted = false;
     bool FieldLinesWanted = false;
-    bool BremsstrahlungEnabled = false;
-    double BremsstrahlungFactor = 1.0;
-    float AcChunkDuration = 1.8939e-8f;
 };
 
 // The scene of the project's active tab with the range and switches held in `shared`.

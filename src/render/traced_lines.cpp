@@ -79,7 +79,7 @@ void DrawParticlePaths(const SceneState& scene, const PathStore& store, bool top
 
 void DrawTracedLines(const ViewFlags& view, const SceneState& scene, const TracedStores& stores) {
     const bool topView = view.topView;
-    if (scene.particleEnabled) DrawParticlePaths(scene, stores.paths, topView);
+    if (scene.switches.ParticleEnabled) DrawParticlePaths(scene, stores.paths, topView);
     if (view.showEquipotentials) {
         glColor4f(1, 0, 0, 1);
         DrawLineStore(stores.equipotentials, topView, scene.range.HeightScale);

@@ -84,7 +84,7 @@ protected:
     SceneState Scene() {
         SharedScene shared;
         shared.interaction = interaction;
-        shared.particleEnabled = particleEnabled;
+        shared.switches.ParticleEnabled = particleEnabled;
         RequestRedraw(EngineSet{}, shared, project, true, false);
         return shared.published.Read();
     }

@@ -156,7 +156,7 @@ TEST_F(LinesFrameLoop, ACutTimeStepReachesTheModelAndBuildsThePathAgainWithIt) {
     tab.ParticleCount = 1;
     // An electron falling towards the positive charge: far faster at the end than at the start.
     tab.particles[0] = ParticleSlot{1e-8, 1.0f, 5.0f, -1.6e-19, 9.1e-31, 1e4, 0, 3000, 0};
-    shared.particleEnabled = true;
+    shared.switches.ParticleEnabled = true;
     const double firstDt = tab.particles[0].dt;
 
     ASSERT_TRUE(RedrawAndWait());
@@ -178,6 +178,31 @@ TEST_F(LinesFrameLoop, ACutTimeStepReachesTheModelAndBuildsThePathAgainWithIt) {
     EXPECT_GE(dts.size(), 2u) << "the electron got fast enough to cut the time step";
     EXPECT_EQ(phases, 0);
     paths->Read([&](const PathSet& set) { EXPECT_GT(set.slots[0].PathFloatCount, 30); });
+}
+
+// The seam between the interface's switches and the path build: every switch set on the
+// shared scene, and the active tab's particle slots, reach the inputs the 3D engine's thread
+// builds the path from.
+TEST(SceneToPathBuild, TheSharedSwitchesAndSlotsReachTheTrajectoryInputs) {
+    Project project = DipoleProject();
+    FieldTab& tab = project.Active();
+    tab.ParticleCount = 2;
+    tab.particles[1] = ParticleSlot{2e-9, 4.0f, 6.0f, 3.2e-19, 6.6e-27, 1e5, 0.7, 500, 0};
+    SharedScene shared;
+    shared.switches.ParticleEnabled = true;
+    shared.switches.BremsstrahlungEnabled = true;
+    shared.switches.BremsstrahlungFactor = 123000001.0;
+    shared.switches.AcChunkDuration = 2.5e-8f;
+    RequestRedraw(EngineSet{}, shared, project, false, true);
+
+    const TrajectoryInputs in = TrajectoryInputsOf(shared.published.Read());
+    EXPECT_TRUE(in.switches.AcRunning) << "the redraw request's alternating-voltage state";
+    EXPECT_EQ(in.switches.BremsstrahlungFactor, 123000001.0);
+    EXPECT_EQ(in.switches, shared.switches);
+    EXPECT_EQ(in.ParticleCount, 2);
+    EXPECT_EQ(in.slots[1].mass, 6.6e-27);
+    EXPECT_EQ(in.slots[1].angle, 0.7);
+    EXPECT_EQ(in.field.ChargeCount, 2);
 }
 
 }  // namespace

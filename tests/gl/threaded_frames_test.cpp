@@ -110,7 +110,7 @@ TEST(ThreadedFramesTest, TwoViewsDrawOnTheirOwnThreadsWhileTheInterfaceEdits) {
     // Equipotentials stay untraced (their store is drawn all the same): tracing them at every
     // edit would slow the frames down for nothing the hand-over of the field lines lacks.
     shared.FieldLinesWanted = true;
-    shared.particleEnabled = true;
+    shared.switches.ParticleEnabled = true;
     tab.ParticleCount = 1;
     tab.particles[0] = ParticleSlot{1e-8, 1.0f, 2.0f, -1.6e-19, 9.1e-31, 3e5, 0.3, 2000, 0};
     RequestRedraw(EngineSet{view3D.get(), topView.get()}, shared, project, true, false);

@@ -121,7 +121,7 @@ protected:
         FieldTab& tab = project.Active();
         tab.ParticleCount = 1;
         tab.particles[0] = ParticleSlot{1e-8, 1.0f, 2.0f, -1.6e-19, 9.1e-31, 3e5, 0.3, 3000, 0};
-        shared.particleEnabled = true;
+        shared.switches.ParticleEnabled = true;
         PublishScene(shared, project);
         scene = shared.published.Read();
         const BuiltTrajectory built = RebuildLinesAndPath(scene, stores);
@@ -199,7 +199,7 @@ TEST_F(ParticlePathDrawing, SlowMotionShowsThePathUpToTheMarkerWithTheForceArrow
 
 TEST_F(ParticlePathDrawing, ThePathIsHiddenWhileTheParticleIsOff) {
     auto engine = CreateGraphEngine(EngineView::ThreeD);
-    scene.particleEnabled = false;
+    scene.switches.ParticleEnabled = false;
     EXPECT_TRUE(Draw(*engine).lines.empty());
 }
 

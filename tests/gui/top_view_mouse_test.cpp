@@ -212,7 +212,7 @@ private slots:
         Tab().particles[0].y = float(start.y() * U());
         const float panX = TopView().panX;
 
-        w.form->Views().Shared().particleEnabled = false;
+        w.form->Views().Shared().switches.ParticleEnabled = false;
         w.form->Views().PublishScene();
         Hover(Pixel(0.4, 0.6));
         Press(Pixel(0.4, 0.6));
@@ -221,7 +221,7 @@ private slots:
         QVERIFY(TopView().panX != panX);  // panned instead
         QCOMPARE(Tab().particles[0].x, float(start.x() * U()));
 
-        w.form->Views().Shared().particleEnabled = true;
+        w.form->Views().Shared().switches.ParticleEnabled = true;
         w.form->Views().PublishScene();
         const QPointF again = Hover(Pixel(0.4, 0.6));
         Tab().particles[0].x = float(again.x() * U());

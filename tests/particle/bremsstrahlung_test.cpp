@@ -14,7 +14,7 @@ namespace {
 // An electron launched at (x, y) m towards +x near a positive charge at (5, 5) m.
 TrajectoryInputs ElectronNearACharge(float x, float y, int steps) {
     TrajectoryInputs in;
-    in.ParticleEnabled = true;
+    in.switches.ParticleEnabled = true;
     in.ParticleCount = 1;
     in.field.unitLength = 1;
     in.field.SignFactor = 1;
@@ -58,8 +58,8 @@ TEST(Bremsstrahlung, ThePathInsideTheSquareSuggestsAFactorRoundedToThreeDigits) 
 TEST(Bremsstrahlung, AVeryLargeFactorStopsTheParticleWithinOneStep) {
     auto store = std::make_unique<PathStore>();
     TrajectoryInputs in = ElectronNearACharge(1, 2, 4000);
-    in.BremsstrahlungEnabled = true;
-    in.BremsstrahlungFactor = 1e300;
+    in.switches.BremsstrahlungEnabled = true;
+    in.switches.BremsstrahlungFactor = 1e300;
     BuildParticleTrajectory(in, *store);
     store->Read([](const PathSet& paths) {
         const PathSlot& path = paths.slots[0];
@@ -85,8 +85,8 @@ TEST(Bremsstrahlung, ZeroTypedMeansThePlainPhysicalLoss) {
         const PathSlot& s = p.slots[0];
         std::copy_n(s.PathPoints.data() + s.PathFloatCount - 3, 3, plainEnd);
     });
-    in.BremsstrahlungEnabled = true;
-    in.BremsstrahlungFactor = BremsstrahlungFactorFromText("0");
+    in.switches.BremsstrahlungEnabled = true;
+    in.switches.BremsstrahlungFactor = BremsstrahlungFactorFromText("0");
     BuildParticleTrajectory(in, *store);
     store->Read([&](const PathSet& p) {
         const PathSlot& s = p.slots[0];
@@ -115,8 +115,8 @@ TEST(Bremsstrahlung, OneStepLosesTheLarmorEnergyTimesTheFactor) {
     in.slots[0].speed = v0;
     in.slots[0].angle = M_PI / 2;
     in.slots[0].dt = dt;
-    in.BremsstrahlungEnabled = true;
-    in.BremsstrahlungFactor = factor;
+    in.switches.BremsstrahlungEnabled = true;
+    in.switches.BremsstrahlungFactor = factor;
     for (const auto build : {&BuildParticleTrajectory, &BuildParticleTrajectoryReference}) {
         auto store = std::make_unique<PathStore>();
         build(in, *store);

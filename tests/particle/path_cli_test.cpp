@@ -63,7 +63,7 @@ TEST(PathCommand, PrintsEverySettledPointInFullPrecisionAndTheFinalTimeStep) {
     for (int pass = 0; pass < 50; ++pass) {
         TrajectoryInputs in;
         in.field = SnapshotOfActiveTab(project);
-        in.ParticleEnabled = true;
+        in.switches.ParticleEnabled = true;
         in.ParticleCount = project.Active().ParticleCount;
         in.slots = project.Active().particles;
         if (!ApplyTrajectoryResult(BuildParticleTrajectory(in, *store), project, phase)) break;

@@ -30,7 +30,7 @@ TrajectoryInputs InputsOfTab(Project& project, int tab) {
     ShowTab(project, tab, ScrollPositionOfResolution(project.tabs[tab].Resolution));
     TrajectoryInputs in;
     in.field = SnapshotOfActiveTab(project);
-    in.ParticleEnabled = true;
+    in.switches.ParticleEnabled = true;
     in.ParticleCount = project.Active().ParticleCount;
     in.slots = project.Active().particles;
     return in;
@@ -122,11 +122,11 @@ TEST(FastTrajectory, StoresThePlainBuildsPathWithRadiationAndSwappedCharges) {
     Project project = Load("sample");
     for (const int tab : {0, 3, 7}) {
         TrajectoryInputs in = InputsOfTab(project, tab);
-        in.BremsstrahlungEnabled = true;
-        in.BremsstrahlungFactor = 1e6;
+        in.switches.BremsstrahlungEnabled = true;
+        in.switches.BremsstrahlungFactor = 1e6;
         ExpectSamePaths(in, BuildParticleTrajectory, BuildParticleTrajectoryReference,
                         "radiation, tab " + std::to_string(tab + 1));
-        in.BremsstrahlungEnabled = false;
+        in.switches.BremsstrahlungEnabled = false;
         in.field.SignFactor = -1;
         ExpectSamePaths(in, BuildParticleTrajectory, BuildParticleTrajectoryReference,
                         "swapped, tab " + std::to_string(tab + 1));
@@ -222,7 +222,7 @@ TEST(TrajectoryFieldTest, GivesThePlainResultsOnTheAtomicScaleAndWithoutCharges)
 // which count up again; the suggestion runs on over the slots of the build.
 TEST(FastTrajectory, SuggestsTheAmplificationOfThePlainBuildAlsoWhenItCountsUpAgain) {
     TrajectoryInputs in;
-    in.ParticleEnabled = true;
+    in.switches.ParticleEnabled = true;
     in.ParticleCount = 2;
     in.field.unitLength = 1e-11f;
     in.field.ChargeCount = 1;

@@ -13,7 +13,7 @@ namespace {
 
 TrajectoryInputs Electron(float x, float y, double speed, double angle, int steps, double dt = 1e-9) {
     TrajectoryInputs in;
-    in.ParticleEnabled = true;
+    in.switches.ParticleEnabled = true;
     in.ParticleCount = 1;
     ParticleSlot& s = in.slots[0];
     s.charge = -1.6e-19;
@@ -103,7 +103,7 @@ TEST(Trajectory, NumbersThatCannotGiveAPathGiveAnEmptyOneWithoutHanging) {
     }
     for (const double dt : {0.0, -1e-9, double(NAN)}) {
         TrajectoryInputs in = Electron(1, 1, 1e5, 0, 4000, dt);
-        in.AcRunning = true;
+        in.switches.AcRunning = true;
         BuildParticleTrajectory(in, *store);
         EXPECT_EQ(PointsOf(*store, 0), 0) << dt;
     }
@@ -116,8 +116,8 @@ TEST(Trajectory, NumbersThatCannotGiveAPathGiveAnEmptyOneWithoutHanging) {
 TEST(Trajectory, AlternatingVoltageStepContinuesThePathAndReportsTheEndState) {
     auto store = std::make_unique<PathStore>();
     TrajectoryInputs in = Electron(1, 1, 1e5, 0.5, 4000, 0.004 * 1.8939e-8);
-    in.AcRunning = true;
-    in.AcChunkDuration = 1.8939e-8f;
+    in.switches.AcRunning = true;
+    in.switches.AcChunkDuration = 1.8939e-8f;
     TrajectoryResult r = BuildParticleTrajectory(in, *store);
     EXPECT_EQ(r.phaseSteps, 1);
     ASSERT_EQ(r.slotsWrittenBack, 1);
@@ -141,8 +141,8 @@ TEST(Trajectory, FastBuildStoresThePlainBuildsPointsWithAndWithoutRadiation) {
     in.slots[1] = in.slots[0];
     in.slots[1].angle = -1.2;
     for (const bool radiation : {false, true}) {
-        in.BremsstrahlungEnabled = radiation;
-        in.BremsstrahlungFactor = 1e9;
+        in.switches.BremsstrahlungEnabled = radiation;
+        in.switches.BremsstrahlungFactor = 1e9;
         const TrajectoryResult a = BuildParticleTrajectory(in, *fast);
         const TrajectoryResult b = BuildParticleTrajectoryReference(in, *plain);
         EXPECT_EQ(a.slot0Dt, b.slot0Dt);

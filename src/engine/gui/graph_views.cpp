@@ -77,17 +77,13 @@ void GraphViews::ApplyPathBuild(const BuiltTrajectory& built) {
 }
 
 void GraphViews::RequestRedraw(bool surfaceToo) {
-    voltaris::RequestRedraw(Engines(), shared_, project_, surfaceToo, shared_.acRunning);
+    voltaris::RequestRedraw(Engines(), shared_, project_, surfaceToo, shared_.switches.AcRunning);
 }
 
 void GraphViews::PublishScene() { voltaris::PublishScene(shared_, project_); }
 
 void GraphViews::PublishParticleSwitches(const ParticleSwitches& switches) {
-    shared_.particleEnabled = switches.ParticleEnabled;
-    shared_.BremsstrahlungEnabled = switches.BremsstrahlungEnabled;
-    shared_.BremsstrahlungFactor = switches.BremsstrahlungFactor;
-    shared_.acRunning = switches.AcRunning;
-    shared_.AcChunkDuration = switches.AcChunkDuration;
+    shared_.switches = switches;
     PublishScene();
 }
 

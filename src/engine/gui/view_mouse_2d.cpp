@@ -16,7 +16,7 @@ void View2DMouse::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifi
     if (button != Qt::LeftButton || !topView) return;
     // The point picked by the latest frame.
     TopViewPress(project_, state_.topView, topView->pickedX, topView->pickedZ, modifiers & Qt::ControlModifier,
-                 views_.Shared().particleEnabled);
+                 views_.Shared().switches.ParticleEnabled);
     if (state_.topView.panning2D) {
         state_.lastMouseX = x;
         state_.lastMouseY = y;
