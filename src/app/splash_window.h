@@ -19,7 +19,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private slots:
+private Q_SLOTS:
     void Timer1Timer();
     void Timer2Timer();
 

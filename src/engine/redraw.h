@@ -6,12 +6,11 @@
 
 #include "engine/graph_engine.h"
 #include "model/project.h"
+#include "particle/built_trajectory.h"
+#include "particle/trajectory.h"
 #include "render/scene_state.h"
 
 namespace voltaris {
-
-struct BuiltTrajectory;
-struct TrajectoryInputs;
 
 // The two engines of the program; either is null until it is created.
 struct EngineSet {

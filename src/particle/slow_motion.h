@@ -2,13 +2,10 @@
 #include <cstdint>
 #include <string>
 
+#include "particle/path_store.h"
 #include "particle/speed_ring.h"
 
 namespace voltaris {
-
-// Declared only: the store names a member `slots`, which the user-interface code cannot see
-// through Qt's keyword macro.
-class PathStore;
 
 // What one replay step shows.
 struct SlowMotionStep {

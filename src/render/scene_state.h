@@ -5,9 +5,11 @@
 #include <cstdint>
 
 #include "field/field_snapshot.h"
+#include "field/line_store.h"
 #include "model/project.h"
 #include "model/published.h"
 #include "particle/particle_switches.h"
+#include "particle/path_store.h"
 
 namespace voltaris {
 
@@ -52,9 +54,6 @@ struct SharedScene {
 
 // The scene of the project's active tab with the range and switches held in `shared`.
 SceneState SceneOf(const Project& project, const SharedScene& shared);
-
-class LineStore;
-class PathStore;
 
 // The stores the 3D engine's thread rebuilds and both views draw: equipotential lines, field
 // lines and particle paths.

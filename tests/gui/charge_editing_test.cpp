@@ -54,7 +54,7 @@ class ChargeEditingTest : public QObject {
         return image.pixelColor(cell.right() - 4, cell.bottom() - 3);  // beside the text
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
 
     void init() {

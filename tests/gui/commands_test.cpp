@@ -25,7 +25,7 @@ class CommandsTest : public QObject {
         return (std::filesystem::temp_directory_path() / name).string();
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
 
     void init() { QVERIFY(w.Start()); }

@@ -41,7 +41,7 @@ class DisplayOptionsTest : public QObject {
         if (o.box) QCOMPARE(Box(o.box)->isChecked(), boxInverted ? !down : down);
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
 
     void init() { QVERIFY(w.Start()); }

@@ -67,7 +67,7 @@ class LinesViewsTest : public QObject {
         QVERIFY(WaitForFrames(*views->Engine2D(), 3));
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
 
     void init() {

@@ -24,7 +24,7 @@ class MainWindowTest : public QObject {
 
     QLabel* StatusPanel(int i) { return w.Control<QLabel>(qPrintable(QString("StatusPanel%1").arg(i))); }
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
 
     void init() { QVERIFY(w.Start()); }

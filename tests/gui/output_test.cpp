@@ -103,7 +103,7 @@ class OutputTest : public QObject {
         return folder;
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
 
     void init() {

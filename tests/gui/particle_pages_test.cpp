@@ -1,9 +1,6 @@
 // The four pages of the moving particle on their own, with the views and the path build
 // stood in by the test: the particle page, Bremsstrahlung, slow motion and the alternating
 // voltage.
-// The path store comes before any Qt header: Qt's keyword macro would swallow a member name.
-#include "particle/path_store.h"
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -14,7 +11,7 @@
 
 #include "app/pages/particle_pages.h"
 #include "particle/alternating_voltage.h"
-#include "support/path_fill.h"
+#include "particle/path_store.h"
 #include "doubles/scripted_dialogs.h"
 
 using namespace voltaris;
@@ -58,8 +55,17 @@ struct Harness {
     }
     ParticleSlot& Slot0() { return project.Active().particles[0]; }
     bool TabShown(QWidget* page) const { return pages.PageControl->isTabVisible(pages.PageControl->indexOf(page)); }
+    // Publishes a path of `points` points for slot 0, their times evenly spread up to
+    // `duration` seconds, each with the speed `speed` (the test acting as the path build).
     void PublishPath(int points, float duration, float speed = 1000) {
-        PublishEvenPath(*store, points, duration, speed);
+        const PathStore::Writer writer(*store);
+        PathSlot& path = writer.Back().slots[0];
+        path.PathFloatCount = 3 * points;
+        for (int i = 0; i < points; ++i) {
+            path.PathTime[i] = duration * static_cast<float>(i + 1) / static_cast<float>(points);
+            path.PathSpeed[i] = speed;
+        }
+        writer.Publish();
     }
 };
 
@@ -75,7 +81,7 @@ QColor BoxColour(QLineEdit* edit) {
 class ParticlePagesTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void switchingTheParticleOnShowsItsPagesAndAsksForAPath() {
         Harness h;
         const ParticlePage& p = h.pages.particle;

@@ -10,7 +10,7 @@
 
 #include "app/pages/particle_pages.h"
 #include "model/project_file.h"
-#include "support/path_fill.h"
+#include "particle/path_store.h"
 #include "support/view_test_support.h"
 #include "support/window_fixture.h"
 
@@ -49,7 +49,7 @@ class ParticleWindowTest : public QObject {
         QVERIFY(Particle().Switches().AcRunning);
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
 
     void init() { QVERIFY(w.Start()); }
@@ -94,7 +94,9 @@ private slots:
         const ParticleSlot& moved = w.project.Active().particles[0];
         QVERIFY(moved.x != start.x || moved.y != start.y);
         QVERIFY(AmountsOf(w.project.Active()) != saved);
-        QVERIFY(StoredPoints(w.form->Views().Paths(), 0) > 0);
+        int storedFloats = 0;
+        w.form->Views().Paths().Read([&](const PathSet& paths) { storedFloats = paths.slots[0].PathFloatCount; });
+        QVERIFY(storedFloats > 0);
 
         Pages().alternatingVoltage.Button12->click();
         QCOMPARE(moved.x, start.x);

@@ -61,7 +61,7 @@ class TopViewMouseTest : public QObject {
         return Charge{1e-10, float(graph.x() * U()), float(graph.y() * U()), radius * U()};
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
 
     void init() {

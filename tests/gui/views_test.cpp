@@ -20,7 +20,7 @@ class ViewsTest : public QObject {
     ViewsFixture v;
     GraphViews* views = nullptr;
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
 
     void init() {

@@ -51,7 +51,7 @@ class WindowInputTest : public QObject {
         QCoreApplication::sendEvent(target, &wheel);
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
 
     void init() {

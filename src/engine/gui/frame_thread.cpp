@@ -36,7 +36,7 @@ void FrameThread::Stop() {
 void FrameThread::run() {
     if (!context_->makeCurrent(&window_)) {
         context_->moveToThread(QCoreApplication::instance()->thread());
-        emit contextFailed();
+        Q_EMIT contextFailed();
         return;
     }
     InitialiseGlState(engine_.clearColour);

@@ -1,11 +1,9 @@
-// The particle headers come before any Qt header: they name members `slots`, which Qt's
-// keyword macro would swallow.
-#include "particle/built_trajectory.h"
 #include "engine/gui/graph_views.h"
 
 #include "engine/gui/frame_thread.h"
 #include "engine/gui/frame_waits.h"
 #include "engine/gui/view_window.h"
+#include "particle/built_trajectory.h"
 
 namespace voltaris {
 
@@ -73,7 +71,7 @@ void GraphViews::ApplyPathBuild(const BuiltTrajectory& built) {
     suggestedAmplification_ = built.result.SuggestedAmplification;
     // A cut time step asks for the lines and the whole path again, built with it.
     if (ApplyBuiltTrajectory(built, project_, acPhaseCounter_)) RequestRedraw(false);
-    emit pathBuilt();
+    Q_EMIT pathBuilt();
 }
 
 void GraphViews::RequestRedraw(bool surfaceToo) {
@@ -120,13 +118,13 @@ void GraphViews::SetBothRunning(bool running) {
 
 void GraphViews::TimerFPS_3DEngineTimer() {
     if (!engine3D_) return;
-    emit frameRate3D(QString::fromStdString(
+    Q_EMIT frameRate3D(QString::fromStdString(
         FrameRateReadout("Engine1", engine3D_->frameCount, TickCountMs(), counter3D_)));
 }
 
 void GraphViews::TimerFPS_2DEngineTimer() {
     if (!engine2D_) return;
-    emit frameRate2D(QString::fromStdString(
+    Q_EMIT frameRate2D(QString::fromStdString(
         FrameRateReadout("Engine2", engine2D_->frameCount, TickCountMs(), counter2D_)));
 }
 

@@ -82,13 +82,13 @@ public:
     // The Bremsstrahlung factor suggested by the last path build.
     double SuggestedAmplification() const { return suggestedAmplification_; }
 
-signals:
+Q_SIGNALS:
     void frameRate3D(const QString& text);
     void frameRate2D(const QString& text);
     // A path build has reached the model (AcPhaseCounter, SuggestedAmplification).
     void pathBuilt();
 
-private slots:
+private Q_SLOTS:
     void TimerFPS_3DEngineTimer();
     void TimerFPS_2DEngineTimer();
     void ContextFailed();

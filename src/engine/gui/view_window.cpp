@@ -42,7 +42,7 @@ void ViewWindow::exposeEvent(QExposeEvent* event) {
 void ViewWindow::mousePressEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     if (handler_) handler_->MouseDown(event->button(), event->modifiers(), p.x(), p.y());
-    if (event->button() == Qt::RightButton) emit contextMenuRequested(event->globalPosition().toPoint());
+    if (event->button() == Qt::RightButton) Q_EMIT contextMenuRequested(event->globalPosition().toPoint());
 }
 
 void ViewWindow::mouseMoveEvent(QMouseEvent* event) {

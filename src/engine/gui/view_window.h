@@ -31,7 +31,7 @@ public:
     // this first. Any thread.
     bool WasExposed() const { return exposed_.load(); }
 
-signals:
+Q_SIGNALS:
     void contextMenuRequested(const QPoint& globalPosition);
 
 protected:
