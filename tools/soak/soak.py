@@ -3,7 +3,7 @@
 
 Runs the program on its own virtual display (Xvfb) with a scratch home and working folder,
 walks for the given time and fails when the program dies, stops answering, grows its memory
-by more than half, or a sanitizer reports. A deliberate end ("Beenden" answered, exit code 0)
+by more than half, keeps a dialog open through a minute of Esc, or a sanitizer reports. A deliberate end ("Beenden" answered, exit code 0)
 starts the program again. Every action goes to actions.log in the scratch folder; --replay
 sends a logged walk again.
 """
@@ -109,7 +109,7 @@ class Scratch:
             text = log.read()
         for marker in ("ERROR: AddressSanitizer", "runtime error:", "ERROR: LeakSanitizer"):
             if marker in text:
-                reports.append("== program output\n" + text[text.index(marker) - 200:][:6000])
+                reports.append("== program output\n" + text[max(0, text.index(marker) - 200):][:6000])
                 break
         return reports
 
@@ -396,7 +396,11 @@ def main():
     scratch = Scratch(program)
     walk = "replaying " + options.replay if options.replay else "seed %d (repeat with --seed %d)" % (seed, seed)
     say("%s, %.0f s on %s; scratch %s" % (walk, options.seconds, options.program, scratch.root))
-    xvfb, display = start_xvfb(scratch)
+    try:
+        xvfb, display = start_xvfb(scratch)
+    except SoakFailure as error:
+        say("FAILED: %s" % error)
+        return 1
     soak = None
     failure = None
     try:
