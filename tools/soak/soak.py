@@ -294,8 +294,12 @@ class Soak:
             if argument != NEXT_COMMAND:
                 command.append(argument)
                 continue
-            result = subprocess.run(["xdotool"] + command, env=self.env, stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.PIPE, timeout=60)
+            try:
+                result = subprocess.run(["xdotool"] + command, env=self.env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.PIPE, timeout=self.options.hang_seconds)
+            except subprocess.TimeoutExpired:
+                raise SoakFailure("input did not get through for %.0f s: the X server or the program is stuck"
+                                  % self.options.hang_seconds) from None
             if result.returncode != 0:
                 # A window that closed a moment ago is no fault; anything else is the walk's own.
                 self.failed_commands += 1
@@ -410,8 +414,11 @@ def main():
         reports = scratch.sanitizer_reports()
         if reports:
             failure = "a sanitizer reported:\n" + "\n".join(reports)
-    except SoakFailure as error:
+    except (SoakFailure, OSError) as error:
         failure = str(error)
+        if soak and soak.program and soak.program.process.poll() is not None and "died" not in failure:
+            failure += "; the program had ended meanwhile: " + describe_exit(soak.program.process.returncode)
+            failure += "".join("\n" + report for report in scratch.sanitizer_reports())
     finally:
         if soak and soak.program:
             if soak.program.process.poll() is None:

@@ -29,6 +29,9 @@ class X11Client:
         number = display.lstrip(":").split(".")[0]
         self._socket = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
         self._socket.connect("/tmp/.X11-unix/X" + number)
+        # A server that takes no request for this long is stuck (a client that dies while it
+        # holds a server grab can do that): sending then fails instead of waiting for ever.
+        self._socket.settimeout(30)
         self._buffer = b""
         self._sequence = 0
         self._token = 0
@@ -146,7 +149,10 @@ class X11Client:
         return struct.unpack_from("<I", body, screens)[0]
 
     def _request(self, data):
-        self._socket.sendall(data)
+        try:
+            self._socket.sendall(data)
+        except socket.timeout:
+            raise OSError("the X server took no request for 30 s") from None
         self._sequence = (self._sequence + 1) & 0xFFFF
         return self._sequence
 
