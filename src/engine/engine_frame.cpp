@@ -97,7 +97,7 @@ bool RunFrame(GraphEngine& engine, const Published<SceneState>& published, const
     int width = 0, height = 0;
     TakePendingSize(engine, width, height);
     if (width != 0 || height != 0) {
-        engine.pick.viewport[0] = -99;
+        engine.pick = PickCache{};  // a new projection: the same position lies on another point
         SetViewportAndProjection(width, height);
     }
     if (linesStale && hooks.rebuildLines) hooks.rebuildLines(engine, scene);

@@ -66,6 +66,9 @@ double LaunchAngleTowards(float x0, float y0, float x, float y) {
 }
 
 bool TopViewDragTo(Project& project, const TopViewDrag& drag, float pickedX, float pickedZ) {
+    // No point under the mouse (it left the view and the frame has not picked anew since):
+    // what is dragged waits where it is.
+    if (pickedX < -99) return false;
     FieldTab& tab = project.Active();
     const float u = project.unitLength;
     const float x = pickedX * u, y = pickedZ * u;
@@ -100,7 +103,7 @@ TopViewReleaseEffect TopViewRelease(Project& project, TopViewDrag& drag, float p
     FieldTab& tab = project.Active();
     if (drag.radiusDragCharge != -1 && drag.radiusDragging) {
         drag.radiusDragging = false;
-        if (drag.radiusDragCharge < tab.ChargeCount) {
+        if (drag.radiusDragCharge < tab.ChargeCount && pickedX >= -99) {
             Charge& c = tab.charges[drag.radiusDragCharge];
             c.radius = MetresTo(c.x, c.y, pickedX, pickedZ, project.unitLength);
         }

@@ -30,7 +30,7 @@ void TopViewPress(Project& project, TopViewDrag& drag, float pickedX, float pick
 
 // The mouse moved to the picked point while the button is held: moves the particle start,
 // turns its launch direction, and moves every selected charge onto the point. True when the
-// model changed.
+// model changed; without a point (pickedX below -99) nothing moves.
 bool TopViewDragTo(Project& project, const TopViewDrag& drag, float pickedX, float pickedZ);
 
 // What a release asks of the window.
@@ -40,7 +40,7 @@ struct TopViewReleaseEffect {
 };
 
 // Any button up: ends the drags; a radius drag gives its charge the distance from the centre
-// to the picked point as its radius.
+// to the picked point as its radius (without a point the radius stays).
 TopViewReleaseEffect TopViewRelease(Project& project, TopViewDrag& drag, float pickedX, float pickedZ);
 
 // The launch angle (radians) that points from the start (x0, y0) towards (x, y), metres.

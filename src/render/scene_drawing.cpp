@@ -79,6 +79,8 @@ PickedPoint PickPoint(int32_t x, int32_t y, const PickedPoint& previous, PickCac
     PickedPoint point = previous;
     if (x <= -900) {
         point.x = static_cast<float>(x);
+        // The point is gone: the mouse coming back to the same position picks anew.
+        cache.lastX = PickCache::NoPosition;
         return point;
     }
     if (x == cache.lastX && y == cache.lastY) return point;

@@ -19,9 +19,11 @@ struct PickedPoint {
 };
 
 // What the frame thread keeps from one pick to the next: the window position unprojected
-// last (an unchanged position keeps its point) and the viewport.
+// last (an unchanged position keeps its point) and the viewport. A default cache holds no
+// position, so the next one is unprojected whatever it is.
 struct PickCache {
-    int32_t lastX = 0, lastY = 0;
+    static constexpr int32_t NoPosition = INT32_MIN;
+    int32_t lastX = NoPosition, lastY = NoPosition;
     std::array<int32_t, 4> viewport{-99, 0, 0, 0};  // [0] = -99: fetch again (after a resize)
 };
 

@@ -39,6 +39,10 @@ class TopViewMouseTest : public QObject {
         Send(QEvent::MouseButtonPress, at, Qt::LeftButton, modifiers);
     }
     void Release(QPoint at) { Send(QEvent::MouseButtonRelease, at, Qt::LeftButton); }
+    void Leave() {
+        QEvent leaving(QEvent::Leave);
+        QCoreApplication::sendEvent(&Window(), &leaving);
+    }
     // Moves the mouse to `at` and lets the view pick the point there; a second move then sees
     // that point. Returns it, graph units.
     QPointF Hover(QPoint at) {
@@ -105,17 +109,13 @@ private Q_SLOTS:
             return TopView().pickX <= -900 && view3D.pickX <= -900 && view3D.planeHeight == -100 &&
                    TopView().markX == -100 && status->text().isEmpty();
         };
-        auto leave = [&] {
-            QEvent leaving(QEvent::Leave);
-            QCoreApplication::sendEvent(&Window(), &leaving);
-        };
 
         QVERIFY(InsideSquareOf(Hover(Pixel(0.5, 0.5))));
         QVERIFY(shown());
         QMenu* menu = w.form->Charges().Popup(true);
         menu->popup(Window().mapToGlobal(Pixel(0.5, 0.5)));
         QVERIFY(WaitUntil([&] { return menu->isVisible(); }, 5000));
-        leave();
+        Leave();
         QVERIFY(shown());
         menu->hide();
         QVERIFY(WaitUntil(gone, 2000));
@@ -124,7 +124,7 @@ private Q_SLOTS:
         Hover(Pixel(0.55, 0.5));  // a pixel not picked before: the view picks anew
         TopView().markX = 5;      // as a hover over the 3D view leaves it
         QVERIFY(shown());
-        leave();
+        Leave();
         QVERIFY(gone());
 
         view3D.planeHeight = 3;
@@ -152,9 +152,16 @@ private Q_SLOTS:
 
         Press(Pixel(0.45, 0.5));
         const QPointF b = Hover(bPixel);
-        Hover(bPixel);
         QVERIFY(std::abs(Tab().charges[0].x - b.x() * U()) < 1e-3 * U());
         QVERIFY(std::abs(Tab().charges[0].y - b.y() * U()) < 1e-3 * U());
+        // Out of the view and back to the same pixel, the button held: the charge waits, then
+        // sits on the point picked there anew (the charge now under the pixel moves it a bit).
+        Leave();
+        QVERIFY(WaitForFrames(TopView(), 3));
+        const QPointF back = Hover(bPixel);
+        QVERIFY(std::hypot(back.x() - b.x(), back.y() - b.y()) < 0.1);
+        QVERIFY(std::abs(Tab().charges[0].x - back.x() * U()) < 1e-3 * U());
+        QVERIFY(std::abs(Tab().charges[0].y - back.y() * U()) < 1e-3 * U());
         QCOMPARE(Tab().charges[1].x, 0.5f * U());
         Release(bPixel);
         auto* grid = w.Control<QTableWidget>("StringGridDB");

@@ -59,6 +59,12 @@ TEST_F(TopViewEditing, TheRimOfASelectedChargeIsGrabbedOnlyStrictlyWithinATenth)
     EXPECT_FLOAT_EQ(project.Active().charges[c].radius, 2.5f);
     EXPECT_FALSE(drag.radiusDragging);
     EXPECT_EQ(drag.radiusDragCharge, c);
+
+    // Released where no point is picked: the radius stays.
+    Press(2.55f, 5);
+    ASSERT_TRUE(drag.radiusDragging);
+    TopViewRelease(project, drag, -998, 5);
+    EXPECT_FLOAT_EQ(project.Active().charges[c].radius, 2.5f);
 }
 
 // The grabbed charge was deleted (Delete, J) while the button was held: the release leaves
@@ -102,6 +108,9 @@ TEST_F(TopViewEditing, PressingInsideSelectsAndOnlyASelectedChargeMoves) {
     Press(2.2f, 2);
     EXPECT_TRUE(drag.movingCharges);
     EXPECT_FALSE(drag.panning2D);
+    // The mouse left the view: no point picked, the selection waits where it is.
+    EXPECT_FALSE(TopViewDragTo(project, drag, -998, 4));
+    EXPECT_EQ(project.Active().charges[a].x, 2.0f);
     EXPECT_TRUE(TopViewDragTo(project, drag, 3, 4));
     EXPECT_EQ(project.Active().charges[a].x, 3.0f);
     EXPECT_EQ(project.Active().charges[a].y, 4.0f);
