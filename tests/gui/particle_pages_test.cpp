@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -246,6 +247,17 @@ private Q_SLOTS:
         QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(p.Edit4, &leaving);
         QCOMPARE(h.dialogs.errors.size(), 2u);
+        // A menu opening over the box does not leave it: no message under the opening menu.
+        QTest::keyClicks(p.Edit4, "2");
+        QMenu menu;
+        menu.addAction("Neu");
+        menu.popup(QPoint(0, 0));
+        QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+        QApplication::sendEvent(p.Edit4, &toMenu);
+        menu.close();
+        QCOMPARE(h.dialogs.errors.size(), 2u);
+        QApplication::sendEvent(p.Edit4, &leaving);
+        QCOMPARE(h.dialogs.errors.size(), 3u);
         QCOMPARE(h.published.BremsstrahlungFactor, 1000001.0);
         QCOMPARE(h.redraws.size(), redraws + 2);
     }

@@ -1,5 +1,7 @@
 #include "app/pages/bremsstrahlung_controller.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QSignalBlocker>
 
 #include "model/number_format.h"
@@ -13,6 +15,7 @@ BremsstrahlungController::BremsstrahlungController(const BremsstrahlungPage& pag
     connect(page_.Button5, &QPushButton::clicked, this, &BremsstrahlungController::Button5Click);
     connect(page_.Edit4, &QLineEdit::textChanged, this, &BremsstrahlungController::Edit4Change);
     connect(page_.Edit4, &QLineEdit::editingFinished, this, &BremsstrahlungController::Edit4EditingFinished);
+    page_.Edit4->installEventFilter(this);
 }
 
 void BremsstrahlungController::Button5Click() {
@@ -43,6 +46,7 @@ bool BremsstrahlungController::ApplyBoxText() {
 }
 
 void BremsstrahlungController::Edit4Change() {
+    complainWhenLeft_ = false;  // the box will say when it is left
     const double before = switches_.BremsstrahlungFactor;
     // "1e6" passes through "1" and "1e": the path follows only the numbers that change it.
     if (!ApplyBoxText() || switches_.BremsstrahlungFactor == before) return;
@@ -53,12 +57,28 @@ void BremsstrahlungController::Edit4Change() {
 void BremsstrahlungController::Edit4EditingFinished() {
     // A box hidden with its page or by switching the radiation off is not being left by the user.
     if (reporting_ || !page_.Edit4->isVisible()) return;
+    // A menu opening takes the focus without the box being left, and a message shown in the
+    // middle of that opening pulls the menu away under the menu bar's feet: the box complains
+    // when it is really left.
+    if (QApplication::activePopupWidget()) {
+        complainWhenLeft_ = true;
+        return;
+    }
     const std::string text = page_.Edit4->text().toStdString();
     double ignored = 0;
     if (TryParseNumber(text, ignored)) return;
     reporting_ = true;
     host_.dialogs.ShowError(ConversionError(text).what());
     reporting_ = false;
+}
+
+bool BremsstrahlungController::eventFilter(QObject* watched, QEvent* event) {
+    if (complainWhenLeft_ && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        complainWhenLeft_ = false;
+        Edit4EditingFinished();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void BremsstrahlungController::LeaveTab() {

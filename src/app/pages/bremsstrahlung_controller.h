@@ -25,8 +25,10 @@ private:
     // message.
     void Edit4EditingFinished();
     bool ApplyBoxText();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     bool reporting_ = false;  // the message is up: its focus change must not raise another
+    bool complainWhenLeft_ = false;  // a menu took the focus from an unfinished text
 
     BremsstrahlungPage page_;
     ParticleHost host_;
