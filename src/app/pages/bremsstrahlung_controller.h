@@ -27,7 +27,7 @@ private:
     bool ApplyBoxText();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    bool reporting_ = false;  // the message is up: its focus change must not raise another
+    bool reporting_ = false;         // the message is up: its focus change must not raise another
     bool complainWhenLeft_ = false;  // a menu took the focus from an unfinished text
 
     BremsstrahlungPage page_;
