@@ -8,6 +8,7 @@
 #include "app/form1.h"
 #include "app/pages/particle_pages.h"
 #include "app/tab_area_layout.h"
+#include "app/undo/step_names.h"
 
 namespace voltaris {
 
@@ -44,7 +45,8 @@ void Form1::TabControlChange(int index) {
 
 void Form1::ScrollBar5Change(int position) {
     FieldTab& tab = project_.Active();
-    tab.Resolution = ResolutionOfScrollPosition(position);
+    history_.Record(
+        step_names::ResizeSquare, [&] { tab.Resolution = ResolutionOfScrollPosition(position); }, true);
     project_.unitLength = UnitLengthOf(tab.Resolution);
     Label17->setText(QString::fromStdString(SquareSizeLabel(project_.unitLength)));
     RequestRedraw(true);

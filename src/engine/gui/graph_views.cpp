@@ -68,6 +68,7 @@ void GraphViews::CreateEngines() {
 void GraphViews::ContextFailed() { dialogs_.ShowMessage("ERROR"); }
 
 void GraphViews::ApplyPathBuild(const BuiltTrajectory& built) {
+    if (built.modelEpoch != shared_.modelEpoch) return;
     suggestedAmplification_ = built.result.SuggestedAmplification;
     // A cut time step asks for the lines and the whole path again, built with it.
     if (ApplyBuiltTrajectory(built, project_, acPhaseCounter_)) RequestRedraw(false);
