@@ -108,9 +108,10 @@ void Form1::ConnectHistory() {
 void Form1::ShowPutBack(StepScope scope, int32_t shown) {
     CancelPendingDeletion();
     // The tab the step changed is shown, as a tab change would show it.
-    if (shown != project_.ActiveTab) LeaveTab();
+    const bool otherTab = shown != project_.ActiveTab;
+    if (otherTab) LeaveTab();
     ShowTab(project_, shown, -1);
-    ShowTabs(shown);
+    if (otherTab || scope == StepScope::Project) ShowTabs(shown);
     if (scope == StepScope::Project) {
         UpdateWindowTitle();
         // The button carries the sign swap to its menu entry and check box.
