@@ -10,8 +10,8 @@ namespace voltaris {
 void Form1::ConnectEditing() {
     ChargeEditorControls controls{this, GroupBox1, findChild<QToolButton*>("ToolButton13"),
                                   findChild<QToolButton*>("ToolButton39"), pages_.misc.CheckBox4};
-    chargeEditor_ =
-        new ChargeEditor(project_, views_, dialogs_, controls, [this] { RefreshChargeTable(); }, &history_);
+    chargeEditor_ = new ChargeEditor(
+        project_, views_, dialogs_, controls, [this] { RefreshChargeTable(); }, &history_);
     // A view ignores the mouse leaving it while its pop-up menu or the amount box is open:
     // the menu's command and the box add their charge at the point picked before. Once they
     // are done, a pointer no longer over a view clears what it showed.

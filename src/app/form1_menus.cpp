@@ -64,13 +64,12 @@ void Form1::BuildMenus() {
     AddCommand(tabs, "Tabdrucken1", "Tab &drucken", QKeySequence("Ctrl+Alt+P"), "Druckt den Inhalt des geöffneten Tab.");
     tabs->addSeparator();
     connect(AddCommand(tabs, "Tablschen1", "Tab &löschen", QKeySequence("Ctrl+Alt+X"), "Löscht das geöffnete Tab."),
-            &QAction::triggered, this, [this] {
-                history_.Record(step_names::DeleteTab, StepScope::Project, [this] { commands_.DeleteTab(); });
-            });
-    connect(AddCommand(tabs, "Tabumbenennen1", "Tab &umbenennen", {}, "Geben Sie dem geöffneten Tab einen neuen Namen."),
-            &QAction::triggered, this, [this] {
-                history_.Record(step_names::RenameTab, StepScope::Project, [this] { commands_.RenameTab(); });
-            });
+            &QAction::triggered, this,
+            [this] { history_.Record(step_names::DeleteTab, StepScope::Project, [this] { commands_.DeleteTab(); }); });
+    connect(
+        AddCommand(tabs, "Tabumbenennen1", "Tab &umbenennen", {}, "Geben Sie dem geöffneten Tab einen neuen Namen."),
+        &QAction::triggered, this,
+        [this] { history_.Record(step_names::RenameTab, StepScope::Project, [this] { commands_.RenameTab(); }); });
 
     menu3D_ = BuildViewMenu(true, bar);
     menu2D_ = BuildViewMenu(false, bar);

@@ -45,8 +45,7 @@ void Form1::TabControlChange(int index) {
 
 void Form1::ScrollBar5Change(int position) {
     FieldTab& tab = project_.Active();
-    history_.Record(
-        step_names::ResizeSquare, [&] { tab.Resolution = ResolutionOfScrollPosition(position); }, true);
+    history_.RecordBurst(step_names::ResizeSquare, [&] { tab.Resolution = ResolutionOfScrollPosition(position); });
     project_.unitLength = UnitLengthOf(tab.Resolution);
     Label17->setText(QString::fromStdString(SquareSizeLabel(project_.unitLength)));
     RequestRedraw(true);

@@ -46,9 +46,7 @@ class EditHistoryTest : public QObject {
         Hover(to);
         Send(QEvent::MouseButtonRelease, to, Qt::LeftButton);
     }
-    QPoint Pixel(double fx, double fy) {
-        return QPoint(int(TopWindow().width() * fx), int(TopWindow().height() * fy));
-    }
+    QPoint Pixel(double fx, double fy) { return QPoint(int(TopWindow().width() * fx), int(TopWindow().height() * fy)); }
     void EditCell(int row, int column, const char* text) {
         Grid()->editItem(Grid()->item(row, column));
         auto* editor = Grid()->viewport()->findChild<QLineEdit*>();
@@ -92,7 +90,7 @@ private Q_SLOTS:
 
         const QPoint free = Pixel(0.35, 0.6);
         Hover(free);
-        w.form->Charges().AmountEntries(true)[1]->trigger();  // "+ &4E-10"
+        w.form->Charges().AmountEntries(true)[1]->trigger();   // "+ &4E-10"
         Send(QEvent::MouseButtonPress, free, Qt::LeftButton);  // selects it: no step
         Send(QEvent::MouseButtonRelease, free, Qt::LeftButton);
         QCOMPARE(History().Stack().count(), 2);
@@ -128,6 +126,7 @@ private Q_SLOTS:
         particle.Edit2->setText("2E-30");
         QTest::keyClick(particle.Edit2, Qt::Key_Y);
         particle.ScrollBar1->setValue(700000);
+        particle.ScrollBar1->setValue(710000);  // within a second: the same step
         particle.ScrollBar3->setValue(50000);
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
                             Qt::NoModifier);

@@ -119,13 +119,13 @@ void ParticlePageController::ShowSpecificCharge() {
 }
 
 void ParticlePageController::ScrollBar1Change(int position) {
-    RecordStep(host_.history, step_names::ParticleSpeed, [&] { Slot0().speed = position; }, true);
+    RecordBurst(host_.history, step_names::ParticleSpeed, [&] { Slot0().speed = position; });
     page_.Label6->setText(QString::fromStdString(SpeedText("", position)));
     host_.requestRedraw(false);
 }
 
 void ParticlePageController::ScrollBar3Change(int position) {
-    RecordStep(host_.history, step_names::ParticleSteps, [&] { Slot0().steps = position; }, true);
+    RecordBurst(host_.history, step_names::ParticleSteps, [&] { Slot0().steps = position; });
     page_.Label10->setText(QString::number(position));
     host_.requestRedraw(false);
 }

@@ -100,7 +100,7 @@ void EditHistory::Push(const QString& name, const ModelState& before, bool burst
     stack_.push(new SnapshotStep(*this, name, before, std::move(after), burst));
 }
 
-void EditHistory::Record(const QString& name, StepScope scope, const std::function<void()>& change, bool burst) {
+void EditHistory::RecordChange(const QString& name, StepScope scope, const std::function<void()>& change, bool burst) {
     const bool partOfOpen = open_ && open_->name == name && open_->scope == scope && open_->tab == project_.ActiveTab;
     if (quiet_ > 0 || partOfOpen) {
         change();

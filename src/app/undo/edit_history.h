@@ -44,11 +44,15 @@ public:
     Token Begin(const QString& name, StepScope scope = StepScope::Tab);
     // Closes the step `token` opened, if it is still open; one that changed nothing is dropped.
     void End(Token token);
-    // Makes `change` one step, or part of the open step of the same name. With `burst`,
-    // a change that follows the same step within BurstMs joins it.
-    void Record(const QString& name, StepScope scope, const std::function<void()>& change, bool burst = false);
-    void Record(const QString& name, const std::function<void()>& change, bool burst = false) {
-        Record(name, StepScope::Tab, change, burst);
+    // Makes `change` one step, or part of the open step of the same name.
+    void Record(const QString& name, StepScope scope, const std::function<void()>& change) {
+        RecordChange(name, scope, change, false);
+    }
+    void Record(const QString& name, const std::function<void()>& change) { Record(name, StepScope::Tab, change); }
+    // As Record on the active tab; a change that follows a step of the same name within
+    // BurstMs joins it (a slider moved by its arrows or keys).
+    void RecordBurst(const QString& name, const std::function<void()>& change) {
+        RecordChange(name, StepScope::Tab, change, true);
     }
 
     void Undo();
@@ -83,6 +87,7 @@ private:
     };
 
     ModelState Capture(StepScope scope, int32_t tab) const;
+    void RecordChange(const QString& name, StepScope scope, const std::function<void()>& change, bool burst);
     void Open(Token token, const QString& name, StepScope scope);
     void CloseOpenStep();
     void Push(const QString& name, const ModelState& before, bool burst);
@@ -103,16 +108,22 @@ namespace voltaris {
 
 // Records through `history` when there is one; without, the change is simply made.
 inline void RecordStep(EditHistory* history, const QString& name, StepScope scope,
-                       const std::function<void()>& change, bool burst = false) {
+                       const std::function<void()>& change) {
     if (history) {
-        history->Record(name, scope, change, burst);
+        history->Record(name, scope, change);
     } else {
         change();
     }
 }
-inline void RecordStep(EditHistory* history, const QString& name, const std::function<void()>& change,
-                       bool burst = false) {
-    RecordStep(history, name, StepScope::Tab, change, burst);
+inline void RecordStep(EditHistory* history, const QString& name, const std::function<void()>& change) {
+    RecordStep(history, name, StepScope::Tab, change);
+}
+inline void RecordBurst(EditHistory* history, const QString& name, const std::function<void()>& change) {
+    if (history) {
+        history->RecordBurst(name, change);
+    } else {
+        change();
+    }
 }
 
 }  // namespace voltaris

@@ -11,8 +11,8 @@ bool SameCharge(const Charge& a, const Charge& b) {
 }
 
 bool SameSlot(const ParticleSlot& a, const ParticleSlot& b) {
-    return a.dt == b.dt && a.x == b.x && a.y == b.y && a.charge == b.charge && a.mass == b.mass &&
-           a.speed == b.speed && a.angle == b.angle && a.steps == b.steps;
+    return a.dt == b.dt && a.x == b.x && a.y == b.y && a.charge == b.charge && a.mass == b.mass && a.speed == b.speed &&
+           a.angle == b.angle && a.steps == b.steps;
 }
 
 // Every slot counts, in use or not: a state is put back whole.
