@@ -3,25 +3,31 @@
 #include <QGuiApplication>
 #include <QWindow>
 
+#include "app/undo/step_names.h"
 #include "model/charge_editing.h"
 
 namespace voltaris {
 
 ChargeEditor::ChargeEditor(Project& project, GraphViews& views, UserDialogs& dialogs, ChargeEditorControls controls,
-                           std::function<void()> refreshChargeTable)
+                           std::function<void()> refreshChargeTable, EditHistory* history)
     : QObject(controls.window),
       project_(project),
       views_(views),
       dialogs_(dialogs),
       c_(controls),
-      refreshChargeTable_(std::move(refreshChargeTable)) {
-    popup3D_ = BuildPopup("PopupMenu1", false, amounts3D_, other3D_);
-    popup2D_ = BuildPopup("PopupMenu2", true, amounts2D_, other2D_);
+      refreshChargeTable_(std::move(refreshChargeTable)),
+      history_(history) {
+    popup3D_ = BuildPopup("PopupMenu1", false, amounts3D_, other3D_, delete3D_);
+    popup2D_ = BuildPopup("PopupMenu2", true, amounts2D_, other2D_, delete2D_);
     SetPopupCaptions();
-    connect(&views_.Window3D(), &ViewWindow::contextMenuRequested, popup3D_,
-            [this](const QPoint& at) { popup3D_->popup(at); });
-    connect(&views_.Window2D(), &ViewWindow::contextMenuRequested, popup2D_,
-            [this](const QPoint& at) { popup2D_->popup(at); });
+    connect(&views_.Window3D(), &ViewWindow::contextMenuRequested, popup3D_, [this](const QPoint& at) {
+        PreparePopup(false);
+        popup3D_->popup(at);
+    });
+    connect(&views_.Window2D(), &ViewWindow::contextMenuRequested, popup2D_, [this](const QPoint& at) {
+        PreparePopup(true);
+        popup2D_->popup(at);
+    });
 
     Edit3 = c_.GroupBox1->findChild<QLineEdit*>("Edit3");
     Label24 = c_.GroupBox1->findChild<QLabel*>("Label24");
@@ -40,7 +46,8 @@ ChargeEditor::ChargeEditor(Project& project, GraphViews& views, UserDialogs& dia
     connect(c_.ToolButton39, &QToolButton::toggled, this, &ChargeEditor::ToolButton39Click);
 }
 
-QMenu* ChargeEditor::BuildPopup(const char* name, bool topView, std::array<QAction*, 6>& amounts, QAction*& other) {
+QMenu* ChargeEditor::BuildPopup(const char* name, bool topView, std::array<QAction*, 6>& amounts, QAction*& other,
+                                QAction*& deleteEntry) {
     auto* menu = new QMenu(c_.window);
     menu->setObjectName(name);
     QAction* title = menu->addAction("Hier Ladung hinzufügen");
@@ -58,7 +65,27 @@ QMenu* ChargeEditor::BuildPopup(const char* name, bool topView, std::array<QActi
     menu->addSeparator();
     other = menu->addAction("&Anderer Betrag");
     connect(other, &QAction::triggered, this, [this, topView] { OpenAmountBox(topView); });
+    // With its entry hidden the separator before it goes too (a menu hides a trailing one).
+    menu->addSeparator();
+    deleteEntry = menu->addAction("Ladung &löschen");
+    connect(deleteEntry, &QAction::triggered, this, &ChargeEditor::DeletePopupCharge);
     return menu;
+}
+
+void ChargeEditor::PreparePopup(bool topView) {
+    const GraphEngine* engine = topView ? views_.Engine2D() : views_.Engine3D();
+    popupTab_ = project_.ActiveTab;
+    popupCharge_ = engine ? ChargeUnderPoint(project_, engine->pickedX, engine->pickedZ) : -1;
+    DeleteEntry(topView)->setVisible(popupCharge_ >= 0);
+}
+
+void ChargeEditor::DeletePopupCharge() {
+    // The tab may have changed while the menu was open.
+    if (popupTab_ != project_.ActiveTab || popupCharge_ < 0 || popupCharge_ >= project_.Active().ChargeCount) return;
+    RecordStep(history_, step_names::DeleteCharge, [this] { DeleteCharge(project_, popupCharge_); });
+    popupCharge_ = -1;
+    if (refreshChargeTable_) refreshChargeTable_();
+    views_.RequestRedraw(true);
 }
 
 void ChargeEditor::SetPopupCaptions() {
@@ -71,7 +98,10 @@ void ChargeEditor::SetPopupCaptions() {
 
 bool ChargeEditor::AddChargeAtPick(GraphEngine* engine, float amount) {
     if (!engine) return false;
-    if (!AddCharge(project_, amount, engine->pickedX, engine->pickedZ, dialogs_)) return false;
+    bool added = false;
+    RecordStep(history_, step_names::AddCharge,
+               [&] { added = AddCharge(project_, amount, engine->pickedX, engine->pickedZ, dialogs_); });
+    if (!added) return false;
     if (refreshChargeTable_) refreshChargeTable_();
     views_.RequestRedraw(true);
     return true;
@@ -115,7 +145,7 @@ void ChargeEditor::Button8Click() {
 
 void ChargeEditor::CheckBox4Click(bool checked) {
     // Stored amounts and the table stay; only the computation swaps the signs.
-    project_.SignFactor = checked ? -1 : 1;
+    RecordStep(history_, step_names::SwapSigns, StepScope::Project, [&] { project_.SignFactor = checked ? -1 : 1; });
     views_.RequestRedraw(true);
 }
 

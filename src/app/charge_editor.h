@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 
+#include "app/undo/edit_history.h"
 #include "engine/gui/graph_views.h"
 #include "model/project.h"
 #include "model/user_dialogs.h"
@@ -27,19 +28,22 @@ struct ChargeEditorControls {
     QCheckBox* CheckBox4;       // carries the sign swap
 };
 
-// Adding charges from either view's pop-up menu or the amount box, the sign swap and the
-// unit switch.
+// Adding charges from either view's pop-up menu or the amount box, deleting the charge a pop-up
+// menu was opened on, the sign swap and the unit switch. Each change of the model is a step of
+// `history` (when given).
 class ChargeEditor : public QObject {
     Q_OBJECT
 public:
     ChargeEditor(Project& project, GraphViews& views, UserDialogs& dialogs, ChargeEditorControls controls,
-                 std::function<void()> refreshChargeTable);
+                 std::function<void()> refreshChargeTable, EditHistory* history = nullptr);
 
     // PopupMenu1 (3D view) and PopupMenu2 (top view).
     QMenu* Popup(bool topView) const { return topView ? popup2D_ : popup3D_; }
     // The six amount entries of a pop-up menu, in menu order.
     const std::array<QAction*, 6>& AmountEntries(bool topView) const { return topView ? amounts2D_ : amounts3D_; }
     QAction* OtherAmountEntry(bool topView) const { return topView ? other2D_ : other3D_; }
+    // "Ladung &löschen": shown only when the menu was opened on a charge.
+    QAction* DeleteEntry(bool topView) const { return topView ? delete2D_ : delete3D_; }
 
     bool AmountBoxOpen() const { return amountBoxOpen_; }
 
@@ -52,7 +56,12 @@ Q_SIGNALS:
     void amountBoxClosed();
 
 private:
-    QMenu* BuildPopup(const char* name, bool topView, std::array<QAction*, 6>& amounts, QAction*& other);
+    QMenu* BuildPopup(const char* name, bool topView, std::array<QAction*, 6>& amounts, QAction*& other,
+                      QAction*& deleteEntry);
+    // Before a view's pop-up menu opens: the charge under the picked point, if any, is the
+    // one its delete entry removes.
+    void PreparePopup(bool topView);
+    void DeletePopupCharge();
     void SetPopupCaptions();
     void OpenAmountBox(bool topView);
     void FocusAmountField();
@@ -70,6 +79,9 @@ private:
     QMenu *popup3D_ = nullptr, *popup2D_ = nullptr;
     std::array<QAction*, 6> amounts3D_{}, amounts2D_{};
     QAction *other3D_ = nullptr, *other2D_ = nullptr;
+    QAction *delete3D_ = nullptr, *delete2D_ = nullptr;
+    EditHistory* history_;
+    int popupTab_ = -1, popupCharge_ = -1;  // what the delete entry of the open menu removes
     QLineEdit* Edit3 = nullptr;
     QLabel* Label24 = nullptr;
     bool amountBoxOpen_ = false;

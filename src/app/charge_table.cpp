@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "app/undo/step_names.h"
 #include "model/charge_editing.h"
 
 namespace voltaris {
@@ -26,6 +27,7 @@ public:
         connect(edit, &QLineEdit::textEdited, edit,
                 [table, row, column](const QString& text) { table->CellTextChanged(row, column, text); });
         openEditor_ = edit;
+        table->CellEditorOpened(row, edit);
         return edit;
     }
 
@@ -121,6 +123,18 @@ void ChargeTable::CellTextChanged(int row, int column, const QString& text) {
     // Text that does not parse (yet) stays out of the model; the views follow every keystroke.
     ApplyChargeCellEdit(project_, column - 1, row, text.toStdString());
     if (hooks_.requestRedraw) hooks_.requestRedraw(true);
+}
+
+void ChargeTable::CellEditorOpened(int row, QWidget* editor) {
+    EditHistory* history = hooks_.history;
+    if (!history) return;
+    const char* name = row == RowAmount   ? step_names::ChangeAmount
+                       : row == RowRadius ? step_names::ResizeCharge
+                                          : step_names::ChangePosition;
+    // However many keystrokes it takes, one cell edit is one step; the history may go first
+    // when the window closes.
+    const EditHistory::Token step = history->Begin(name);
+    connect(editor, &QObject::destroyed, history, [history, step] { history->End(step); });
 }
 
 int ChargeTable::HeaderColumnAt(QPoint position) const {

@@ -4,6 +4,7 @@
 #include <QTableWidget>
 #include <functional>
 
+#include "app/undo/edit_history.h"
 #include "model/project.h"
 
 namespace voltaris {
@@ -20,6 +21,7 @@ public:
         std::function<void(bool surfaceToo)> requestRedraw;
         std::function<void()> selectionChanged;  // the views show the new marks
         std::function<bool()> radiusDragging;    // header clicks do not mark during a radius drag
+        EditHistory* history = nullptr;          // a cell edit, open to close, is one step
     };
     ChargeTable(QTableWidget* grid, Project& project, Hooks hooks);
 
@@ -31,7 +33,9 @@ public:
     // Whether the next mouse press on the table switches in-place editing on.
     bool EditArmed() const { return editArmed_; }
 
-    // Called by the cell editor on every change of its text.
+    // Called by the delegate when it opens a cell editor, and by the editor on every change
+    // of its text.
+    void CellEditorOpened(int row, QWidget* editor);
     void CellTextChanged(int row, int column, const QString& text);
     bool Selected(int column) const;
 

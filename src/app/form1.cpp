@@ -22,6 +22,7 @@ Form1::Form1(Project& project, CommandDialogs& dialogs, Options options)
       options_(options),
       views_(project, dialogs),
       commands_(project, dialogs, *this),
+      history_(project),
       mouse3D_(views_, project, mouseState_,
                ViewMouseHost{[this] { return AmountBoxOpen(); },
                              [this](const std::string& text) { ShowStatus(1, QString::fromStdString(text)); },
@@ -51,6 +52,7 @@ Form1::Form1(Project& project, CommandDialogs& dialogs, Options options)
 
     views_.Window3D().SetMouseHandler(&mouse3D_);
     views_.Window2D().SetMouseHandler(&mouse2D_);
+    ConnectHistory();
     connect(&views_, &GraphViews::frameRate3D, this, [this](const QString& text) { ShowStatus(2, text); });
     connect(&views_, &GraphViews::frameRate2D, this, [this](const QString& text) { ShowStatus(3, text); });
 
@@ -144,6 +146,7 @@ void Form1::WaitForViews(std::function<void()> then) {
 }
 
 void Form1::ProjectReplaced() {
+    history_.Clear();
     ClearLevelPlaneAndMark(views_);
     ShowStatus(1, QString());
 }

@@ -8,6 +8,7 @@
 #include "app/display_options.h"
 #include "app/output/output_dialogs.h"
 #include "app/pages/bottom_pages.h"
+#include "app/undo/edit_history.h"
 #include "app/view_option_controls.h"
 #include "engine/gui/graph_views.h"
 #include "engine/gui/view_mouse.h"
@@ -15,6 +16,7 @@
 #include "output/usage_report.h"
 
 class QLabel;
+class QMenuBar;
 class QPrinter;
 class QPlainTextEdit;
 class QTabBar;
@@ -46,6 +48,7 @@ public:
 
     GraphViews& Views() { return views_; }
     ProjectCommands& Commands() { return commands_; }
+    EditHistory& History() { return history_; }
     // The first show has run: the views draw and the sample project is open.
     bool Started() const { return started_; }
     float ViewSplitRatio() const { return viewSplitRatio_; }
@@ -85,6 +88,11 @@ private:
     int ViewToolbarHeight() const;
     void PlaceToolbarLink();  // "Toolbar verbergen" at the right, clear of the 2D toolbar
     void ConnectEditing();  // form1_charges.cpp
+
+    // Undo and redo (form1_undo.cpp)
+    void BuildEditMenu(QMenuBar* bar);
+    void ConnectHistory();
+    void ShowPutBack(StepScope scope, int32_t shown);
 
     // Start-up (form1.cpp)
     void FormShow();
@@ -126,6 +134,8 @@ private:
     Options options_;
     GraphViews views_;
     ProjectCommands commands_;
+    EditHistory history_;
+    std::unique_ptr<ViewMouseHandler> recordedMouse2D_;  // the top view's mouse, drags as steps
     ViewMouseState mouseState_;
     View3DMouse mouse3D_;
     View2DMouse mouse2D_;

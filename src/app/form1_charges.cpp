@@ -10,7 +10,8 @@ namespace voltaris {
 void Form1::ConnectEditing() {
     ChargeEditorControls controls{this, GroupBox1, findChild<QToolButton*>("ToolButton13"),
                                   findChild<QToolButton*>("ToolButton39"), pages_.misc.CheckBox4};
-    chargeEditor_ = new ChargeEditor(project_, views_, dialogs_, controls, [this] { RefreshChargeTable(); });
+    chargeEditor_ = new ChargeEditor(
+        project_, views_, dialogs_, controls, [this] { RefreshChargeTable(); }, &history_);
     // A view ignores the mouse leaving it while its pop-up menu or the amount box is open:
     // the menu's command and the box add their charge at the point picked before. Once they
     // are done, a pointer no longer over a view clears what it showed.
@@ -24,6 +25,7 @@ void Form1::ConnectEditing() {
     hooks.requestRedraw = [this](bool surfaceToo) { RequestRedraw(surfaceToo); };
     hooks.selectionChanged = [this] { views_.PublishScene(); };
     hooks.radiusDragging = [this] { return mouseState_.topView.radiusDragging; };
+    hooks.history = &history_;
     chargeTable_ = new ChargeTable(pages_.staticCharges.StringGridDB, project_, std::move(hooks));
 
     displayOptions_ =
@@ -31,6 +33,8 @@ void Form1::ConnectEditing() {
 }
 
 void Form1::RefreshChargeTable() {
+    // The sliders bring values beyond their range into it: that is no step of the user's.
+    const EditHistory::Quiet refreshing(history_);
     const FieldTab& tab = project_.Active();
     // Moving the scroll bar runs its change handling, which snaps the resolution onto it.
     ScrollBar5->setValue(ScrollPositionOfResolution(tab.Resolution));

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "app/form1.h"
+#include "app/undo/step_names.h"
 #include "app/view_keys.h"
 #include "model/charge_editing.h"
 
@@ -120,7 +121,7 @@ void Form1::FormKeyDown(const QKeyEvent& event) {
         return;
     }
     if (key == Qt::Key_J && deletePending_) {
-        DeleteSelectedCharges(project_);
+        history_.Record(step_names::DeleteCharge, [this] { DeleteSelectedCharges(project_); });
         CancelPendingDeletion();
         RefreshChargeTable();
         RequestRedraw(true);

@@ -5,6 +5,7 @@
 #include "app/app_icons.h"
 #include "app/form1.h"
 #include "app/pages/page_helpers.h"
+#include "app/undo/step_names.h"
 
 namespace voltaris {
 
@@ -41,24 +42,34 @@ void Form1::BuildMenus() {
             &QAction::triggered, this, [this] { commands_.SaveAs(); });
     connect(AddCommand(file, "Projektumbenennen1", "Projekt &umbenennen", {},
                        "Geben Sie dem Projekt einen anderen Namen. Hinweis: Der Dateiname wird nicht geändert."),
-            &QAction::triggered, this, [this] { commands_.RenameProject(); });
+            &QAction::triggered, this, [this] {
+                history_.Record(step_names::RenameProject, StepScope::Project, [this] { commands_.RenameProject(); });
+            });
     file->addSeparator();
     connect(AddCommand(file, "Beenden1", "&Beenden", QKeySequence("Alt+F4"), "Beendet das Programm."),
             &QAction::triggered, this, &QWidget::close);
 
+    BuildEditMenu(bar);
+
     QMenu* tabs = Named(bar->addMenu("&Tabs"), "Tabs1");
     connect(AddCommand(tabs, "Neu1", "&Neu", QKeySequence("Ctrl+Alt+N"), "Erstellt ein neues, leeres Tab."),
-            &QAction::triggered, this, [this] { commands_.NewTab(); });
+            &QAction::triggered, this,
+            [this] { history_.Record(step_names::NewTab, StepScope::Project, [this] { commands_.NewTab(); }); });
     connect(AddCommand(tabs, "Tabduplizieren1", "Tab &duplizieren", QKeySequence("Ctrl+Alt+D"),
                        "Erstellt ein neues Tab mit dem gleichen Inhalt wie das gerade Geöffnete."),
-            &QAction::triggered, this, [this] { commands_.DuplicateTab(); });
+            &QAction::triggered, this, [this] {
+                history_.Record(step_names::DuplicateTab, StepScope::Project, [this] { commands_.DuplicateTab(); });
+            });
     tabs->addSeparator();
     AddCommand(tabs, "Tabdrucken1", "Tab &drucken", QKeySequence("Ctrl+Alt+P"), "Druckt den Inhalt des geöffneten Tab.");
     tabs->addSeparator();
     connect(AddCommand(tabs, "Tablschen1", "Tab &löschen", QKeySequence("Ctrl+Alt+X"), "Löscht das geöffnete Tab."),
-            &QAction::triggered, this, [this] { commands_.DeleteTab(); });
-    connect(AddCommand(tabs, "Tabumbenennen1", "Tab &umbenennen", {}, "Geben Sie dem geöffneten Tab einen neuen Namen."),
-            &QAction::triggered, this, [this] { commands_.RenameTab(); });
+            &QAction::triggered, this,
+            [this] { history_.Record(step_names::DeleteTab, StepScope::Project, [this] { commands_.DeleteTab(); }); });
+    connect(
+        AddCommand(tabs, "Tabumbenennen1", "Tab &umbenennen", {}, "Geben Sie dem geöffneten Tab einen neuen Namen."),
+        &QAction::triggered, this,
+        [this] { history_.Record(step_names::RenameTab, StepScope::Project, [this] { commands_.RenameTab(); }); });
 
     menu3D_ = BuildViewMenu(true, bar);
     menu2D_ = BuildViewMenu(false, bar);

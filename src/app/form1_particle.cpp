@@ -12,6 +12,7 @@ void Form1::ConnectParticlePages() {
     host.suggestedAmplification = [this] { return suggestedAmplification_; };
     host.engine3D = [this] { return views_.Engine3D(); };
     host.engine2D = [this] { return views_.Engine2D(); };
+    host.history = &history_;
     particlePages_ = new pages::ParticlePages(pages_, host, this);
     // An alternating-voltage phase step ends when its build has arrived.
     connect(&views_, &GraphViews::pathBuilt, &particlePages_->alternatingVoltage,

@@ -8,6 +8,7 @@
 #include "app/form1.h"
 #include "app/pages/particle_pages.h"
 #include "app/tab_area_layout.h"
+#include "app/undo/step_names.h"
 
 namespace voltaris {
 
@@ -44,7 +45,7 @@ void Form1::TabControlChange(int index) {
 
 void Form1::ScrollBar5Change(int position) {
     FieldTab& tab = project_.Active();
-    tab.Resolution = ResolutionOfScrollPosition(position);
+    history_.RecordBurst(step_names::ResizeSquare, [&] { tab.Resolution = ResolutionOfScrollPosition(position); });
     project_.unitLength = UnitLengthOf(tab.Resolution);
     Label17->setText(QString::fromStdString(SquareSizeLabel(project_.unitLength)));
     RequestRedraw(true);

@@ -40,6 +40,7 @@ BuiltTrajectory RebuildLinesAndPath(const SceneState& scene, const TracedStores&
     TraceEquipotentials(scene.field, scene.range, scene.EquipotentialsWanted, stores.equipotentials);
     TraceFieldLines(scene.field, scene.FieldLinesWanted, stores.fieldLines);
     BuiltTrajectory built = StartOfBuild(scene.activeTab, scene.particleSlots[0]);
+    built.modelEpoch = scene.modelEpoch;
     built.result = BuildParticleTrajectory(TrajectoryInputsOf(scene), stores.paths);
     return built;
 }

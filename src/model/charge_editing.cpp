@@ -47,6 +47,35 @@ bool AddCharge(Project& project, float amount, float graphX, float graphZ, UserD
     return true;
 }
 
+int ChargeUnderPoint(const Project& project, float graphX, float graphZ) {
+    const FieldTab& tab = project.Active();
+    const double u = project.unitLength;
+    int under = -1;
+    double nearest = 0;
+    for (int i = 0; i < tab.ChargeCount; ++i) {
+        const Charge& c = tab.charges[i];
+        // Metres, as the top view's press measures a charge's inside.
+        const double d = std::hypot(c.x - graphX * u, c.y - graphZ * u);
+        if (d < c.radius && (under < 0 || d < nearest)) {
+            under = i;
+            nearest = d;
+        }
+    }
+    return under;
+}
+
+bool DeleteCharge(Project& project, int index) {
+    FieldTab& tab = project.Active();
+    if (index < 0 || index >= tab.ChargeCount) return false;
+    for (int k = index; k + 1 < tab.ChargeCount; ++k) {
+        tab.charges[k] = tab.charges[k + 1];
+        project.ChargeSelected[k] = project.ChargeSelected[k + 1];
+    }
+    --tab.ChargeCount;
+    project.ChargeSelected[tab.ChargeCount] = false;
+    return true;
+}
+
 bool AmountOfBoxText(const Project& project, std::string_view text, float& amount, UserDialogs& dialogs) {
     double value = 0;
     if (!TryParseNumber(text, value) || !FitsFloat(AmountFromDisplayed(project, value))) {

@@ -25,6 +25,14 @@ std::string PopupCaption(int multiple, bool unitsInElementaryCharges, bool eight
 // is refused with the limit message. True when a charge was added.
 bool AddCharge(Project& project, float amount, float graphX, float graphZ, UserDialogs& dialogs);
 
+// The charge of the active tab whose sphere holds the graph point (graphX, graphZ): the one
+// whose centre is nearest when spheres overlap; -1 when the point lies in none.
+int ChargeUnderPoint(const Project& project, float graphX, float graphZ);
+
+// Removes charge `index` of the active tab; later charges and their selection marks move one
+// slot down. False for an index the tab does not hold.
+bool DeleteCharge(Project& project, int index);
+
 // The amount box: the typed text as coulomb (times the elementary charge in e), narrowed to
 // single precision. A text that is no number, or whose amount does not fit a single-precision
 // float, shows the conversion error and gives false.

@@ -62,13 +62,14 @@ public:
     // the waiting one's place; any other command first shows the waiting tab at once.
     void ChangeTab(int index);
     bool TabChangeWaiting() const { return waitingTab_ >= 0; }
+    // Shows the tab a change waits for, if any: every command does so first, and so does an
+    // undo before it puts the model back.
+    void FinishTabChange();
     // The main window is asked to close: false keeps the program running.
     bool MayClose();
 
 private:
     void AfterLoad();
-    // Shows the tab a change waits for, if any.
-    void FinishTabChange();
 
     Project& project_;
     CommandDialogs& dialogs_;

@@ -43,7 +43,12 @@ void AlternatingVoltage::Stop(Project& project, ParticleSwitches& switches) {
     switches.AcRunning = false;
     // A model replaced or a tab left without the stop has nothing of this run to restore.
     if (savedTab_ != project.ActiveTab) return;
-    FieldTab& tab = project.Active();
+    PutBackInto(savedTab_, project.Active());
+    savedTab_ = -1;
+}
+
+void AlternatingVoltage::PutBackInto(int32_t index, FieldTab& tab) const {
+    if (index != savedTab_) return;
     const int charges = std::min(savedCharges_, tab.ChargeCount);
     for (int i = 0; i < charges; ++i) tab.charges[i].amount = charges_[i];
     for (int p = 0; p < MaxParticleSlots; ++p) {
@@ -54,7 +59,6 @@ void AlternatingVoltage::Stop(Project& project, ParticleSwitches& switches) {
         s.x = slots_[p].x;
         s.y = slots_[p].y;
     }
-    savedTab_ = -1;
 }
 
 void AlternatingVoltage::ScaleCharges(Project& project, int32_t phaseCounter) const {

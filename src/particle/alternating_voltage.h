@@ -40,6 +40,9 @@ public:
     void Start(Project& project, ParticleSwitches& switches, int32_t& phaseCounter, PathStore& store);
     // Puts the saved charges and particle state back; the run is over.
     void Stop(Project& project, ParticleSwitches& switches);
+    // Puts into `tab` what the stop would put back, when the run works on tab `index`: how
+    // the tab rests apart from the run.
+    void PutBackInto(int32_t index, FieldTab& tab) const;
     // Every charge of the active tab := its saved amount x the factor of the current phase.
     void ScaleCharges(Project& project, int32_t phaseCounter) const;
     // After a phase step: slot 0's speed into the diagram ring.

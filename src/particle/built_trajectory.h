@@ -12,6 +12,7 @@ struct BuiltTrajectory {
     TrajectoryResult result;
     int32_t activeTab = 0;
     double startDt = 0;  // slot 0's time step when the build began
+    uint32_t modelEpoch = 0;  // of the scene it was built from
 };
 
 // The build's inputs as copied from a scene of the active tab.

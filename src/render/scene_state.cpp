@@ -20,6 +20,7 @@ SceneState SceneOf(const Project& project, const SharedScene& shared) {
         s.particleSlots[i] = tab.particles[i];
     }
     s.switches = shared.switches;
+    s.modelEpoch = shared.modelEpoch;
     s.EquipotentialsWanted = shared.EquipotentialsWanted;
     s.FieldLinesWanted = shared.FieldLinesWanted;
     return s;

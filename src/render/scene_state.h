@@ -33,6 +33,7 @@ struct SceneState {
     int32_t particleCount = 0;
     std::array<ParticleSlot, MaxParticleSlots> particleSlots{};
     ParticleSwitches switches;
+    uint32_t modelEpoch = 0;  // see SharedScene
 
     // Which line kinds a view shows: the 3D engine's thread traces those.
     bool EquipotentialsWanted = false;
@@ -50,6 +51,9 @@ struct SharedScene {
     ParticleSwitches switches;
     bool EquipotentialsWanted = false;
     bool FieldLinesWanted = false;
+    // Grows when an earlier state of the model is put back (undo, redo): what a path build
+    // from an older epoch would write into the model belongs to a state that is gone.
+    uint32_t modelEpoch = 0;
 };
 
 // The scene of the project's active tab with the range and switches held in `shared`.

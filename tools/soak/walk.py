@@ -14,8 +14,8 @@ Rect = collections.namedtuple("Rect", "x y w h")
 
 VIEW_KEYS = "jlikadwsqeuo"  # the window's key table: pan, turn, raise and zoom the views
 SHORTCUTS = ["ctrl+n", "ctrl+o", "ctrl+s", "ctrl+alt+n", "ctrl+alt+d", "ctrl+alt+p", "ctrl+alt+x",
-             "F3", "F11", "F10", "ctrl+shift+r"]  # never alt+F4: that ends the program on purpose
-MENU_ACCELERATORS = ["alt+d", "alt+t", "alt+3", "alt+2", "alt+e"]
+             "F3", "F11", "F10", "ctrl+shift+r", "ctrl+z", "ctrl+y", "ctrl+shift+z"]  # never alt+F4: that ends the program on purpose
+MENU_ACCELERATORS = ["alt+d", "alt+b", "alt+t", "alt+3", "alt+2", "alt+e"]
 TYPED_TEXTS = ["1", "-2", "0,5", "1,5E3", "2e-9", "1e", "abc", "-", "7E99", "0", ",", "3,3"]
 DIALOG_CHARACTERS = "abcdefghijklmnopqrstuvwxyz0123456789,"  # no "/" or ".": typed names stay here
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "app/undo/edit_history.h"
 #include "engine/graph_engine.h"
 #include "model/project.h"
 #include "model/user_dialogs.h"
@@ -31,6 +32,8 @@ struct ParticleHost {
     // The Bremsstrahlung factor the last build without radiation suggests.
     std::function<double()> suggestedAmplification;
     std::function<GraphEngine*()> engine3D, engine2D;
+    // Every change of the particle settings is a step of it, when there is one.
+    EditHistory* history = nullptr;
 };
 
 }  // namespace voltaris::pages

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
+#include "app/undo/step_names.h"
 #include "model/number_format.h"
 
 namespace voltaris::pages {
@@ -62,8 +63,10 @@ void ParticlePageController::ApplyParticlePreset(ParticlePreset preset) {
     try {
         const double charge = ChargeFromBox(page_.Edit1->text().toStdString(), inE);
         const double mass = MassFromBox(page_.Edit2->text().toStdString());
-        Slot0().charge = charge;
-        Slot0().mass = mass;
+        RecordStep(host_.history, step_names::ChooseParticle, [&] {
+            Slot0().charge = charge;
+            Slot0().mass = mass;
+        });
     } catch (const ConversionError& error) {
         host_.dialogs.ShowError(error.what());
         return;
@@ -83,16 +86,17 @@ void ParticlePageController::EditChange(QLineEdit* edit) {
 
 void ParticlePageController::ConfirmWithY(QLineEdit* edit) {
     ClearPending();
+    const bool charge = edit == page_.Edit1;
+    double value = 0;
     try {
-        if (edit == page_.Edit1) {
-            Slot0().charge = ChargeFromBox(edit->text().toStdString(), host_.project.UnitsInElementaryCharges);
-        } else {
-            Slot0().mass = MassFromBox(edit->text().toStdString());
-        }
+        const std::string text = edit->text().toStdString();
+        value = charge ? ChargeFromBox(text, host_.project.UnitsInElementaryCharges) : MassFromBox(text);
     } catch (const ConversionError& error) {
         host_.dialogs.ShowError(error.what());
         return;
     }
+    RecordStep(host_.history, charge ? step_names::ParticleCharge : step_names::ParticleMass,
+               [&] { (charge ? Slot0().charge : Slot0().mass) = value; });
     ShowSpecificCharge();
     host_.requestRedraw(false);
 }
@@ -115,19 +119,19 @@ void ParticlePageController::ShowSpecificCharge() {
 }
 
 void ParticlePageController::ScrollBar1Change(int position) {
-    Slot0().speed = position;
+    RecordBurst(host_.history, step_names::ParticleSpeed, [&] { Slot0().speed = position; });
     page_.Label6->setText(QString::fromStdString(SpeedText("", position)));
     host_.requestRedraw(false);
 }
 
 void ParticlePageController::ScrollBar3Change(int position) {
-    Slot0().steps = position;
+    RecordBurst(host_.history, step_names::ParticleSteps, [&] { Slot0().steps = position; });
     page_.Label10->setText(QString::number(position));
     host_.requestRedraw(false);
 }
 
 void ParticlePageController::Label37Click() {
-    Slot0().dt = RecomputeDt(Slot0().speed);
+    RecordStep(host_.history, step_names::RecomputeDt, [this] { Slot0().dt = RecomputeDt(Slot0().speed); });
     host_.requestRedraw(false);
 }
 

@@ -68,6 +68,8 @@ void GraphViews::CreateEngines() {
 void GraphViews::ContextFailed() { dialogs_.ShowMessage("ERROR"); }
 
 void GraphViews::ApplyPathBuild(const BuiltTrajectory& built) {
+    // Built from a model that an undo or redo has replaced since: none of it is applied.
+    if (built.modelEpoch != shared_.modelEpoch) return;
     suggestedAmplification_ = built.result.SuggestedAmplification;
     // A cut time step asks for the lines and the whole path again, built with it.
     if (ApplyBuiltTrajectory(built, project_, acPhaseCounter_)) RequestRedraw(false);

@@ -49,6 +49,9 @@ public:
     void RequestRedraw(bool surfaceToo);
     // Hands the current scene over without recomputing anything (selection, drag state).
     void PublishScene();
+    // An earlier state of the model was put back: builds still running from the state before
+    // change nothing in the model when they end.
+    void DropBuildsInFlight() { ++shared_.modelEpoch; }
     SharedScene& Shared() { return shared_; }
 
     // A view panel's new size (logical pixels) goes to its engine's next frame, once the
