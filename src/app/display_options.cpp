@@ -102,6 +102,20 @@ void DisplayOptions::ConnectView(bool threeD, const ViewToolbar& bar, const View
     EntryClicksButton(menu.equipotentials, bar.equipotentials);
     EntryClicksButton(menu.fieldLines, bar.fieldLines);
     EntryClicksButton(menu.colourGradient, bar.colourGradient);
+
+    // The overlays only change what is drawn over the picture: no recomputation.
+    connect(bar.axisLabels, &QToolButton::clicked, this, [=, this](bool down) {
+        if (GraphEngine* e = Engine(threeD)) e->showAxisLabels = down;
+        menu.axisLabels->setChecked(down);
+    });
+    EntryClicksButton(menu.axisLabels, bar.axisLabels);
+    if (bar.colourBar && menu.colourBar) {
+        connect(bar.colourBar, &QToolButton::clicked, this, [=, this](bool down) {
+            if (GraphEngine* e = Engine(threeD)) e->showColourBar = down;
+            menu.colourBar->setChecked(down);
+        });
+        EntryClicksButton(menu.colourBar, bar.colourBar);
+    }
 }
 
 void DisplayOptions::ConnectRenderColumn(bool threeD, const pages::RenderControls& c) {
