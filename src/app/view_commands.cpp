@@ -17,8 +17,7 @@ void ConnectViewCommands(GraphViews& views, const ViewMenu& menu3D, const ViewMe
         // The panel's pixels, as its engine's viewport has them.
         const ViewWindow& window = views.Window3D();
         const qreal ratio = window.devicePixelRatio();
-        FitView3D(*e, views.Shared().published.Read(), qRound(window.width() * ratio),
-                  qRound(window.height() * ratio));
+        FitView3D(*e, views.Shared().published.Read(), qRound(window.width() * ratio), qRound(window.height() * ratio));
     });
 }
 

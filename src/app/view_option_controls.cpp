@@ -49,11 +49,15 @@ ViewToolbar BuildViewToolbar(bool threeD, QWidget* parent) {
     bar->addSeparator();
     t.colourGradient =
         AddButton(bar, threeD ? "ToolButton36" : "ToolButton37", Glyph::ColourGradient, QString(), true, threeD);
+    // The overlays, off at the start; their buttons carry tool tips in both views.
     t.axisLabels = AddButton(bar, threeD ? "ToolButtonAxes3D" : "ToolButtonAxes2D", Glyph::AxisLabels,
                              text("Achsen&beschriftung anzeigen"), true, false);
-    t.colourBar = threeD ? nullptr : AddButton(bar, "ToolButtonColourBar2D", Glyph::ColourBar, QString(), true, false);
-    if (!threeD) t.colourBar->setToolTip("Farbskala anzeigen");
-    if (!threeD) t.axisLabels->setToolTip("Achsenbeschriftung anzeigen");
+    t.axisLabels->setToolTip("Achsenbeschriftung anzeigen");
+    t.colourBar = nullptr;
+    if (!threeD) {
+        t.colourBar = AddButton(bar, "ToolButtonColourBar2D", Glyph::ColourBar, QString(), true, false);
+        t.colourBar->setToolTip("Farbskala anzeigen");
+    }
     bar->addSeparator();
     t.exportImage = AddButton(bar, threeD ? "ToolButton33" : "ToolButton34", Glyph::ExportImage,
                               text("Graph als Bilddatei &exportieren"), false, false);

@@ -40,7 +40,7 @@ double Limit(double a, double b, double bound, double d) {
 struct FitProblem {
     std::vector<Vec3> offsets;
     Vec3 lift{};
-    double distance = 0;                       // eye to look-at point
+    double distance = 0;                         // eye to look-at point
     double tanX = 0, tanY = TanHalfFieldOfView;  // half extents of the panel at unit depth
 
     // The largest magnification (over the neutral zoom) that keeps every point inside the

@@ -173,7 +173,8 @@ void DrawColourBar(int colourMode, const ValueRange& range, const Projection& p,
     int stride = 1;
     while (stride < intervals && barHeight * stride / intervals < textHeight + 2 * zoom) stride *= 2;
     int labelWidth = 0;
-    for (int i = 0; i <= intervals; i += stride) labelWidth = std::max(labelWidth, OverlayTextWidth(VoltLabel(steps[i]), zoom));
+    for (int i = 0; i <= intervals; i += stride)
+        labelWidth = std::max(labelWidth, OverlayTextWidth(VoltLabel(steps[i]), zoom));
     const int barLeft = p.Width() - margin - labelWidth - 3 * zoom - barWidth;
     const int labelLeft = barLeft + barWidth + 3 * zoom;
 
@@ -200,7 +201,8 @@ void DrawColourBar(int colourMode, const ValueRange& range, const Projection& p,
     glVertex2i(barLeft + barWidth, barBottom + barHeight);
     glVertex2i(barLeft, barBottom + barHeight);
     glEnd();
-    for (int i = 0; i <= intervals; i += stride) DrawOverlayText(VoltLabel(steps[i]), labelLeft, yOf(i) - textHeight / 2, zoom);
+    for (int i = 0; i <= intervals; i += stride)
+        DrawOverlayText(VoltLabel(steps[i]), labelLeft, yOf(i) - textHeight / 2, zoom);
 }
 
 }  // namespace

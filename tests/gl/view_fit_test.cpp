@@ -60,7 +60,8 @@ TEST(ViewFitTest, EverySampleTabFitsInsideAWideAndATallPanel) {
             ASSERT_TRUE(RenderActiveTab(project, EngineView::ThreeD, width, height, image, error, setup)) << error;
             ASSERT_TRUE(fitted) << project.Active().caption;
             const SurfaceExtent e = ExtentOf(image);
-            const std::string where = project.Active().caption + " " + std::to_string(width) + "x" + std::to_string(height);
+            const std::string where =
+                project.Active().caption + " " + std::to_string(width) + "x" + std::to_string(height);
             EXPECT_GT(e.pixels, width * height / 20) << where;
             EXPECT_FALSE(e.top || e.bottom || e.left || e.right) << where;
         }
