@@ -103,18 +103,18 @@ void DisplayOptions::ConnectView(bool threeD, const ViewToolbar& bar, const View
     EntryClicksButton(menu.fieldLines, bar.fieldLines);
     EntryClicksButton(menu.colourGradient, bar.colourGradient);
 
-    // The overlays only change what is drawn over the picture: no recomputation.
-    connect(bar.axisLabels, &QToolButton::clicked, this, [=, this](bool down) {
-        if (GraphEngine* e = Engine(threeD)) e->showAxisLabels = down;
-        menu.axisLabels->setChecked(down);
-    });
-    EntryClicksButton(menu.axisLabels, bar.axisLabels);
-    if (bar.colourBar && menu.colourBar) {
-        connect(bar.colourBar, &QToolButton::clicked, this, [=, this](bool down) {
-            if (GraphEngine* e = Engine(threeD)) e->showColourBar = down;
-            menu.colourBar->setChecked(down);
-        });
-        EntryClicksButton(menu.colourBar, bar.colourBar);
+    // The overlays are carried by their menu entries and only change what is drawn over the
+    // picture: no recomputation. The 3D button follows its entry; the 2D button lists both.
+    connect(menu.axisLabels, &QAction::toggled, this, engineFlag(&GraphEngine::showAxisLabels));
+    if (threeD) {
+        connect(bar.overlays, &QToolButton::toggled, menu.axisLabels, &QAction::setChecked);
+        connect(menu.axisLabels, &QAction::toggled, bar.overlays, &QToolButton::setChecked);
+    } else {
+        connect(menu.colourBar, &QAction::toggled, this, engineFlag(&GraphEngine::showColourBar));
+        auto* list = new QMenu(bar.overlays);
+        list->addAction(menu.axisLabels);
+        list->addAction(menu.colourBar);
+        bar.overlays->setMenu(list);
     }
 }
 

@@ -49,14 +49,15 @@ ViewToolbar BuildViewToolbar(bool threeD, QWidget* parent) {
     bar->addSeparator();
     t.colourGradient =
         AddButton(bar, threeD ? "ToolButton36" : "ToolButton37", Glyph::ColourGradient, QString(), true, threeD);
-    // The overlays, off at the start; their buttons carry tool tips in both views.
-    t.axisLabels = AddButton(bar, threeD ? "ToolButtonAxes3D" : "ToolButtonAxes2D", Glyph::AxisLabels,
-                             text("Achsen&beschriftung anzeigen"), true, false);
-    t.axisLabels->setToolTip("Achsenbeschriftung anzeigen");
-    t.colourBar = nullptr;
-    if (!threeD) {
-        t.colourBar = AddButton(bar, "ToolButtonColourBar2D", Glyph::ColourBar, QString(), true, false);
-        t.colourBar->setToolTip("Farbskala anzeigen");
+    // The overlays, off at the start. The top view's two share one button, so that its
+    // toolbar still fits beside the 3D view's in a window that is not maximised.
+    if (threeD) {
+        t.overlays = AddButton(bar, "ToolButtonAxes3D", Glyph::AxisLabels, text("Achsen&beschriftung anzeigen"),
+                               true, false);
+    } else {
+        t.overlays = AddButton(bar, "ToolButtonOverlays2D", Glyph::ColourBar, QString(), false, false);
+        t.overlays->setToolTip("Achsenbeschriftung und Farbskala");
+        t.overlays->setPopupMode(QToolButton::InstantPopup);
     }
     bar->addSeparator();
     t.exportImage = AddButton(bar, threeD ? "ToolButton33" : "ToolButton34", Glyph::ExportImage,

@@ -16,7 +16,8 @@ struct ViewToolbar {
     QToolBar* toolBar;  // ToolBar2 or ToolBar3
     QToolButton *totalFieldStrength, *allFieldStrengths, *colouredSurface, *equipotentials, *fieldLines;
     QToolButton *colourGradient, *exportImage;
-    QToolButton *axisLabels, *colourBar;  // overlays; the 3D view has no colour bar (null)
+    // The overlays: in 3D the axis labels' toggle, in 2D a drop-down list of both overlays.
+    QToolButton* overlays;
 };
 ViewToolbar BuildViewToolbar(bool threeD, QWidget* parent);
 
