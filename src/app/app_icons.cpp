@@ -185,6 +185,26 @@ void Draw(QPainter& p, Glyph glyph) {
             Arrow(p, {20, 20}, {29, 29}, red);
             break;
         }
+        case Glyph::AxisLabels: {
+            p.setPen(QPen(Qt::black, 1.5));
+            p.drawLine(QPointF(6, 4), QPointF(6, 24));
+            p.drawLine(QPointF(6, 24), QPointF(29, 24));
+            for (int x = 12; x <= 26; x += 7) p.drawLine(QPointF(x, 24), QPointF(x, 27));
+            p.setFont(QFont("Sans Serif", 7));
+            p.drawText(QRectF(8, 4, 22, 12), Qt::AlignCenter, "1 m");
+            break;
+        }
+        case Glyph::ColourBar: {
+            QLinearGradient ramp(0, 29, 0, 3);
+            ramp.setColorAt(0, QColor(40, 70, 220));
+            ramp.setColorAt(0.5, QColor(60, 200, 80));
+            ramp.setColorAt(1, QColor(230, 50, 40));
+            p.setPen(QPen(QColor(40, 40, 40), 1));
+            p.setBrush(ramp);
+            p.drawRect(QRectF(5, 3, 8, 26));
+            for (int y = 4; y <= 28; y += 8) p.drawLine(QPointF(15, y), QPointF(27, y));
+            break;
+        }
     }
 }
 

@@ -9,6 +9,7 @@ enum class Glyph {
     NewTab, DuplicateTab, PrintTab, DeleteTab, RenameTab,
     SwapSigns, ElementaryUnits,
     TotalFieldStrength, AllFieldStrengths, ColouredSurface, Equipotentials, FieldLines, ColourGradient, ExportImage,
+    AxisLabels, ColourBar,
 };
 
 QIcon GlyphIcon(Glyph glyph);

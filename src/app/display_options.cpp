@@ -102,6 +102,20 @@ void DisplayOptions::ConnectView(bool threeD, const ViewToolbar& bar, const View
     EntryClicksButton(menu.equipotentials, bar.equipotentials);
     EntryClicksButton(menu.fieldLines, bar.fieldLines);
     EntryClicksButton(menu.colourGradient, bar.colourGradient);
+
+    // The overlays are carried by their menu entries and only change what is drawn over the
+    // picture: no recomputation. The 3D button follows its entry; the 2D button lists both.
+    connect(menu.axisLabels, &QAction::toggled, this, engineFlag(&GraphEngine::showAxisLabels));
+    if (threeD) {
+        connect(bar.overlays, &QToolButton::toggled, menu.axisLabels, &QAction::setChecked);
+        connect(menu.axisLabels, &QAction::toggled, bar.overlays, &QToolButton::setChecked);
+    } else {
+        connect(menu.colourBar, &QAction::toggled, this, engineFlag(&GraphEngine::showColourBar));
+        auto* list = new QMenu(bar.overlays);
+        list->addAction(menu.axisLabels);
+        list->addAction(menu.colourBar);
+        bar.overlays->setMenu(list);
+    }
 }
 
 void DisplayOptions::ConnectRenderColumn(bool threeD, const pages::RenderControls& c) {

@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "app/pages/particle_pages.h"
+#include "app/view_commands.h"
 
 namespace voltaris {
 
@@ -30,6 +31,7 @@ void Form1::ConnectEditing() {
 
     displayOptions_ =
         new DisplayOptions(views_, toolbar3D_, toolbar2D_, menu3D_, menu2D_, pages_.misc, pages_.render, this);
+    ConnectViewCommands(views_, menu3D_, menu2D_, this);
 }
 
 void Form1::RefreshChargeTable() {

@@ -2,6 +2,8 @@
 
 #include <Qt>
 
+#include "engine/view_fit.h"
+
 namespace voltaris {
 
 namespace {
@@ -30,6 +32,10 @@ bool ApplyViewKey(int key, GraphEngine& view3D, GraphEngine& topView) {
         case Qt::Key_E: Zoom(view3D, -0.01f); return true;
         case Qt::Key_U: Zoom(topView, 0.01f); return true;
         case Qt::Key_O: Zoom(topView, -0.01f); return true;
+        case Qt::Key_Home:
+            ResetView(view3D);
+            ResetView(topView);
+            return true;
         default: return false;
     }
 }

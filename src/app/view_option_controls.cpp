@@ -49,6 +49,16 @@ ViewToolbar BuildViewToolbar(bool threeD, QWidget* parent) {
     bar->addSeparator();
     t.colourGradient =
         AddButton(bar, threeD ? "ToolButton36" : "ToolButton37", Glyph::ColourGradient, QString(), true, threeD);
+    // The overlays, off at the start. The top view's two share one button, so that its
+    // toolbar still fits beside the 3D view's in a window that is not maximised.
+    if (threeD) {
+        t.overlays = AddButton(bar, "ToolButtonAxes3D", Glyph::AxisLabels, text("Achsen&beschriftung anzeigen"),
+                               true, false);
+    } else {
+        t.overlays = AddButton(bar, "ToolButtonOverlays2D", Glyph::ColourBar, QString(), false, false);
+        t.overlays->setToolTip("Achsenbeschriftung und Farbskala");
+        t.overlays->setPopupMode(QToolButton::InstantPopup);
+    }
     bar->addSeparator();
     t.exportImage = AddButton(bar, threeD ? "ToolButton33" : "ToolButton34", Glyph::ExportImage,
                               text("Graph als Bilddatei &exportieren"), false, false);
@@ -75,6 +85,14 @@ ViewMenu BuildViewMenu(bool threeD, QMenuBar* bar) {
     m.fieldLines = entry("Feld&linien anzeigen", "Feldlinienanzeigen", false);
     m.menu->addSeparator();
     m.colourGradient = entry("Farb&verlauf aktivieren", "Farbverlaufaktivieren", threeD);
+    m.axisLabels = entry("Achsen&beschriftung anzeigen", "Achsenbeschriftunganzeigen", false);
+    m.colourBar = threeD ? nullptr : entry("Farb&skala anzeigen", "Farbskalaanzeigen", false);
+    m.menu->addSeparator();
+    m.resetView = Named(m.menu->addAction("Ansicht &zurücksetzen"), QString("Ansichtzurcksetzen") + n);
+    m.resetView->setShortcut(QKeySequence(Qt::Key_Home));
+    // The key belongs to the window's key table (both views); the entry only shows it.
+    m.resetView->setShortcutContext(Qt::WidgetShortcut);
+    m.fitView = threeD ? Named(m.menu->addAction("&Einpassen"), "Einpassen1") : nullptr;
     m.menu->addSeparator();
     m.exportImage = Named(m.menu->addAction("Graph als Bilddatei &exportieren"),
                           QString("GraphalsBilddateiexportieren") + n);

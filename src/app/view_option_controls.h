@@ -16,6 +16,8 @@ struct ViewToolbar {
     QToolBar* toolBar;  // ToolBar2 or ToolBar3
     QToolButton *totalFieldStrength, *allFieldStrengths, *colouredSurface, *equipotentials, *fieldLines;
     QToolButton *colourGradient, *exportImage;
+    // The overlays: in 3D the axis labels' toggle, in 2D a drop-down list of both overlays.
+    QToolButton* overlays;
 };
 ViewToolbar BuildViewToolbar(bool threeD, QWidget* parent);
 
@@ -23,6 +25,8 @@ struct ViewMenu {
     QMenu* menu;  // N3DGraph1 "&3DGraph" or N3DGraph2 "&2DGraph"
     QAction *totalFieldStrength, *allFieldStrengths, *colouredSurface, *equipotentials, *fieldLines;
     QAction *colourGradient, *exportImage;
+    QAction *axisLabels, *colourBar;  // overlays; colourBar null in the 3D menu
+    QAction *resetView, *fitView;     // fitView null in the 2D menu
 };
 ViewMenu BuildViewMenu(bool threeD, QMenuBar* bar);
 

@@ -9,29 +9,36 @@ namespace voltaris {
 GraphEngine::GraphEngine() : surfaceMesh(std::make_unique<SurfaceMesh>()) {}
 GraphEngine::~GraphEngine() = default;
 
+void ApplyStartCamera(GraphEngine& e, EngineView view) {
+    const bool top = view == EngineView::TopView;
+    // The top view looks straight down onto graph point (4.5, 4.5); with the scene's fixed 90
+    // degree turn the model's x axis points up the screen and its y axis to the right.
+    e.upX = 0;
+    e.upY = top ? 0.0f : 1.0f;
+    e.upZ = top ? -1.0f : 0.0f;
+    e.eyeX = top ? 0.45f : 1.6f;
+    e.eyeY = top ? 1.6f : 0.8f;
+    e.eyeZ = top ? 0.55f : 1.6f;
+    e.centreX = top ? 0.45f : 0.5f;
+    e.centreY = 0;
+    e.centreZ = top ? 0.55f : 0.5f;
+    e.panX = 0;
+    e.panY = 0;
+    e.panZ = 0;
+    e.scaleX = 0.1f;
+    e.scaleY = 0.1f;
+    e.scaleZ = 0.1f;
+    e.rotationDeg = 0;
+}
+
 std::unique_ptr<GraphEngine> CreateGraphEngine(EngineView view) {
     auto engine = std::make_unique<GraphEngine>();
     GraphEngine& e = *engine;
-    if (view == EngineView::ThreeD) {
-        e.colourMode = 0;
-        e.isTopView = false;
-        e.showFieldStrength = false;
-        return engine;
-    }
-    e.colourMode = 1;
-    e.isTopView = true;
-    e.showFieldStrength = true;
-    // Straight down onto graph point (4.5, 4.5); with the scene's fixed 90 degree turn the
-    // model's x axis points up the screen and its y axis to the right.
-    e.upX = 0;
-    e.upY = 0;
-    e.upZ = -1;
-    e.eyeX = 0.45f;
-    e.eyeY = 1.6f;
-    e.eyeZ = 0.55f;
-    e.centreX = 0.45f;
-    e.centreY = 0;
-    e.centreZ = 0.55f;
+    const bool top = view == EngineView::TopView;
+    e.colourMode = top ? 1 : 0;
+    e.isTopView = top;
+    e.showFieldStrength = top;
+    ApplyStartCamera(e, view);
     return engine;
 }
 
@@ -42,6 +49,9 @@ ViewFlags ViewFlagsOf(const GraphEngine& engine) {
     flags.showAllFieldStrengths = engine.showAllFieldStrengths;
     flags.showEquipotentials = engine.showEquipotentials;
     flags.showFieldLines = engine.showFieldLines;
+    flags.showAxisLabels = engine.showAxisLabels;
+    flags.showColourBar = engine.showColourBar;
+    flags.colourMode = engine.colourMode;
     return flags;
 }
 

@@ -61,6 +61,8 @@ struct GraphEngine {
     std::atomic<bool> showAllFieldStrengths{false};
     std::atomic<bool> showEquipotentials{false};
     std::atomic<bool> showFieldLines{false};
+    std::atomic<bool> showAxisLabels{false};  // overlays, off at the start
+    std::atomic<bool> showColourBar{false};   // drawn by the top view only
     std::atomic<float> scaleX{0.1f}, scaleY{0.1f}, scaleZ{0.1f};
 
     std::atomic<bool> linesDirty{false};  // traced lines and particle path need rebuilding
@@ -92,6 +94,8 @@ enum class EngineView { ThreeD, TopView };
 // top view = five-step colours, looking straight down (eye and centre over graph point
 // (4.5, 4.5), up -z), total field-strength arrow on. The background is white.
 std::unique_ptr<GraphEngine> CreateGraphEngine(EngineView view);
+// The camera of the view's defaults: eye, look-at centre, up, pan, zoom 0.1 and no turn.
+void ApplyStartCamera(GraphEngine& engine, EngineView view);
 
 // The kind of view and its overlay switches, as the drawing reads them. Any thread.
 ViewFlags ViewFlagsOf(const GraphEngine& engine);

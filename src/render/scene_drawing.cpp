@@ -5,6 +5,8 @@
 
 #include "render/markers.h"
 #include "render/traced_lines.h"
+#include "render/view_overlays.h"
+#include "render/view_transform.h"
 
 namespace voltaris {
 
@@ -15,6 +17,9 @@ void SetCamera(const ViewCamera& c) {
     glLoadIdentity();
     glTranslatef(c.pan[0], c.pan[1], c.pan[2]);
     gluLookAt(c.eye[0], c.eye[1], c.eye[2], c.centre[0], c.centre[1], c.centre[2], c.up[0], c.up[1], c.up[2]);
+    // Zooming magnifies about the panel centre; no shift at the start scale.
+    const Vec3 shift = ZoomPivotShift(c);
+    if (shift != Vec3{}) glTranslatef(shift[0], shift[1], shift[2]);
     glScalef(c.scale[0], c.scale[1], c.scale[2]);
     // Turn about the vertical line through the centre of the square; the fixed quarter turn
     // comes on top of the user's rotation.
@@ -72,6 +77,7 @@ PickedPoint DrawScene(const ViewFrame& view, const SceneState& scene, const Trac
 
     DrawAxes(topView, scene.range);
     if (!topView && view.planeHeight > -99) DrawLevelPlane(view.planeHeight, scene.range.HeightScale);
+    DrawViewOverlays(flags, scene);
     return picked;
 }
 

@@ -77,6 +77,9 @@ struct ViewFlags {
     bool showAllFieldStrengths = false;  // ... and one arrow per charge
     bool showEquipotentials = false;
     bool showFieldLines = false;
+    bool showAxisLabels = false;  // metre ticks on the axes (3D: the potential range too)
+    bool showColourBar = false;   // top view: the colour ramp with its potentials
+    int colourMode = 0;           // the ramp the view's surface is coloured with
 };
 
 }  // namespace voltaris

@@ -1,6 +1,6 @@
 // The display options: toolbar buttons, menu entries and the hidden check boxes always agree
 // and switch the views' engines; the total and all-field-strength coupling; the lines wanted
-// by either view; the settings of the page "Render".
+// by either view; the settings of the page "Render"; the overlays and the camera commands.
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -201,6 +201,42 @@ private Q_SLOTS:
         shader->click();
         QCOMPARE(w.Control<QLabel>("Label2DShader")->text(), QString("verlaufen"));
         QVERIFY(WaitUntil([&] { return Engine(false).shadeRequest == 0; }, 10000));
+    }
+
+    // The overlays (off at the start) from button and menu; Home and "Ansicht zurücksetzen"
+    // bring back the start camera, "Einpassen" zooms the 3D view onto "Paul Falle".
+    void overlaysAndCameraCommands() {
+        const Option axes3D{"ToolButtonAxes3D", "Achsenbeschriftunganzeigen1", nullptr};
+        ExpectAgreement(axes3D, false);
+        Button(axes3D.button)->click();
+        ExpectAgreement(axes3D, true);
+        QVERIFY(Engine(true).showAxisLabels && !Engine(false).showAxisLabels);
+        // The top view's button lists the entries of its menu.
+        QAction* colourBar = w.Action("Farbskalaanzeigen2");
+        QVERIFY(!colourBar->isChecked() && !Engine(false).showColourBar);
+        QVERIFY(Button("ToolButtonOverlays2D")->menu()->actions().contains(colourBar));
+        colourBar->trigger();
+        QVERIFY(colourBar->isChecked() && Engine(false).showColourBar);
+
+        QVERIFY(w.ShowTab(5));
+        w.Action("Einpassen1")->trigger();
+        const float fitted = Engine(true).scaleX;
+        QVERIFY(fitted > 0.01f && fitted < 0.09f);  // its peaks reach far beyond the start view
+        QCOMPARE(float(Engine(true).scaleY), fitted);
+        Engine(false).panX = 0.2f;
+        Engine(false).scaleZ = 0.3f;
+        QTest::keyClick(w.form->windowHandle(), Qt::Key_Home);
+        for (bool threeD : {true, false}) {
+            QCOMPARE(float(Engine(threeD).scaleX), 0.1f);
+            QCOMPARE(float(Engine(threeD).scaleZ), 0.1f);
+            QCOMPARE(float(Engine(threeD).panX), 0.0f);
+            QCOMPARE(float(Engine(threeD).eyeY), threeD ? 0.8f : 1.6f);
+            QCOMPARE(float(Engine(threeD).centreY), 0.0f);
+        }
+        Engine(true).rotationDeg = 40;
+        w.Action("Ansichtzurcksetzen1")->trigger();
+        QCOMPARE(int(Engine(true).rotationDeg), 0);
+        QVERIFY(Engine(true).showAxisLabels);  // options are not part of the camera
     }
 };
 

@@ -16,8 +16,10 @@ QSurfaceFormat ViewSurfaceFormat() {
     format.setBlueBufferSize(8);
     format.setDepthBufferSize(16);
     format.setStencilBufferSize(0);
-    // No frame cap: the views redraw as fast as they can.
-    format.setSwapInterval(0);
+    // Each buffer swap waits for the display's next refresh: a view draws continuously at the
+    // refresh rate instead of burning a core (where the platform offers no such wait, as fast
+    // as it can).
+    format.setSwapInterval(1);
     return format;
 }
 

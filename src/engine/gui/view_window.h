@@ -16,7 +16,7 @@ public:
     virtual void MouseLeave() = 0;
 };
 
-// Double buffer, 16-bit depth, no stencil, legacy OpenGL: what every view draws with.
+// Double buffer, 16-bit depth, no stencil, legacy OpenGL, swap interval 1: what every view draws with.
 QSurfaceFormat ViewSurfaceFormat();
 
 // The native surface one view is drawn on. Its frame thread draws into it; the widget tree
