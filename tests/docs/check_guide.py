@@ -3,8 +3,8 @@
 
 Checks that it is an A4 document whose table of contents lists the five parts and every sample
 tab with a page number, that every sample tab and every page below the views is explained, that
-all pictures of the figure table are in it at their rendered size, and that its last page is not
-left almost empty. Uses pdfinfo, pdftotext and pdfimages (poppler-utils).
+all pictures of the figure table are in it at their rendered size, that no cross-reference points
+nowhere, and that its last page is not left almost empty. Uses pdfinfo, pdftotext and pdfimages (poppler-utils).
 """
 import argparse
 import re
@@ -72,6 +72,8 @@ def main():
         if text.count(caption) < 3:  # contents, heading and picture caption at least
             faults.append(f"the sample tab '{caption}' is not explained with its picture")
     body = text[body_start:]
+    if "??" in text:
+        faults.append("a cross-reference points nowhere (LaTeX printed ??)")
     for page in PAGES:
         if f"„{page}“" not in body and f" {page} " not in body:
             faults.append(f"the page '{page}' is not explained")
