@@ -339,7 +339,8 @@ private Q_SLOTS:
         QVERIFY(w.dialogs.questions.empty());
         // Our own guide, typeset at build time.
         const QString text = Run("pdftotext", {pdf, "-"});
-        QVERIFY2(text.contains("Benutzerhandbuch") && text.contains("Ladungen hinzufügen"), qPrintable(text));
+        QVERIFY2(text.contains("Handbuch für Unterricht und Facharbeit") && text.contains("Die Beispielexperimente"),
+                 qPrintable(text));
 
         w.Action("NachUpdatessuchen1")->trigger();
         QCOMPARE(w.output.openedPages, std::vector<std::string>{WebsitePageUrl()});
