@@ -12,10 +12,11 @@ namespace voltaris {
 
 QStringList ImageFileFilters() {
     // Each entry's own text names its patterns; the last brackets hold what Qt filters by.
-    return {"Alle (*.jpg;*.jpeg;*.bmp) (*.jpg *.jpeg *.bmp)",
+    return {"Alle (*.jpg;*.jpeg;*.bmp;*.png) (*.jpg *.jpeg *.bmp *.png)",
             "JPEG-Grafikdatei (*.jpg) - gute Qualität (*.jpg)",
             "JPEG-Grafikdatei (*.jpeg) - gute Qualität (*.jpeg)",
-            "Bitmap (*.bmp) - beste Qualität (*.bmp)"};
+            "Bitmap (*.bmp) - beste Qualität (*.bmp)",
+            "PNG-Grafikdatei (*.png) - verlustfrei, für Arbeitsblätter (*.png)"};
 }
 
 QString DialogStartFolder(const std::string& projectFileName) {
