@@ -55,6 +55,13 @@ bool QtOutputDialogs::ChoosePrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+std::optional<std::string> QtOutputDialogs::ChooseExportFolder() {
+    const QString folder = QFileDialog::getExistingDirectory(parent_, "Daten exportieren...",
+                                                             DialogStartFolder(project_.ProjectFileName));
+    if (folder.isEmpty()) return std::nullopt;
+    return folder.toStdString();
+}
+
 void QtOutputDialogs::OpenFile(const std::string& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
