@@ -37,6 +37,8 @@ struct ParticlePage {
     QLineEdit *Edit1, *Edit2;
     QLabel *Label20, *Label7, *Label6, *Label10, *Label37;
     QScrollBar *ScrollBar1, *ScrollBar3;
+    QLineEdit *EditStartX, *EditStartY, *EditStartDirection;  // metres, metres, degrees
+    QLabel* LabelNonClassical;  // red, shown while the path gets faster than 0.1 c
 };
 ParticlePage BuildParticlePage();
 
