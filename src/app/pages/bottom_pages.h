@@ -1,5 +1,6 @@
 #pragma once
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +57,9 @@ struct SlowMotionPage {
     QWidget* PaintBox3;
     QLabel *Label31, *Label32, *Label12;
     QScrollBar* ScrollBar4;
+    QLabel* Label30;              // the diagram's heading
+    QComboBox* ComboBoxDiagram;   // what the diagram plots: "Geschwindigkeit" or "Energien"
+    QLabel *LabelKinetic, *LabelPotential, *LabelTotal, *LabelRadiated;  // energies at the marker
 };
 SlowMotionPage BuildSlowMotionPage();
 
