@@ -1,6 +1,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/pages/bottom_pages.h"
 #include "app/pages/page_helpers.h"
@@ -51,9 +52,11 @@ SlowMotionPage BuildSlowMotionPage() {
     KeepRoomWhenHidden(p.LabelRadiated);
     p.LabelRadiated->hide();  // shown while the path radiates
     grid->addWidget(p.LabelRadiated, 2, 2);
-    // Room for "Potenzielle Energie: -4,36E-18 J = -27,2 eV" without the column jumping.
-    p.LabelPotential->setMinimumWidth(p.LabelPotential->fontMetrics().horizontalAdvance(
-        "Potenzielle Energie: -8,88E-88 J = -888 eV"));
+    // Room for the longest texts ("Potenzielle Energie: -4,36E-18 J = -27,2 eV") without the
+    // column, and with it the diagram, jumping while the replay runs.
+    const QFontMetrics metrics = p.LabelPotential->fontMetrics();
+    p.LabelPotential->setMinimumWidth(std::max(metrics.horizontalAdvance("Potenzielle Energie: -8,88E-88 J = -888 eV"),
+                                               metrics.horizontalAdvance("Abgestrahlte Energie: 8,88E-88 J = 0,0888 eV")));
     grid->setColumnStretch(0, 1);  // the diagram takes what the energies leave
     grid->setColumnStretch(1, 1);
     return p;
