@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <QFocusEvent>
 
+#include "app/undo/step_names.h"
 #include "model/number_format.h"
 
 namespace voltaris::pages {
@@ -56,7 +57,12 @@ void StartFieldsController::EditingFinished(QLineEdit* edit, StartField field) {
     std::string message;
     bool conversion = false;
     try {
-        if (!ApplyStartText(slot, field, text, host_.project.unitLength)) {
+        ParticleSlot tried = slot;
+        if (ApplyStartText(tried, field, text, host_.project.unitLength)) {
+            const char* step = field == StartField::Direction ? step_names::TurnParticleStart
+                                                               : step_names::MoveParticleStart;
+            RecordStep(host_.history, step, [&] { slot = tried; });
+        } else {
             message = StartOutsideSquareMessage(host_.project.unitLength);
         }
     } catch (const ConversionError& error) {
