@@ -12,19 +12,16 @@
 #include "field/field_lines.h"
 #include "field/kernels.h"
 #include "field/value_range.h"
+#include "output/data_csv.h"
 
 namespace voltaris::cli {
 namespace {
 
 void PrintLines(const LineStore& store) {
-    store.Read([](const LineSet& v) {
-        std::printf("# slots: %d\nslot,point,gx,potential,gz\n", v.Last() + 1);
-        for (int s = 0; s <= v.Last(); ++s) {
-            const float* p = v.Points(s);
-            for (int k = 0; k < v.Count(s); k += 3) {
-                std::printf("%d,%d,%.9g,%.9g,%.9g\n", s, k / 3, p[k], p[k + 1], p[k + 2]);
-            }
-        }
+    store.Read([](const LineSet& lines) {
+        std::printf("# slots: %d\n", lines.Last() + 1);
+        const std::string csv = LinesCsv(lines);
+        std::fwrite(csv.data(), 1, csv.size(), stdout);
     });
 }
 

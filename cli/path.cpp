@@ -1,21 +1,22 @@
-// voltaris-cli path FILE TAB [--bremsstrahlung FACTOR] [--swap]: the particle paths of a tab
-// as the program shows them once the time step has settled, as CSV.
+// voltaris-cli path FILE TAB [--bremsstrahlung FACTOR] [--swap] [--energy]: the particle paths
+// of a tab as the program shows them once the time step has settled, as CSV; --energy adds the
+// particle's energies in joules (and the radiated energy with --bremsstrahlung).
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "cli_common.h"
 #include "command_registry.h"
 #include "model/number_format.h"
-#include "particle/trajectory.h"
+#include "output/data_csv.h"
+#include "particle/settled_paths.h"
 
 namespace voltaris::cli {
 namespace {
 
-constexpr const char* Usage = "FILE TAB [--bremsstrahlung FACTOR] [--swap]";
-// The frame loop builds again while the time step is being cut; a few passes settle it.
-constexpr int MaxPasses = 50;
+constexpr const char* Usage = "FILE TAB [--bremsstrahlung FACTOR] [--swap] [--energy]";
 
 // The amplification of the radiation loss, with a decimal comma or point; the whole text must
 // be a finite number.
@@ -33,7 +34,8 @@ int Run(const std::vector<std::string>& args) {
     }
     Project project;
     if (!LoadProjectArgument(args[0], project) || !ShowTabArgument(project, args[1])) return 1;
-    TrajectoryInputs in;
+    ParticleSwitches switches;
+    PathCsvColumns columns;
     for (size_t i = 2; i < args.size(); ++i) {
         if (args[i] == "--bremsstrahlung") {
             double factor = 0;
@@ -45,32 +47,23 @@ int Run(const std::vector<std::string>& args) {
                 std::fprintf(stderr, "voltaris-cli: '%s' is not a finite factor\n", args[i].c_str());
                 return 1;
             }
-            in.switches.BremsstrahlungEnabled = true;
-            in.switches.BremsstrahlungFactor = factor;
+            switches.BremsstrahlungEnabled = true;
+            switches.BremsstrahlungFactor = factor;
+        } else if (args[i] == "--energy") {
+            columns.energies = true;
         } else if (!ApplySwapOption(project, args[i])) {
             return 1;
         }
     }
-    in.switches.ParticleEnabled = true;
+    switches.ParticleEnabled = true;
+    columns.radiated = switches.BremsstrahlungEnabled;
     auto store = std::make_unique<PathStore>();
-    int32_t phase = 0;
-    for (int pass = 0; pass < MaxPasses; ++pass) {
-        in.field = SnapshotOfActiveTab(project);
-        in.ParticleCount = project.Active().ParticleCount;
-        in.slots = project.Active().particles;
-        if (!ApplyTrajectoryResult(BuildParticleTrajectory(in, *store), project, phase)) break;
-    }
-    std::printf("slot,index,t,speed,angle,gx,potential,gz\n");
+    BuildSettledPaths(project, switches, *store);
+    const FieldTab& tab = project.Active();
+    const PathCsvParticles particles{tab.ParticleCount, tab.particles, project.SignFactor};
     store->Read([&](const PathSet& paths) {
-        for (int s = 0; s < in.ParticleCount && s < MaxParticleSlots; ++s) {
-            const PathSlot& p = paths.slots[s];
-            for (int i = 0; i < p.PathFloatCount / 3; ++i) {
-                std::printf("%d,%d,%s,%s,%s,%s,%s,%s\n", s, i, Format17g(p.PathTime[i]).c_str(),
-                            Format17g(p.PathSpeed[i]).c_str(), Format17g(p.PathAngle[i]).c_str(),
-                            Format17g(p.PathPoints[3 * i]).c_str(), Format17g(p.PathPoints[3 * i + 1]).c_str(),
-                            Format17g(p.PathPoints[3 * i + 2]).c_str());
-            }
-        }
+        const std::string csv = PathsCsv(paths, particles, columns);
+        std::fwrite(csv.data(), 1, csv.size(), stdout);
     });
     std::printf("# dt: %s\n", Format17g(project.Active().particles[0].dt).c_str());
     return 0;

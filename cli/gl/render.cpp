@@ -1,15 +1,23 @@
-// voltaris-cli render FILE TAB [--view 3d|2d] [--size WxH] --out IMAGE
+// voltaris-cli render FILE TAB [--view 3d|2d] [--size WxH] [--equipotentials] [--field-lines]
+//                    [--path] [--arrows X,Y] [--stepped] --out IMAGE
 // Draws a tab as the 3D or the top view shows it with its default settings, without a mouse
-// pointer, on a headless OpenGL context, and writes the picture.
+// pointer, on a headless OpenGL context, and writes the picture. The switches add what the
+// view's buttons add: the red equipotential lines, the black field lines, the particle path
+// (with its time step settled, as the program ends up showing it), the field-strength arrows
+// at the point X,Y (metres, the view's pointer there, with one arrow per charge and the
+// total), and the stepped colours in the 3D view (flat shaded, as its render page sets them).
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/engine_frame.h"
+#include "engine/redraw.h"
 #include "cli_common.h"
 #include "command_registry.h"
 #include "image_file.h"
+#include "particle/settled_paths.h"
 
 namespace voltaris::cli {
 namespace {
@@ -33,7 +41,17 @@ struct RenderArguments {
     std::string file, tab, out;
     EngineView view = EngineView::ThreeD;
     int width = 800, height = 600;
+    bool equipotentials = false, fieldLines = false, path = false, stepped = false;
+    bool arrows = false;
+    float arrowX = 0, arrowY = 0;  // metres
 };
+
+// "X,Y" in metres written with a point.
+bool ParsePoint(const std::string& text, float& x, float& y) {
+    const size_t comma = text.find(',');
+    return comma != std::string::npos && ParseMetresArgument(text.substr(0, comma), x) &&
+           ParseMetresArgument(text.substr(comma + 1), y);
+}
 
 bool ParseArguments(const std::vector<std::string>& args, RenderArguments& a) {
     if (args.size() < 2) {
@@ -44,6 +62,21 @@ bool ParseArguments(const std::vector<std::string>& args, RenderArguments& a) {
     a.tab = args[1];
     for (size_t i = 2; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (option == "--equipotentials" || option == "--field-lines" || option == "--path" || option == "--stepped") {
+            (option == "--equipotentials" ? a.equipotentials
+             : option == "--field-lines"  ? a.fieldLines
+             : option == "--path"         ? a.path
+                                          : a.stepped) = true;
+            continue;
+        }
+        if (option == "--arrows" && i + 1 < args.size()) {
+            if (!ParsePoint(args[++i], a.arrowX, a.arrowY)) {
+                std::fprintf(stderr, "voltaris-cli render: --arrows is X,Y in metres, not '%s'\n", args[i].c_str());
+                return false;
+            }
+            a.arrows = true;
+            continue;
+        }
         if (i + 1 >= args.size() || (option != "--view" && option != "--size" && option != "--out")) {
             std::fprintf(stderr, "voltaris-cli render: unknown or incomplete option '%s'\n", option.c_str());
             return false;
@@ -81,9 +114,41 @@ int Run(const std::vector<std::string>& args) {
     Project project;
     if (!LoadProjectArgument(a.file, project) || !ShowTabArgument(project, a.tab)) return 1;
 
+    if (a.path) {
+        // The views build again while the time step is cut; the picture shows the settled path.
+        ParticleSwitches moving;
+        moving.ParticleEnabled = true;
+        auto scratch = std::make_unique<PathStore>();
+        BuildSettledPaths(project, moving, *scratch);
+    }
+    OffscreenSetup setup;
+    setup.particleEnabled = a.path;
+    const float unitLength = project.unitLength;
+    setup.configure = [&a, unitLength](GraphEngine& engine) {
+        engine.showEquipotentials = a.equipotentials;
+        engine.showFieldLines = a.fieldLines;
+        engine.showFieldStrength = engine.showAllFieldStrengths = a.arrows;
+        if (a.arrows) {
+            // The pointer of the other view mirrored into this one: a cross-hair and the arrows.
+            engine.markX = a.arrowX / unitLength;
+            engine.markZ = a.arrowY / unitLength;
+        }
+        if (a.stepped) {
+            engine.colourMode = 1;
+            if (!engine.isTopView) engine.shadeRequest = 1;
+        }
+        // The top view draws the stores the 3D view fills; here the one frame fills them itself.
+        if (a.equipotentials || a.fieldLines || a.path) engine.linesDirty = true;
+    };
+    setup.rebuildLines = [&a](GraphEngine&, const SceneState& scene) {
+        SceneState wanted = scene;
+        wanted.EquipotentialsWanted = a.equipotentials;
+        wanted.FieldLinesWanted = a.fieldLines;
+        RebuildLinesAndPath(wanted, ProcessTracedStores());
+    };
     OffscreenImage image;
     std::string error;
-    if (!RenderActiveTab(project, a.view, a.width, a.height, image, error)) {
+    if (!RenderActiveTab(project, a.view, a.width, a.height, image, error, setup)) {
         std::fprintf(stderr, "voltaris-cli render: %s\n", error.c_str());
         return 1;
     }
@@ -94,7 +159,10 @@ int Run(const std::vector<std::string>& args) {
     return 0;
 }
 
-RegisterCommand reg({"render", "FILE TAB [--view 3d|2d] [--size WxH] --out IMAGE", &Run});
+RegisterCommand reg({"render",
+                     "FILE TAB [--view 3d|2d] [--size WxH] [--equipotentials] [--field-lines] [--path] "
+                     "[--arrows X,Y] [--stepped] --out IMAGE",
+                     &Run});
 
 }  // namespace
 }  // namespace voltaris::cli

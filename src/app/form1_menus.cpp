@@ -45,6 +45,8 @@ void Form1::BuildMenus() {
             &QAction::triggered, this, [this] {
                 history_.Record(step_names::RenameProject, StepScope::Project, [this] { commands_.RenameProject(); });
             });
+    AddCommand(file, "Datenexportieren1", "Daten e&xportieren…", {},
+               "Speichert Äquipotenziallinien, Feldlinien und Teilchenbahn des Tabs als CSV-Dateien.");
     file->addSeparator();
     connect(AddCommand(file, "Beenden1", "&Beenden", QKeySequence("Alt+F4"), "Beendet das Programm."),
             &QAction::triggered, this, &QWidget::close);

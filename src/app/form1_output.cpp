@@ -3,8 +3,10 @@
 #include <QTimer>
 
 #include "app/form1.h"
+#include "app/output/data_export.h"
 #include "app/output/graph_export.h"
 #include "app/output/tab_printing.h"
+#include "app/pages/particle_pages.h"
 #include "output/help_links.h"
 #include "output/print_layout.h"
 #include "output/web_addresses.h"
@@ -30,6 +32,9 @@ void Form1::BuildOutputCommands() {
     connect(findChild<QAction*>("Tabdrucken1"), &QAction::triggered, this, &Form1::Tabdrucken1Click);
     connect(findChild<QAction*>("Hilfe2"), &QAction::triggered, this, [this] {
         OpenHelp(QCoreApplication::applicationDirPath().toStdString(), dialogs_, *output_);
+    });
+    connect(findChild<QAction*>("Datenexportieren1"), &QAction::triggered, this, [this] {
+        ExportData(project_, particlePages_->Switches(), *output_, dialogs_);
     });
     connect(findChild<QAction*>("NachUpdatessuchen1"), &QAction::triggered, this, [this] { OpenWebsite(*output_); });
 }

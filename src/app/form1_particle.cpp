@@ -17,6 +17,7 @@ void Form1::ConnectParticlePages() {
     // An alternating-voltage phase step ends when its build has arrived.
     connect(&views_, &GraphViews::pathBuilt, &particlePages_->alternatingVoltage,
             &pages::AlternatingVoltageController::PathBuilt);
+    connect(&views_, &GraphViews::pathBuilt, particlePages_, &pages::ParticlePages::PathBuilt);
 
     // Builds with radiation suggest nothing: switching it off and on again takes the factor
     // of the last build made without.

@@ -35,13 +35,15 @@ constexpr double SuggestedSpeedKept = 0.999999;
 //                    (0 when the root would be imaginary: at rest, not stopped)
 //   (x, y) += v' dt (cos alpha', sin alpha')       metres, rounded to float32
 // v becomes Stopped when the particle has left the region or lies on or inside a charge.
+// With radiation, `radiated` (when given) grows by the kinetic energy the loss removed,
+// (m / 2) (v'^2 - v''^2) joules.
 // Without radiation, a step strictly inside the square updates the suggested amplification:
 // the factor that would make it keep SuggestedSpeedKept of its speed,
 //   (v'^2 - (0.999999 v')^2) / (2 W / m),
 // once the first SuggestionCountLimit steps have counted it up by one each.
 template <class Evaluator>
 inline void Step(const Evaluator& field, double& v, double& alpha, double q, double m, double dt, float& x,
-                 float& y, bool radiation, double factor, double& suggested) {
+                 float& y, bool radiation, double factor, double& suggested, double* radiated = nullptr) {
     if (std::fabs(x) > RegionLimit || std::fabs(y) > RegionLimit) {
         v = Stopped;
         return;
@@ -76,7 +78,9 @@ inline void Step(const Evaluator& field, double& v, double& alpha, double q, dou
 
     if (radiation) {
         const double w = v * v - std::fabs(2 * RadiatedEnergy(a, q, dt) / m) * factor;
+        const double before = v;
         v = w < 0 ? 0 : std::sqrt(w);  // at rest, but still pulled by the field next step
+        if (radiated) *radiated += 0.5 * m * (before * before - v * v);
     } else {
         const float gx = x / field.unitLength, gy = y / field.unitLength;
         if (gx > 0 && gx < 10 && gy > 0 && gy < 10) {

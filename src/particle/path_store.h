@@ -18,6 +18,9 @@ struct PathSlot {
     std::array<float, PathSampleCapacity> PathTime;   // seconds since the start of the build
     std::array<float, PathSampleCapacity> PathSpeed;  // m/s
     std::array<float, PathSampleCapacity> PathAngle;  // direction of motion, radians
+    // Joules the amplified Bremsstrahlung has taken from the particle since the start of the
+    // build (0 without radiation): the kinetic energy the steps removed.
+    std::array<float, PathSampleCapacity> PathRadiated;
 };
 
 struct PathSet {

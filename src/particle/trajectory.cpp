@@ -31,18 +31,21 @@ struct PlainStepper {
     const PlainEvaluator& field;
     double v = 0, alpha = 0;
     float x = 0, y = 0;
+    double radiated = 0;  // J
 
     void Start(const ParticleSlot& slot, double) {
         v = slot.speed;
         alpha = slot.angle;
         x = slot.x;
         y = slot.y;
+        radiated = 0;
     }
     bool Step(double q, double m, double dt, bool radiation, double factor, double& suggested) {
-        particle_step::Step(field, v, alpha, q, m, dt, x, y, radiation, factor, suggested);
+        particle_step::Step(field, v, alpha, q, m, dt, x, y, radiation, factor, suggested, &radiated);
         return v != particle_step::Stopped;
     }
     double Speed() const { return v; }
+    double Radiated() const { return radiated; }
     double Angle() const { return alpha; }
     double Potential(float px, float py) const { return field.Potential(px, py); }
     void Settle(double&) const {}

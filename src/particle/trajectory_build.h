@@ -5,6 +5,7 @@
 //   bool Step(q, m, dt, radiation, factor, suggested) one ParticleStep; false when stopped
 //   float x, y                                      the position
 //   double Speed(), Angle()                         v (-1 once stopped) and the direction
+//   double Radiated()                               joules radiated since Start
 //   double Potential(float x, float y)
 //   void Settle(double& suggested)                  bring the suggestion up to date
 //   bool QuietSteps(q, m, dt, radiation, suggested, j, limit, t, lastX, lastY)
@@ -116,6 +117,7 @@ TrajectoryResult Build(Stepper& stepper, const TrajectoryInputs& in, PathStore& 
             path.PathSpeed[stored] = static_cast<float>(v);
             path.PathAngle[stored] = static_cast<float>(stepper.Angle());
             path.PathTime[stored] = t;
+            path.PathRadiated[stored] = static_cast<float>(stepper.Radiated());
             ++stored;
             float* point = path.PathPoints.data() + path.PathFloatCount;
             point[0] = x / unitLength;

@@ -30,6 +30,7 @@ public:
         vx_ = std::cos(alpha) * v_;
         vy_ = std::sin(alpha) * v_;
         chargePerMass_ = q / slot.mass;
+        radiated_ = 0;
     }
 
     bool Step(double q, double m, double dt, bool radiation, double factor, double& suggested) {
@@ -67,6 +68,7 @@ public:
             const double a = chargePerMass_ * std::sqrt(static_cast<double>(ex) * ex + static_cast<double>(ey) * ey);
             const double w = v_ * v_ - std::fabs(2 * RadiatedEnergy(a, q, dt) / m) * factor;
             v_ = w < 0 ? 0 : std::sqrt(w);  // at rest, but still pulled by the field next step
+            radiated_ += 0.5 * m * (speed * speed - v_ * v_);  // J
             if (vx != 0) {
                 ux = vx / speed;
                 uy = vy / speed;
@@ -130,6 +132,7 @@ public:
     }
 
     double Speed() const { return v_; }
+    double Radiated() const { return radiated_; }
     // The direction of the last step's velocity as the plain step finds it; before any step
     // the slot's own angle.
     double Angle() const { return stepped_ ? DirectionOf(lastVx_, lastVy_) : startAngle_; }
@@ -193,6 +196,7 @@ private:
     double vx_ = 0, vy_ = 0;   // the velocity the next step starts from
     double startAngle_ = 0, lastVx_ = 0, lastVy_ = 0;
     double chargePerMass_ = 0;
+    double radiated_ = 0;      // J taken by the radiation since Start
     bool stepped_ = false;
     PendingSuggestion pending_;
 };

@@ -118,15 +118,16 @@ private Q_SLOTS:
     }
     void cleanup() { w.Stop(); }
 
-    void bothViewsExportAsJpegAndBitmapAtTheirPanelSize() {
-        w.output.imageFiles = {In("drei.jpg"), In("drei.bmp"), In("zweijpeg"), In("zwei.bmp")};
+    void bothViewsExportAsJpegBitmapAndPngAtTheirPanelSize() {
+        w.output.imageFiles = {In("drei.jpg"), In("drei.bmp"), In("zweijpeg"), In("zwei.bmp"), In("zwei.png")};
         w.Action("GraphalsBilddateiexportieren1")->trigger();
         w.Control<QToolButton>("ToolButton33")->click();
         w.Action("GraphalsBilddateiexportieren2")->trigger();
         w.Control<QToolButton>("ToolButton34")->click();
-        QCOMPARE(w.output.imageDialogs, 4);
+        w.Action("GraphalsBilddateiexportieren2")->trigger();
+        QCOMPARE(w.output.imageDialogs, 5);
         // Each picture is written once its view's thread has read it back.
-        QVERIFY(WaitUntil([&] { return Written({"drei.jpg", "drei.bmp", "zweijpeg", "zwei.bmp"}); }));
+        QVERIFY(WaitUntil([&] { return Written({"drei.jpg", "drei.bmp", "zweijpeg", "zwei.bmp", "zwei.png"}); }));
         QVERIFY(w.dialogs.messages.empty());
 
         const QSize size3D = PixelSize(w.Control<QWidget>("Panel3DEngine"));
@@ -138,7 +139,8 @@ private Q_SLOTS:
         } files[] = {{"drei.jpg", size3D, "jpeg"},
                      {"drei.bmp", size3D, "bmp"},
                      {"zweijpeg", size2D, "jpeg"},
-                     {"zwei.bmp", size2D, "bmp"}};
+                     {"zwei.bmp", size2D, "bmp"},
+                     {"zwei.png", size2D, "png"}};
         for (const auto& f : files) {
             QImageReader reader(temporary->filePath(f.name));
             QCOMPARE(reader.format(), f.format);
@@ -174,7 +176,7 @@ private Q_SLOTS:
     }
 
     void unknownEndingsCancelledDialogsAndUnwritableFilesSaveNothing() {
-        w.output.imageFiles = {In("x.JPG"), In("x.png"), std::nullopt, In("fehlt/x.bmp")};
+        w.output.imageFiles = {In("x.JPG"), In("x.PNG"), std::nullopt, In("fehlt/x.bmp")};
         for (int i = 0; i < 4; ++i) w.Action("GraphalsBilddateiexportieren1")->trigger();
         QVERIFY(WaitUntil([&] { return w.dialogs.messages.size() >= 3; }));
         QCOMPARE(w.dialogs.messages.size(), size_t(3));
@@ -196,8 +198,9 @@ private Q_SLOTS:
         QVERIFY(types);
         QStringList shown;
         for (int i = 0; i < types->count(); ++i) shown << types->itemText(i);
-        QCOMPARE(shown, (QStringList{"Alle (*.jpg;*.jpeg;*.bmp)", "JPEG-Grafikdatei (*.jpg) - gute Qualität",
-                                     "JPEG-Grafikdatei (*.jpeg) - gute Qualität", "Bitmap (*.bmp) - beste Qualität"}));
+        QCOMPARE(shown, (QStringList{"Alle (*.jpg;*.jpeg;*.bmp;*.png)", "JPEG-Grafikdatei (*.jpg) - gute Qualität",
+                                     "JPEG-Grafikdatei (*.jpeg) - gute Qualität", "Bitmap (*.bmp) - beste Qualität",
+                                     "PNG-Grafikdatei (*.png) - verlustfrei, für Arbeitsblätter"}));
         auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
         QVERIFY(name);
         QCOMPARE(name->text(), QString("test.jpg"));

@@ -12,6 +12,8 @@
 
 #include "app/pages/particle_pages.h"
 #include "particle/alternating_voltage.h"
+#include "field/kernels.h"
+#include "model/number_format.h"
 #include "particle/path_store.h"
 #include "doubles/scripted_dialogs.h"
 
@@ -99,6 +101,49 @@ private Q_SLOTS:
         QVERIFY(!h.published.ParticleEnabled);
         QCOMPARE(h.redraws.size(), 1u);  // switching off asks for nothing
         QVERIFY(!h.TabShown(h.pages.slowMotion.page));
+    }
+
+    void typedStartValuesMoveTheStartAndBadOnesAreRefused() {
+        Harness h;
+        const ParticlePage& p = h.pages.particle;
+        h.pages.PageControl->setCurrentWidget(p.page);
+        h.window.show();
+        p.Button11->click();
+        h.particle->FillParticlePage();
+        h.redraws.clear();
+        auto type = [&](QLineEdit* edit, const char* text) {
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+            QTest::keyClick(edit, Qt::Key_Return);
+        };
+        type(p.EditStartX, "2,5");
+        type(p.EditStartDirection, "90");
+        QCOMPARE(h.Slot0().x, 2.5f);
+        QCOMPARE(h.Slot0().angle, Pi / 2);
+        QCOMPARE(h.redraws.size(), 2u);
+        QVERIFY(h.dialogs.errors.empty() && h.dialogs.messages.empty());
+
+        const float y = h.Slot0().y;
+        type(p.EditStartY, "1.5");  // a point is no decimal separator here
+        QCOMPARE(h.dialogs.errors, std::vector<std::string>{"'1.5' ist kein gültiger Gleitkommawert"});
+        type(p.EditStartY, "10,5");  // the square is 10 m wide
+        QCOMPARE(h.dialogs.messages.size(), 1u);
+        QCOMPARE(h.Slot0().y, y);
+        QCOMPARE(p.EditStartY->text(), QString::fromStdString(FormatGeneral(y, 3)));
+        QCOMPARE(h.redraws.size(), 2u);
+
+        // A start moved elsewhere (by the mouse) shows once its path is built; so does a speed
+        // beyond a tenth of the speed of light.
+        h.Slot0().y = 7.25f;
+        h.PublishPath(10, 1e-6f, 5e7f);
+        h.particle->PathBuilt();
+        QCOMPARE(p.EditStartY->text(), QString("7,25"));
+        QVERIFY(!p.LabelNonClassical->isHidden());
+        QVERIFY(p.LabelNonClassical->text().contains("höchste Geschwindigkeit 5E7 m/s"));
+        h.PublishPath(10, 1e-6f, 2e7f);
+        h.particle->PathBuilt();
+        QVERIFY(p.LabelNonClassical->isHidden());
     }
 
     void presetsStoreWhatTheirThreeDigitTextsSay() {

@@ -18,7 +18,8 @@ TEST(ImageFormat, TheLastFourCharactersDecideCaseSensitively) {
     EXPECT_EQ(ImageFormatOfName("bildxjpg"), ImageFormat::Unknown);
     EXPECT_EQ(ImageFormatOfName("x.JPG"), ImageFormat::Unknown);
     EXPECT_EQ(ImageFormatOfName("x.Bmp"), ImageFormat::Unknown);
-    EXPECT_EQ(ImageFormatOfName("x.png"), ImageFormat::Unknown);
+    EXPECT_EQ(ImageFormatOfName("x.png"), ImageFormat::Png);
+    EXPECT_EQ(ImageFormatOfName("x.PNG"), ImageFormat::Unknown);
     EXPECT_EQ(ImageFormatOfName("bild.jpg.txt"), ImageFormat::Unknown);
 }
 

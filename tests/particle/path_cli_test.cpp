@@ -112,3 +112,21 @@ TEST(PathCommand, RadiationSlowsTheParticleSwapChangesThePathAndBadFactorsAreRef
     EXPECT_NE(RunCli("path sample 15", output), 0);
     EXPECT_NE(RunCli("path sample", output), 0);
 }
+
+TEST(PathCommand, EnergyAddsItsColumnsAfterTheUnchangedOnes) {
+    std::string plain, energy, radiating;
+    ASSERT_EQ(RunCli("path sample 1", plain), 0);
+    ASSERT_EQ(RunCli("path sample 1 --energy", energy), 0);
+    ASSERT_EQ(RunCli("path sample 1 --bremsstrahlung 1e4 --energy", radiating), 0);
+    const std::vector<std::string> a = Lines(plain), b = Lines(energy);
+    ASSERT_EQ(a.size(), b.size());
+    EXPECT_EQ(b.front(), a.front() + ",e_kin_j,e_pot_j,e_total_j");
+    EXPECT_EQ(Lines(radiating).front(), a.front() + ",e_kin_j,e_pot_j,e_total_j,e_radiated_j");
+    EXPECT_EQ(b.back(), a.back());
+    for (size_t i = 1; i + 1 < a.size(); ++i) {
+        ASSERT_EQ(b[i].compare(0, a[i].size() + 1, a[i] + ","), 0) << b[i];
+        const std::vector<double> row = Fields(b[i]);
+        ASSERT_EQ(row.size(), 11u);
+        EXPECT_DOUBLE_EQ(row[10], row[8] + row[9]);
+    }
+}

@@ -18,7 +18,8 @@ bool WritePicture(const QImage& picture, const std::string& path, ImageFormat fo
         reason = file.errorString();
         return false;
     }
-    QImageWriter writer(&file, format == ImageFormat::Jpeg ? "jpeg" : "bmp");
+    const char* type = format == ImageFormat::Jpeg ? "jpeg" : format == ImageFormat::Png ? "png" : "bmp";
+    QImageWriter writer(&file, type);
     if (!writer.write(picture)) {
         reason = writer.errorString();
         file.cancelWriting();

@@ -12,10 +12,11 @@ namespace voltaris {
 
 QStringList ImageFileFilters() {
     // Each entry's own text names its patterns; the last brackets hold what Qt filters by.
-    return {"Alle (*.jpg;*.jpeg;*.bmp) (*.jpg *.jpeg *.bmp)",
+    return {"Alle (*.jpg;*.jpeg;*.bmp;*.png) (*.jpg *.jpeg *.bmp *.png)",
             "JPEG-Grafikdatei (*.jpg) - gute Qualität (*.jpg)",
             "JPEG-Grafikdatei (*.jpeg) - gute Qualität (*.jpeg)",
-            "Bitmap (*.bmp) - beste Qualität (*.bmp)"};
+            "Bitmap (*.bmp) - beste Qualität (*.bmp)",
+            "PNG-Grafikdatei (*.png) - verlustfrei, für Arbeitsblätter (*.png)"};
 }
 
 QString DialogStartFolder(const std::string& projectFileName) {
@@ -52,6 +53,13 @@ bool QtOutputDialogs::ChoosePrinter(QPrinter& printer) {
     QPrintDialog dialog(&printer, parent_);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<std::string> QtOutputDialogs::ChooseExportFolder() {
+    const QString folder = QFileDialog::getExistingDirectory(parent_, "Daten exportieren...",
+                                                             DialogStartFolder(project_.ProjectFileName));
+    if (folder.isEmpty()) return std::nullopt;
+    return folder.toStdString();
 }
 
 void QtOutputDialogs::OpenFile(const std::string& path) {

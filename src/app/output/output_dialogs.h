@@ -20,6 +20,8 @@ public:
     virtual std::optional<std::string> ChooseImageFile() = 0;
     // The print dialog for `printer`, which keeps the choices; false when cancelled.
     virtual bool ChoosePrinter(QPrinter& printer) = 0;
+    // The folder dialog of the data export; nothing when cancelled.
+    virtual std::optional<std::string> ChooseExportFolder() = 0;
 };
 
 class QtOutputDialogs : public OutputDialogs {
@@ -28,6 +30,7 @@ public:
     QtOutputDialogs(QWidget* parent, const Project& project) : parent_(parent), project_(project) {}
     std::optional<std::string> ChooseImageFile() override;
     bool ChoosePrinter(QPrinter& printer) override;
+    std::optional<std::string> ChooseExportFolder() override;
     void OpenFile(const std::string& path) override;
     void OpenWebPage(const std::string& url) override;
 

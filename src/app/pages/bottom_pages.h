@@ -1,5 +1,6 @@
 #pragma once
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +38,8 @@ struct ParticlePage {
     QLineEdit *Edit1, *Edit2;
     QLabel *Label20, *Label7, *Label6, *Label10, *Label37;
     QScrollBar *ScrollBar1, *ScrollBar3;
+    QLineEdit *EditStartX, *EditStartY, *EditStartDirection;  // metres, metres, degrees
+    QLabel* LabelNonClassical;  // red, shown while the path gets faster than 0.1 c
 };
 ParticlePage BuildParticlePage();
 
@@ -54,6 +57,9 @@ struct SlowMotionPage {
     QWidget* PaintBox3;
     QLabel *Label31, *Label32, *Label12;
     QScrollBar* ScrollBar4;
+    QLabel* Label30;              // the diagram's heading
+    QComboBox* ComboBoxDiagram;   // what the diagram plots: "Geschwindigkeit" or "Energien"
+    QLabel *LabelKinetic, *LabelPotential, *LabelTotal, *LabelRadiated;  // energies at the marker
 };
 SlowMotionPage BuildSlowMotionPage();
 

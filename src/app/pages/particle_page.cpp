@@ -63,7 +63,28 @@ ParticlePage BuildParticlePage() {
     p.Label37->setStyleSheet("color: blue;");
     p.Label37->setCursor(Qt::PointingHandCursor);
     grid->addWidget(p.Label37, 0, 6);
-    grid->setColumnStretch(7, 1);
+
+    // The start as numbers, beside the mouse editing in the top view.
+    grid->addWidget(MakeLabel("LabelStart", "Startpunkt und Richtung:"), 0, 7, 1, 3);
+    auto addStartField = [&](int row, const char* labelName, const QString& caption, const char* name,
+                             const QString& unit) {
+        grid->addWidget(MakeLabel(labelName, caption), row, 7);
+        auto* edit = Named(new QLineEdit, name);
+        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance("-8,88E-88") + 16);
+        grid->addWidget(edit, row, 8);
+        grid->addWidget(MakeLabel(QString(name) + "Unit", unit), row, 9);
+        return edit;
+    };
+    p.EditStartX = addStartField(1, "LabelStartX", "x:", "EditStartX", "m");
+    p.EditStartY = addStartField(2, "LabelStartY", "y:", "EditStartY", "m");
+    p.EditStartDirection = addStartField(3, "LabelStartDirection", "Richtung:", "EditStartDirection", "°");
+    grid->setColumnStretch(10, 1);
+
+    // In the group's title row, right of its title, where it costs the views no height.
+    p.LabelNonClassical =
+        MakeLabel("LabelNonClassical", "v > 0,1 c: die Bahn ist hier nicht mehr klassisch", p.GroupBox4);
+    p.LabelNonClassical->setStyleSheet("color: red;");
+    p.LabelNonClassical->hide();
     return p;
 }
 

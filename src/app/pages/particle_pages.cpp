@@ -5,11 +5,17 @@ namespace voltaris::pages {
 ParticlePages::ParticlePages(const BottomPages& pages, const ParticleHost& host, QObject* parent)
     : QObject(parent),
       particle(pages.particle, host, switches_, this),
+      startFields(pages.particle, host, this),
       bremsstrahlung(pages.bremsstrahlung, host, switches_, this),
       slowMotion(pages.slowMotion, host, this),
       alternatingVoltage(pages.alternatingVoltage, host, switches_, this) {
     // Leaving the page of a running alternating voltage stops it.
     connect(pages.PageControl, &QTabWidget::currentChanged, this, [this] { alternatingVoltage.StopIfRunning(); });
+}
+
+void ParticlePages::PathBuilt() {
+    startFields.ShowStart();
+    startFields.ShowSpeedNote();
 }
 
 void ParticlePages::LeaveTab() {

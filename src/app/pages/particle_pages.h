@@ -7,6 +7,7 @@
 #include "app/pages/particle_host.h"
 #include "app/pages/particle_page_controller.h"
 #include "app/pages/slow_motion_controller.h"
+#include "app/pages/start_fields_controller.h"
 
 namespace voltaris::pages {
 
@@ -16,7 +17,13 @@ public:
     ParticlePages(const BottomPages& pages, const ParticleHost& host, QObject* parent);
 
     // The panel refresh: the particle page shows slot 0 of the active tab.
-    void FillParticlePage() { particle.FillFromActiveTab(); }
+    void FillParticlePage() {
+        particle.FillFromActiveTab();
+        startFields.ShowStart();
+    }
+    // A path build has reached the model: the start may have moved (by the mouse, or with the
+    // alternating voltage), and the path's speeds are new.
+    void PathBuilt();
     // Before another tab is shown, or the model is replaced: a running alternating-voltage
     // run is stopped and the radiation switched off.
     void LeaveTab();
@@ -25,6 +32,7 @@ public:
 
     ParticleSwitches switches_;
     ParticlePageController particle;
+    StartFieldsController startFields;
     BremsstrahlungController bremsstrahlung;
     SlowMotionController slowMotion;
     AlternatingVoltageController alternatingVoltage;

@@ -10,7 +10,8 @@
 namespace voltaris::pages {
 
 // The page "Zeitlupe": replays slot 0's path every 10 ms against a slowed clock, with the
-// current and highest speed and the scrolling time-velocity diagram.
+// current and highest speed, the particle's energies at the marker and the scrolling
+// time-velocity diagram, or instead the energies over the path's time.
 class SlowMotionController : public QObject {
 public:
     static constexpr int TimerInterval = 10;  // ms
@@ -25,6 +26,11 @@ public:
 
 private:
     void ScrollBar4Change(int position);
+    void DiagramChoiceChange(int index);
+    bool PlotsEnergies() const { return page_.ComboBoxDiagram->currentIndex() == 1; }
+    // The energy labels at point `index` of slot 0's path and, when chosen, the energy
+    // diagram up to it.
+    void ShowEnergies(int index);
 
     SlowMotionPage page_;
     ParticleHost host_;

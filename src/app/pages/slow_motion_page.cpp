@@ -1,5 +1,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/pages/bottom_pages.h"
 #include "app/pages/page_helpers.h"
@@ -15,7 +17,8 @@ SlowMotionPage BuildSlowMotionPage() {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     row->addLayout(grid, 1);
-    grid->addWidget(MakeHeading("Label30", "Zeit-Geschwindigkeits-Diagramm"), 0, 0, 1, 2);
+    p.Label30 = MakeHeading("Label30", "Zeit-Geschwindigkeits-Diagramm");
+    grid->addWidget(p.Label30, 0, 0, 1, 2);
     // Takes the page's width (about 900 pixels at the design size); narrower windows get less.
     p.PaintBox3 = MakePaintBox("PaintBox3", 300, 57, false);
     grid->addWidget(p.PaintBox3, 1, 0, 1, 2);
@@ -28,6 +31,34 @@ SlowMotionPage BuildSlowMotionPage() {
     grid->addWidget(p.Label12, 3, 0);
     p.ScrollBar4 = MakeScrollBar("ScrollBar4", 1, 100, 25);
     grid->addWidget(p.ScrollBar4, 3, 1);
+
+    // The particle's energies at the marker, and the choice of what the diagram plots.
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(MakeLabel("LabelDiagram", "Diagramm:"));
+    p.ComboBoxDiagram = Named(new QComboBox, "ComboBoxDiagram");
+    p.ComboBoxDiagram->addItems({"Geschwindigkeit", "Energien"});
+    choice->addWidget(p.ComboBoxDiagram);
+    choice->addStretch(1);
+    grid->addLayout(choice, 0, 2);
+    auto* energies = new QVBoxLayout;
+    energies->setSpacing(0);
+    p.LabelKinetic = MakeLabel("LabelKinetic", "Kinetische Energie:");
+    p.LabelPotential = MakeLabel("LabelPotential", "Potenzielle Energie:");
+    p.LabelTotal = MakeLabel("LabelTotal", "Gesamtenergie:");
+    for (QLabel* label : {p.LabelKinetic, p.LabelPotential, p.LabelTotal}) energies->addWidget(label);
+    energies->addStretch(1);
+    grid->addLayout(energies, 1, 2);
+    p.LabelRadiated = MakeLabel("LabelRadiated", "Abgestrahlte Energie:");
+    KeepRoomWhenHidden(p.LabelRadiated);
+    p.LabelRadiated->hide();  // shown while the path radiates
+    grid->addWidget(p.LabelRadiated, 2, 2);
+    // Room for the longest texts ("Potenzielle Energie: -4,36E-18 J = -27,2 eV") without the
+    // column, and with it the diagram, jumping while the replay runs.
+    const QFontMetrics metrics = p.LabelPotential->fontMetrics();
+    p.LabelPotential->setMinimumWidth(std::max(metrics.horizontalAdvance("Potenzielle Energie: -8,88E-88 J = -888 eV"),
+                                               metrics.horizontalAdvance("Abgestrahlte Energie: 8,88E-88 J = 0,0888 eV")));
+    grid->setColumnStretch(0, 1);  // the diagram takes what the energies leave
+    grid->setColumnStretch(1, 1);
     return p;
 }
 

@@ -42,6 +42,14 @@ public:
         printFiles.pop_front();
         return true;
     }
+    // Folders for the data export, one per dialog; an empty queue cancels.
+    std::deque<std::string> exportFolders;
+    std::optional<std::string> ChooseExportFolder() override {
+        if (exportFolders.empty()) return std::nullopt;
+        std::string folder = exportFolders.front();
+        exportFolders.pop_front();
+        return folder;
+    }
     void OpenFile(const std::string& path) override { openedFiles.push_back(path); }
     void OpenWebPage(const std::string& url) override { openedPages.push_back(url); }
 };

@@ -1,0 +1,62 @@
+#include "particle/start_conditions.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "field/kernels.h"
+#include "model/number_format.h"
+
+namespace voltaris {
+
+namespace {
+constexpr double DegreesPerRadian = 180 / Pi;
+}  // namespace
+
+std::string StartFieldText(const ParticleSlot& slot, StartField field) {
+    switch (field) {
+    case StartField::X:
+        return FormatGeneral(slot.x, 3);
+    case StartField::Y:
+        return FormatGeneral(slot.y, 3);
+    case StartField::Direction: {
+        double degrees = std::fmod(slot.angle * DegreesPerRadian, 360.0);
+        if (degrees < 0) degrees += 360;
+        // 359,9996 shows as 360 with three digits: that is the direction 0.
+        if (FormatGeneral(degrees, 3) == "360") degrees = 0;
+        return FormatGeneral(degrees, 3);
+    }
+    }
+    return {};
+}
+
+std::string StartOutsideSquareMessage(float unitLength) {
+    return "Der Startpunkt muss im Koordinatensystem liegen: x und y von 0 bis " +
+           FormatGeneral(10.0 * unitLength, 3) + " m.";
+}
+
+bool ApplyStartText(ParticleSlot& slot, StartField field, const std::string& text, float unitLength) {
+    const double value = ParseNumber(text);  // throws ConversionError
+    if (field == StartField::Direction) {
+        if (!std::isfinite(value)) return false;
+        slot.angle = value / DegreesPerRadian;
+        return true;
+    }
+    const double side = 10.0 * unitLength;  // metres
+    if (!(value >= 0 && value <= side)) return false;
+    (field == StartField::X ? slot.x : slot.y) = static_cast<float>(value);
+    return true;
+}
+
+std::optional<std::string> NonClassicalSpeedNote(const PathSet& paths, int slots) {
+    float highest = 0;
+    for (int s = 0; s < slots && s < MaxParticleSlots; ++s) {
+        const PathSlot& path = paths.slots[s];
+        const int points = std::min(path.PathFloatCount / 3, PathSampleCapacity);
+        for (int i = 0; i < points; ++i) highest = std::max(highest, path.PathSpeed[i]);
+    }
+    if (!(highest > ClassicalSpeedLimit)) return std::nullopt;
+    return "v > 0,1 c: die Bahn ist hier nicht mehr klassisch (höchste Geschwindigkeit " +
+           FormatGeneral(highest, 3) + " m/s)";
+}
+
+}  // namespace voltaris
