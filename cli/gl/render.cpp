@@ -1,21 +1,22 @@
 // voltaris-cli render FILE TAB [--view 3d|2d] [--size WxH] [--equipotentials] [--field-lines]
-//                    [--path] [--arrows X,Y] [--stepped] --out IMAGE
+//                    [--path] [--arrows X,Y] [--stepped] [--axes] [--legend] --out IMAGE
 // Draws a tab as the 3D or the top view shows it with its default settings, without a mouse
 // pointer, on a headless OpenGL context, and writes the picture. The switches add what the
 // view's buttons add: the red equipotential lines, the black field lines, the particle path
 // (with its time step settled, as the program ends up showing it), the field-strength arrows
 // at the point X,Y (metres, the view's pointer there, with one arrow per charge and the
-// total), and the stepped colours in the 3D view (flat shaded, as its render page sets them).
+// total), the stepped colours in the 3D view (flat shaded, as its render page sets them), the
+// metre labels on the axes and (top view) the colour bar with its potentials.
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "engine/engine_frame.h"
-#include "engine/redraw.h"
 #include "cli_common.h"
 #include "command_registry.h"
+#include "engine/engine_frame.h"
+#include "engine/redraw.h"
 #include "image_file.h"
 #include "particle/settled_paths.h"
 
@@ -42,6 +43,7 @@ struct RenderArguments {
     EngineView view = EngineView::ThreeD;
     int width = 800, height = 600;
     bool equipotentials = false, fieldLines = false, path = false, stepped = false;
+    bool axes = false, legend = false;
     bool arrows = false;
     float arrowX = 0, arrowY = 0;  // metres
 };
@@ -62,11 +64,15 @@ bool ParseArguments(const std::vector<std::string>& args, RenderArguments& a) {
     a.tab = args[1];
     for (size_t i = 2; i < args.size(); ++i) {
         const std::string& option = args[i];
-        if (option == "--equipotentials" || option == "--field-lines" || option == "--path" || option == "--stepped") {
-            (option == "--equipotentials" ? a.equipotentials
-             : option == "--field-lines"  ? a.fieldLines
-             : option == "--path"         ? a.path
-                                          : a.stepped) = true;
+        bool* const flag = option == "--equipotentials" ? &a.equipotentials
+                           : option == "--field-lines"  ? &a.fieldLines
+                           : option == "--path"         ? &a.path
+                           : option == "--stepped"      ? &a.stepped
+                           : option == "--axes"         ? &a.axes
+                           : option == "--legend"       ? &a.legend
+                                                        : nullptr;
+        if (flag) {
+            *flag = true;
             continue;
         }
         if (option == "--arrows" && i + 1 < args.size()) {
@@ -128,6 +134,8 @@ int Run(const std::vector<std::string>& args) {
         engine.showEquipotentials = a.equipotentials;
         engine.showFieldLines = a.fieldLines;
         engine.showFieldStrength = engine.showAllFieldStrengths = a.arrows;
+        engine.showAxisLabels = a.axes;
+        engine.showColourBar = a.legend;
         if (a.arrows) {
             // The pointer of the other view mirrored into this one: a cross-hair and the arrows.
             engine.markX = a.arrowX / unitLength;
@@ -161,7 +169,7 @@ int Run(const std::vector<std::string>& args) {
 
 RegisterCommand reg({"render",
                      "FILE TAB [--view 3d|2d] [--size WxH] [--equipotentials] [--field-lines] [--path] "
-                     "[--arrows X,Y] [--stepped] --out IMAGE",
+                     "[--arrows X,Y] [--stepped] [--axes] [--legend] --out IMAGE",
                      &Run});
 
 }  // namespace
