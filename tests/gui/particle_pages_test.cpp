@@ -349,6 +349,19 @@ private Q_SLOTS:
         QCOMPARE(p.Button9->text(), QString("Start"));
     }
 
+    void anEndedReplayShowsTheEnergiesWhereThePathEnds() {
+        Harness h;
+        const SlowMotionPage& p = h.pages.slowMotion;
+        h.Slot0().mass = 1e-30;
+        // An atom's path lasts less than one tick: the replay ends at once, at its last point.
+        h.PublishPath(10, 1e-15f, 1e6f);
+        p.Button9->click();
+        h.particle->slowMotion.Timer1Timer();
+        QVERIFY(!h.particle->slowMotion.Running());
+        QCOMPARE(p.LabelKinetic->text(), QString("Kinetische Energie: 5E-19 J = 3,12 eV"));
+        QVERIFY(p.LabelTotal->text().contains(" eV"));
+    }
+
     void stoppingSlowMotionShowsTheWholePathAgain() {
         Harness h;
         const SlowMotionPage& p = h.pages.slowMotion;

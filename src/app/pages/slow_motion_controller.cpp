@@ -28,7 +28,10 @@ void SlowMotionController::ShowEnergies(int index) {
     host_.paths().Read([&](const PathSet& paths) {
         const PathSlot& path = paths.slots[0];
         const int points = std::min(path.PathFloatCount / 3, PathSampleCapacity);
-        if (index < 0 || index >= points) return;
+        if (points < 1) return;
+        // A replay that ended (also one shorter than its first tick) shows where the path ends;
+        // a rebuild may have left a path shorter than the replayed index.
+        if (index < 0 || index >= points) index = points - 1;
         const ParticleEnergy e = EnergyAtPoint(path, index, charge, slot.mass);
         page_.LabelKinetic->setText(QString::fromStdString(EnergyText("Kinetische Energie: ", e.kinetic)));
         page_.LabelPotential->setText(QString::fromStdString(EnergyText("Potenzielle Energie: ", e.potential)));

@@ -29,7 +29,7 @@ private:
     void DiagramChoiceChange(int index);
     bool PlotsEnergies() const { return page_.ComboBoxDiagram->currentIndex() == 1; }
     // The energy labels at point `index` of slot 0's path and, when chosen, the energy
-    // diagram up to it.
+    // diagram up to it; -1 is the path's last point, where an ended replay stands.
     void ShowEnergies(int index);
 
     SlowMotionPage page_;
