@@ -53,7 +53,8 @@ int Run(const std::vector<std::string>& args) {
     return 0;
 }
 
-RegisterCommand reg({"lines", "FILE TAB equipotential|field [--swap]", &Run});
+RegisterCommand reg({"lines", "FILE TAB equipotential|field [--swap]", &Run,
+                     "The traced equipotential or field lines of the tab as CSV (%.9g)."});
 
 }  // namespace
 }  // namespace voltaris::cli

@@ -170,7 +170,7 @@ int Run(const std::vector<std::string>& args) {
 RegisterCommand reg({"render",
                      "FILE TAB [--view 3d|2d] [--size WxH] [--equipotentials] [--field-lines] [--path] "
                      "[--arrows X,Y] [--stepped] [--axes] [--legend] --out IMAGE",
-                     &Run});
+                     &Run, "A picture of the 3D or the top view (.png, .jpg, .bmp), drawn without a display."});
 
 }  // namespace
 }  // namespace voltaris::cli

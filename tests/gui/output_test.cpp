@@ -21,7 +21,6 @@
 #include <functional>
 #include <vector>
 
-#include "app/app_options.h"
 #include "app/output/tab_printing.h"
 #include "app/qt_dialogs.h"
 #include "engine/gui/view_window.h"
@@ -397,8 +396,6 @@ private Q_SLOTS:
         QVERIFY(w.Start());
         QTest::qWait(1500);
         QVERIFY(!w.form->UsageReport().Started());
-        QVERIFY(!ParseAppOptions({"voltaris", "--no-usage-report"}).usageReport);
-        QVERIFY(ParseAppOptions({"voltaris"}).usageReport);
     }
 };
 

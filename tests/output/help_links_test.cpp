@@ -46,6 +46,20 @@ TEST_F(HelpLinks, DocumentBesideTheProgramOpensWithoutAQuestion) {
     EXPECT_TRUE(dialogs.questions.empty());
 }
 
+TEST_F(HelpLinks, InstalledProgramFindsTheDocumentInItsDocumentationFolderUnlessOneIsBesideIt) {
+    const std::filesystem::path bin = folder / "usr/bin", doc = folder / "usr/share/doc/voltaris";
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(doc);
+    EXPECT_EQ(InstalledHelpFolder(bin.string()), doc.string());
+    std::ofstream(doc / "Facharbeit.pdf") << "%PDF-1.4\n";
+    OpenHelp(bin.string(), dialogs, opener);
+    std::ofstream(bin / "Facharbeit.pdf") << "%PDF-1.4\n";
+    OpenHelp(bin.string(), dialogs, opener);
+    EXPECT_EQ(opener.files,
+              (std::vector<std::string>{(doc / "Facharbeit.pdf").string(), (bin / "Facharbeit.pdf").string()}));
+    EXPECT_TRUE(dialogs.questions.empty());
+}
+
 TEST_F(HelpLinks, MissingDocumentAsksAndOpensTheDownloadPageUnlessTheAnswerIsNo) {
     // A folder of that name is no document.
     std::filesystem::create_directory(folder / "Facharbeit.pdf");
