@@ -41,7 +41,7 @@ public:
         // The export and print dialogs and the desktop; null: Qt's own.
         OutputDialogs* output = nullptr;
         // A project file to open once started, as "Projekt öffnen" would; empty: the sample stays.
-        std::string projectFile;
+        std::string projectFile = {};
     };
 
     Form1(Project& project, CommandDialogs& dialogs, Options options);

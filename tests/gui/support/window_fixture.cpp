@@ -8,7 +8,7 @@ namespace voltaris::test {
 
 bool WindowFixture::Start() {
     project = Project::Initial();
-    form = std::make_unique<Form1>(project, dialogs, Form1::Options{false, usageReport, &output, {}});
+    form = std::make_unique<Form1>(project, dialogs, Form1::Options{false, usageReport, &output});
     form->show();
     return WaitUntil([this] { return form->Started(); });
 }
