@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli convert FILE OUT: loads a project and saves it again as OUT.
 #include <cstdio>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli field FILE TAB X Y [--swap]: field strength (V/m) and its direction (radians).
 #include <cstdio>
 

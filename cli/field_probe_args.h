@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Argument handling shared by the commands that probe the field of one tab.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli info FILE: the project's name and one line per tab.
 #include <cstdio>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli path FILE TAB [--bremsstrahlung FACTOR] [--swap] [--energy]: the particle paths
 // of a tab as the program shows them once the time step has settled, as CSV; --energy adds the
 // particle's energies in joules (and the radiated energy with --bremsstrahlung).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli potential FILE TAB X Y [--swap]: the potential in volts at a point (metres).
 #include <cstdio>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli range FILE TAB [--swap]: the display scaling of a tab.
 #include <cstdio>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli render FILE TAB [--view 3d|2d] [--size WxH] [--equipotentials] [--field-lines]
 //                    [--path] [--arrows X,Y] [--stepped] [--axes] [--legend] --out IMAGE
 // Draws a tab as the 3D or the top view shows it with its default settings, without a mouse

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's links to the outside: its help document and its website, handed to the
 // desktop, which opens them with the user's PDF viewer or browser.

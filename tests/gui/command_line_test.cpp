@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line and a project file dropped on the window: the switches, the file
 // opened after the start (or its load error with the sample kept), and --help without a display.
 #include <QDropEvent>

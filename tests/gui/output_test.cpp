@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What leaves the program: pictures of the views, the printed tab, the help document, the
 // website and the usage report.
 #include <QApplication>

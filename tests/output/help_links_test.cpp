@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help command with and without the document in the program's folder, and the website.
 #include <gtest/gtest.h>
 
