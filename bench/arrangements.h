@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Arrangements the benchmarks share. The twenty charges (three of them just outside the square)
 // are also stored as the project file tests/data/twenty_charges.psf.

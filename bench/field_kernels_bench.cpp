@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Potential evaluation and surface generation over twenty charges, fast against plain.
 #include <benchmark/benchmark.h>
 

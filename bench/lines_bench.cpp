@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Equipotential and field lines of a whole tab, fast tracers against the plain ones.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One path build of 1,000,001 steps among twenty charges, fast against plain.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <string>
 
@@ -5,6 +6,10 @@
 #include "model/user_dialogs.h"
 
 namespace voltaris::cli {
+
+// Exit statuses besides 0 (success), the same for every command.
+constexpr int ExitFailure = 1;  // the work could not be done: a file not read or written, no such tab
+constexpr int ExitUsage = 2;    // the command line is wrong: unknown command or option, missing or bad argument
 
 // Messages go to stderr; questions are answered No.
 class StderrDialogs : public UserDialogs {

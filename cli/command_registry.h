@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <string>
 #include <vector>
@@ -10,6 +11,8 @@ struct Command {
     const char* name;
     const char* usage;  // argument synopsis shown by --help, e.g. "FILE TAB X Y [--swap]"
     int (*run)(const std::vector<std::string>& args);  // args after the command name
+    // What it prints, for "voltaris-cli help COMMAND".
+    const char* summary = "";
 };
 
 struct RegisterCommand {

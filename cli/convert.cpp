@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli convert FILE OUT: loads a project and saves it again as OUT.
 #include <cstdio>
 
@@ -11,7 +12,7 @@ namespace {
 int Run(const std::vector<std::string>& args) {
     if (args.size() != 2) {
         std::fprintf(stderr, "usage: voltaris-cli convert FILE OUT\n");
-        return 1;
+        return ExitUsage;
     }
     Project project;
     if (!LoadProjectArgument(args[0], project)) return 1;
@@ -20,7 +21,7 @@ int Run(const std::vector<std::string>& args) {
     return SaveProject(project, dialogs) ? 0 : 1;
 }
 
-const RegisterCommand registration({"convert", "FILE OUT", &Run});
+const RegisterCommand registration({"convert", "FILE OUT", &Run, "Loads the project and saves it again as OUT."});
 
 }  // namespace
 }  // namespace voltaris::cli

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli info FILE: the project's name and one line per tab.
 #include <cstdio>
 
@@ -10,7 +11,7 @@ namespace {
 int Run(const std::vector<std::string>& args) {
     if (args.size() != 1) {
         std::fprintf(stderr, "usage: voltaris-cli info FILE\n");
-        return 1;
+        return ExitUsage;
     }
     Project project;
     if (!LoadProjectArgument(args[0], project)) return 1;
@@ -23,7 +24,8 @@ int Run(const std::vector<std::string>& args) {
     return 0;
 }
 
-const RegisterCommand registration({"info", "FILE", &Run});
+const RegisterCommand registration(
+    {"info", "FILE", &Run, "The project name, then per tab: number, caption, resolution, charges, particles."});
 
 }  // namespace
 }  // namespace voltaris::cli

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli lines FILE TAB equipotential|field [--swap]
 // Traces the equipotential or the field lines of a tab as the program does when a view shows
 // them, and prints the stored points: "# slots: N" (the slots the run opened), then CSV rows
@@ -53,7 +54,8 @@ int Run(const std::vector<std::string>& args) {
     return 0;
 }
 
-RegisterCommand reg({"lines", "FILE TAB equipotential|field [--swap]", &Run});
+RegisterCommand reg({"lines", "FILE TAB equipotential|field [--swap]", &Run,
+                     "The traced equipotential or field lines of the tab as CSV (%.9g)."});
 
 }  // namespace
 }  // namespace voltaris::cli

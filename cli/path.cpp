@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli path FILE TAB [--bremsstrahlung FACTOR] [--swap] [--energy]: the particle paths
 // of a tab as the program shows them once the time step has settled, as CSV; --energy adds the
 // particle's energies in joules (and the radiated energy with --bremsstrahlung).
@@ -30,7 +31,7 @@ bool ParseFactor(const std::string& text, double& factor) {
 int Run(const std::vector<std::string>& args) {
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: voltaris-cli path %s\n", Usage);
-        return 1;
+        return ExitUsage;
     }
     Project project;
     if (!LoadProjectArgument(args[0], project) || !ShowTabArgument(project, args[1])) return 1;
@@ -41,18 +42,18 @@ int Run(const std::vector<std::string>& args) {
             double factor = 0;
             if (i + 1 == args.size()) {
                 std::fprintf(stderr, "voltaris-cli: --bremsstrahlung needs a FACTOR\n");
-                return 1;
+                return ExitUsage;
             }
             if (!ParseFactor(args[++i], factor)) {
                 std::fprintf(stderr, "voltaris-cli: '%s' is not a finite factor\n", args[i].c_str());
-                return 1;
+                return ExitUsage;
             }
             switches.BremsstrahlungEnabled = true;
             switches.BremsstrahlungFactor = factor;
         } else if (args[i] == "--energy") {
             columns.energies = true;
         } else if (!ApplySwapOption(project, args[i])) {
-            return 1;
+            return ExitUsage;
         }
     }
     switches.ParticleEnabled = true;
@@ -69,7 +70,8 @@ int Run(const std::vector<std::string>& args) {
     return 0;
 }
 
-const RegisterCommand registration({"path", Usage, &Run});
+const RegisterCommand registration({"path", Usage, &Run,
+                                    "The particle paths of the tab as CSV, once the time step has settled."});
 
 }  // namespace
 }  // namespace voltaris::cli

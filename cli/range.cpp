@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli range FILE TAB [--swap]: the display scaling of a tab.
 #include <cstdio>
 
@@ -14,7 +15,7 @@ constexpr const char* Usage = "range FILE TAB [--swap]";
 int Run(const std::vector<std::string>& args) {
     Project project;
     std::vector<float> none;
-    if (!ParseTabProbe(args, 0, Usage, project, none)) return 1;
+    if (const int status = ParseTabProbe(args, 0, Usage, project, none)) return status;
     ValueRange range;
     ComputeValueRange(SnapshotOfActiveTab(project), false, range);
     std::printf("%s %s %s %s\n", Format17g(range.PotentialMin).c_str(), Format17g(range.PotentialMax).c_str(),
@@ -22,7 +23,8 @@ int Run(const std::vector<std::string>& args) {
     return 0;
 }
 
-const RegisterCommand registration({"range", Usage + 6, &Run});
+const RegisterCommand registration({"range", Usage + 6, &Run,
+                                    "The display scaling: PotentialMin PotentialMax HeightScale MaxFieldStrength."});
 
 }  // namespace
 }  // namespace voltaris::cli

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compiling the coloured surface of a full tab (20 charges, grid step 0.07) into a display
 // list on a headless context: the engine's builder against the straightforward submission
 // that evaluates the potential and the colour vertex by vertex inside the list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli render FILE TAB [--view 3d|2d] [--size WxH] [--equipotentials] [--field-lines]
 //                    [--path] [--arrows X,Y] [--stepped] [--axes] [--legend] --out IMAGE
 // Draws a tab as the 3D or the top view shows it with its default settings, without a mouse
@@ -170,7 +171,7 @@ int Run(const std::vector<std::string>& args) {
 RegisterCommand reg({"render",
                      "FILE TAB [--view 3d|2d] [--size WxH] [--equipotentials] [--field-lines] [--path] "
                      "[--arrows X,Y] [--stepped] [--axes] [--legend] --out IMAGE",
-                     &Run});
+                     &Run, "A picture of the 3D or the top view (.png, .jpg, .bmp), drawn without a display."});
 
 }  // namespace
 }  // namespace voltaris::cli

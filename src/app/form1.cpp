@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
 
 #include <QCloseEvent>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/project_file_drop.h"
 #include "app/splash_window.h"
 #include "app/status_panels.h"
 
@@ -68,6 +70,11 @@ Form1::Form1(Project& project, CommandDialogs& dialogs, Options options)
 
     splash_ = new Form3(this);
     BuildOutputCommands();
+    // As on closing, a running alternating voltage puts the charges back before a save.
+    new ProjectFileDrop(this, [this](const QString& path) {
+        StopAlternatingVoltage();
+        commands_.OpenDroppedProject(path.toStdString());
+    });
 }
 
 Form1::~Form1() {
@@ -100,6 +107,7 @@ void Form1::FormShow() {
     commands_.OpenSampleProject();
     StartUsageReport();
     started_ = true;
+    if (!options_.projectFile.empty()) commands_.OpenProjectFile(options_.projectFile);
 }
 
 void Form1::berClick() {

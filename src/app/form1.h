@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QMainWindow>
 #include <QPointer>
@@ -40,6 +41,8 @@ public:
         bool usageReport = true;  // send the usage report about a second after the first show
         // The export and print dialogs and the desktop; null: Qt's own.
         OutputDialogs* output = nullptr;
+        // A project file to open once started, as "Projekt öffnen" would; empty: the sample stays.
+        std::string projectFile = {};
     };
 
     Form1(Project& project, CommandDialogs& dialogs, Options options);

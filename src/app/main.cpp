@@ -1,19 +1,30 @@
-#include "app/app_options.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <cstdio>
+
+#include "app/command_line.h"
 #include "app/form1.h"
 #include "app/qt_dialogs.h"
 #include "app/voltaris_application.h"
 
 int main(int argc, char** argv) {
     using namespace voltaris;
+    // --help and --version answer without a display.
+    if (const std::optional<int> status = AnswerInfoOptions(argc, argv)) return *status;
     VoltarisApplication application(argc, argv);
-    const AppOptions options = ParseAppOptions(application.arguments());
+    QString error;
+    const std::optional<AppOptions> options = ParseAppOptions(application.arguments(), &error);
+    if (!options) {
+        std::fprintf(stderr, "voltaris: %s\nTry 'voltaris --help'.\n", error.toLocal8Bit().constData());
+        return 1;
+    }
 
     // The project lives for the whole run; loading replaces its contents.
     static Project project = Project::Initial();
     QtDialogs dialogs(project);
     application.SetDialogs(&dialogs);
 
-    Form1 form1(project, dialogs, Form1::Options{options.showSplash, options.usageReport});
+    Form1 form1(project, dialogs,
+                Form1::Options{options->showSplash, options->usageReport, nullptr, options->projectFile.toStdString()});
     dialogs.SetParent(&form1);
     form1.show();
     return application.exec();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/engine_frame.h"
 
 #include "engine/redraw.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame step of a view: what a frame thread does with its engine, once per frame, and the
 // same step on a headless context for a single picture.

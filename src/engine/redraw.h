@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The round trip of a change: the user-interface thread publishes the scene and marks what is
 // stale; the 3D engine's frame thread rebuilds the traced lines and the particle paths from

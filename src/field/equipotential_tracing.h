@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tracing of the equipotential lines, written once for the plain kernels and the fast
 // ones, so that both take the same decisions and store the same points. A kernel offers:

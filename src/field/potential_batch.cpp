@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "field/potential_batch.h"
 
 #include <immintrin.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The grid walk shared by both surface generators, in metres and float32 as the surface is
 // drawn: columns while x <= x1 + h (the last one moved back to end at x1), rows while

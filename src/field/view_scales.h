@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scales the views can write beside their pictures: metre ticks along the square's sides
 // and the potentials at which the colour ramp changes.

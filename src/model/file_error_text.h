@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // German texts for files that cannot be read or written: the XML reader's complaints and the
 // system's error texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/project_commands.h"
 
 #include "model/project_file.h"
@@ -52,13 +53,25 @@ void ProjectCommands::AfterLoad() {
 
 void ProjectCommands::OpenProject() {
     const std::optional<std::string> path = dialogs_.ChooseFileToOpen();
-    if (!path) return;
+    if (path) OpenProjectFile(*path);
+}
+
+void ProjectCommands::OpenProjectFile(const std::string& path) {
     FinishTabChange();
     view_.LeaveTab();
     // A failed load keeps the project, its file name and the shown tab.
-    if (!LoadProject(project_, *path, dialogs_)) return;
-    project_.ProjectFileName = *path;
+    if (!LoadProject(project_, path, dialogs_)) return;
+    project_.ProjectFileName = path;
     AfterLoad();
+}
+
+void ProjectCommands::OpenDroppedProject(const std::string& path) {
+    // A drop is easily made by mistake: unlike the open dialog it offers to keep the work first.
+    const Answer answer =
+        dialogs_.Ask("Soll das aktuelle Projekt gespeichert werden, bevor ein anderes geöffnet wird?", true);
+    if (answer == Answer::Cancel) return;
+    if (answer == Answer::Yes && !SaveAll()) return;
+    OpenProjectFile(path);
 }
 
 void ProjectCommands::OpenSampleProject() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <functional>
 #include <optional>
@@ -49,6 +50,12 @@ public:
 
     void NewProject();
     void OpenProject();
+    // Opens `path` as "Projekt öffnen" does once a file is chosen (the command line's file);
+    // a failed load keeps the project shown.
+    void OpenProjectFile(const std::string& path);
+    // A project file dropped on the window: asks whether to save the current project first,
+    // then opens it as above.
+    void OpenDroppedProject(const std::string& path);
     void OpenSampleProject();
     bool SaveAll();   // false when nothing was saved (no file chosen, or the save failed)
     bool SaveAs();

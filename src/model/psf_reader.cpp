@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading ".psf" project files and the built-in sample. The file is read into a copy of the
 // project, which replaces the project only when everything was read: a file that fails
 // leaves the project, its file name and the shown tab as they were.

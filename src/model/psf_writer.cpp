@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing ".psf" project files: one element per line, TAB indentation, CR LF, numbers in the
 // general format with 15 significant digits and the decimal comma.
 #include <atomic>

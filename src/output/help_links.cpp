@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/help_links.h"
 
 #include <filesystem>
@@ -6,12 +7,25 @@
 
 namespace voltaris {
 
+// The build sets the installed layout; this is the usual one.
+#ifndef VOLTARIS_DOC_FROM_BIN
+#define VOLTARIS_DOC_FROM_BIN "../share/doc/voltaris"
+#endif
+
+std::string InstalledHelpFolder(const std::string& programFolder) {
+    return (std::filesystem::path(programFolder) / VOLTARIS_DOC_FROM_BIN).lexically_normal().string();
+}
+
 void OpenHelp(const std::string& programFolder, UserDialogs& dialogs, DesktopOpener& opener) {
-    const std::filesystem::path path = std::filesystem::path(programFolder) / HelpFileName;
-    std::error_code ignored;
-    if (std::filesystem::is_regular_file(path, ignored)) {
-        opener.OpenFile(path.string());
-        return;
+    // A build tree keeps the document beside the program, an installed program in its
+    // documentation folder.
+    for (const std::string& folder : {programFolder, InstalledHelpFolder(programFolder)}) {
+        const std::filesystem::path path = std::filesystem::path(folder) / HelpFileName;
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(path, ignored)) {
+            opener.OpenFile(path.string());
+            return;
+        }
     }
     if (dialogs.Ask(HelpMissingQuestion, false) != Answer::No) opener.OpenWebPage(HelpDownloadUrl());
 }

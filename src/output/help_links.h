@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's links to the outside: its help document and its website, handed to the
 // desktop, which opens them with the user's PDF viewer or browser.
@@ -22,8 +23,13 @@ constexpr const char* HelpMissingQuestion =
     "Die Datei \"Facharbeit.pdf\" konnte in diesem Ordner nicht gefunden werden.\r\n"
     "Soll die Datei aus dem Internet heruntergeladen werden?";
 
-// Opens the help document from `programFolder`; without it asks whether to download it and,
-// unless the answer is No, opens the download page.
+// Where an installed program keeps its help document, relative to the program's folder
+// ("../share/doc/voltaris" for /usr/bin/voltaris).
+std::string InstalledHelpFolder(const std::string& programFolder);
+
+// Opens the help document from `programFolder`, or else from the installed documentation
+// folder; without either asks whether to download it and, unless the answer is No, opens the
+// download page.
 void OpenHelp(const std::string& programFolder, UserDialogs& dialogs, DesktopOpener& opener);
 
 // Opens the product's website.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts the client puts on the wire: request bodies, the cookie line, and the checks that
 // keep a caller's text from breaking the structure of a request.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The libcurl side of the HTTP client: one connect-only probe and one whole transfer whose
 // answer is collected in memory. No request header is sent that the caller did not ask for,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arithmetic of a printed tab: the page picture that holds both views and where it lands
 // on the page, in printer pixels.

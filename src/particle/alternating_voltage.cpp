@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "particle/alternating_voltage.h"
 
 #include <algorithm>

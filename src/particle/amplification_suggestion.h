@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The suggested Bremsstrahlung amplification during a fast build. Every step inside the square
 // without radiation either counts the suggestion up (while it is at most 70) or replaces it by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-charge work of the trajectory field, eight charges at a time with AVX-512: the touch
 // test, the inside test and each charge's two field terms with a bound of their error. Only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The integration step as ParticleStep defines it, with speed and angle and the plain
 // trigonometry; the plain build runs it, and the fast build (trajectory_fast_step.h) is

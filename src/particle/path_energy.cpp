@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "particle/path_energy.h"
 
 #include "model/number_format.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Most steps of a long build store nothing: the particle moves less than the spacing between
 // stored points. Those steps are made here in one tight loop on processors with AVX-512,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "particle/slow_motion.h"
 
 #include "model/number_format.h"

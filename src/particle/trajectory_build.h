@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The path build, written once for any stepper, so that the fast build and the plain one
 // store, stop, cut the time step and write back alike. A stepper offers:

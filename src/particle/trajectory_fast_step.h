@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ParticleStep for many steps of one build. The particle carries its velocity as components
 // instead of speed and angle: the speed times the cosine and sine of the angle that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hands the picture a view presents over to another thread: a caller asks for it, the view's
 // frame thread reads its frame back right before presenting it and fulfils the request.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text for the views' overlays: GL 1.1 has no fonts, so the few characters the labels need
 // (digits, decimal comma, "E", minus, "m", "V", "x", "y") come as a 5 x 7 pixel font drawn

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the views draw from, besides their own settings: the scene the user-interface thread
 // hands over whole, and the stores of the traced lines and particle paths.

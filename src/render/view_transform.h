@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arithmetic of a view's model-view transform, without GL: the drawing applies it through
 // GL calls, the fit of the 3D view evaluates it for many points.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the help document "Facharbeit.pdf" back as a reader would see it.
 
 Checks that it is an A4 document whose table of contents lists the five parts and every sample

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the overlays write: metre ticks in the tab's scale and the colour bar's potentials.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the project file reader. Besides crashes and undefined behaviour
 // it checks what the reader promises:
 //  - a failed load leaves the project as it was;

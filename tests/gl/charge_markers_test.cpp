@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The top view's circles of the charges and the particle start markers: which shapes in
 // which colours for selection, hover, rim and drags, and where they land on the screen.
 #include <GL/gl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture request is answered by the frame thread with exactly the frame it presents, also
 // while the view is paused, and never left waiting when the frame loop ends.
 #include <GL/gl.h>

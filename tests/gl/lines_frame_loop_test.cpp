@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 3D engine's frame thread rebuilds the lines and the particle path when they are stale:
 // each kind that a view shows is traced afresh, the others keep their previous lines, and a
 // path build that cuts the time step comes back through the user-interface side as a new

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stored lines on the screen: equipotential lines red and field lines black in both views,
 // where the tracers put them; particle paths up to the slow-motion marker with the force
 // arrows there.

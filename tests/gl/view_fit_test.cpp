@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 3D view's fit and the zoom about the panel centre: the fitted surface of every sample
 // tab lies inside the picture, and the drawing places points where the fit reckons them.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The overlays in the picture a view presents (and so in exports and prints): the colour bar
 // shows the ramp's ends the right way up, and drawing them leaves the scene's GL state as it was.
 #include "field/colour_ramp.h"

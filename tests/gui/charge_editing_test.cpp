@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adding charges from the views' pop-up menus and the amount box, the charge table with its
 // live edits, header selection and keyboard deletion, and the two charge switches.
 #include <QCheckBox>

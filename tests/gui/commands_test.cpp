@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project and tab commands run from the window's menus, with every question and dialog
 // answered by the test: what the tab strip, the title and the model show afterwards.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display options: toolbar buttons, menu entries and the hidden check boxes always agree
 // and switch the views' engines; the total and all-field-strength coupling; the lines wanted
 // by either view; the settings of the page "Render"; the overlays and the camera commands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo in the main window: every kind of step taken back to the byte and done again,
 // and a step taken back while an alternating voltage runs.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts in the program's dialogs are German, whatever the desktop's locale: the
 // standard buttons of the message and input boxes and the labels of the file dialog.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines and the particle path in the running views: switched on, the traced lines of a
 // sample tab appear in both views, and the Bohr orbit of the first sample tab is a closed path.
 // The path store's header comes first: its members named `slots` must not meet Qt's macro.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a whole: start-up with the sample project, the title, the resolution
 // label of each tab, the bottom panel, the debug log, the status bar, the about box, the
 // splash fade and the closing question.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What leaves the program: pictures of the views, the printed tab, the help document, the
 // website and the usage report.
 #include <QApplication>
@@ -21,7 +22,6 @@
 #include <functional>
 #include <vector>
 
-#include "app/app_options.h"
 #include "app/output/tab_printing.h"
 #include "app/qt_dialogs.h"
 #include "engine/gui/view_window.h"
@@ -397,8 +397,6 @@ private Q_SLOTS:
         QVERIFY(w.Start());
         QTest::qWait(1500);
         QVERIFY(!w.form->UsageReport().Started());
-        QVERIFY(!ParseAppOptions({"voltaris", "--no-usage-report"}).usageReport);
-        QVERIFY(ParseAppOptions({"voltaris"}).usageReport);
     }
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every control of the bottom panel, its pages, the amount box and the row below the views
 // shows whole in this desktop's font, at the design size and on a large screen: none is
 // smaller than it needs, none reaches outside its parent.

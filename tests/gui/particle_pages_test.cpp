@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four pages of the moving particle on their own, with the views and the path build
 // stood in by the test: the particle page, Bremsstrahlung, slow motion and the alternating
 // voltage.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The particle pages in the main window: they follow the particle switch and the shown tab,
 // and an alternating-voltage phase step or a tab change that waits for the views survives
 // whatever the user does meanwhile.

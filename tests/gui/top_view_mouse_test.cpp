@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The top view's mouse: hover readout and level plane, selecting and dragging charges,
 // resizing at the rim, grabbing the particle start and panning, driven by mouse events on
 // the view window while the views draw.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two views drawn by their own threads: frames reach the screen, pausing really stops
 // a view without losing requests, the tab-change wait never hangs on a paused view, and a
 // context that cannot be bound is reported instead of drawing.

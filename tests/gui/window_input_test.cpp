@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input that belongs to the window as a whole: the view keys (also while an edit field has
 // the focus), the deletion prompt, Ctrl+Shift+R, the wheel over each view, the splitter and
 // the mouse over the window's bare surface.

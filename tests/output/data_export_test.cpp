@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data export writes what voltaris-cli prints for the same tab.
 #include <gtest/gtest.h>
 #include <sys/wait.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help command with and without the document in the program's folder, and the website.
 #include <gtest/gtest.h>
 
@@ -43,6 +44,20 @@ TEST_F(HelpLinks, DocumentBesideTheProgramOpensWithoutAQuestion) {
     OpenHelp(folder.string(), dialogs, opener);
     EXPECT_EQ(opener.files, std::vector<std::string>{(folder / "Facharbeit.pdf").string()});
     EXPECT_TRUE(opener.pages.empty());
+    EXPECT_TRUE(dialogs.questions.empty());
+}
+
+TEST_F(HelpLinks, InstalledProgramFindsTheDocumentInItsDocumentationFolderUnlessOneIsBesideIt) {
+    const std::filesystem::path bin = folder / "usr/bin", doc = folder / "usr/share/doc/voltaris";
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(doc);
+    EXPECT_EQ(InstalledHelpFolder(bin.string()), doc.string());
+    std::ofstream(doc / "Facharbeit.pdf") << "%PDF-1.4\n";
+    OpenHelp(bin.string(), dialogs, opener);
+    std::ofstream(bin / "Facharbeit.pdf") << "%PDF-1.4\n";
+    OpenHelp(bin.string(), dialogs, opener);
+    EXPECT_EQ(opener.files,
+              (std::vector<std::string>{(doc / "Facharbeit.pdf").string(), (bin / "Facharbeit.pdf").string()}));
     EXPECT_TRUE(dialogs.questions.empty());
 }
 

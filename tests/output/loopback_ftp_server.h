@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scripted FTP server on 127.0.0.1 for tests: it accepts any login, offers passive mode
 // only (EPSV and PASV; active mode is refused) and serves one file. It records the commands it

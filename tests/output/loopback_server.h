@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A one-shot HTTP server on 127.0.0.1 for tests: it accepts connections on an ephemeral port,
 // records each raw request and answers with a canned reply. Every wait is bounded, so a test

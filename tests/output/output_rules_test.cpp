@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the picture export and the printed page that need no window: which names give
 // which format, the page picture's size and where it lands on the page.
 #include <gtest/gtest.h>

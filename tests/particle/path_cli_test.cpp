@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli path: the settled paths of a tab as CSV.
 #include <gtest/gtest.h>
 #include <sys/wait.h>

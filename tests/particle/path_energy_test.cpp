@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The particle's energies along its stored path.
 #include <gtest/gtest.h>
 

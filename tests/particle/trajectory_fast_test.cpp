@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast path build against the plain one, and the field it steps through against the
 // plain kernels.
 #include <gtest/gtest.h>

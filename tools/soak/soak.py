@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Soak test: a seeded random walk of mouse and key input on the real Voltaris window.
 
 Runs the program on its own virtual display (Xvfb) with a scratch home and working folder,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The random walk: where the program's window and its parts are, and which input comes next.
 
 Places are found from the live window tree, not from pixel positions of single controls: the

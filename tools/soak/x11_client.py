@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A tiny X11 client for the soak test: asks whether a program's event loop still answers,
 and what kind of window (dialog, menu, tooltip) a window is. Standard library only.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/pages/bottom_pages.h"
 
 #include "app/pages/page_helpers.h"

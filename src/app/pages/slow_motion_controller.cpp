@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/pages/slow_motion_controller.h"
 
 #include "app/pages/energy_diagram_painting.h"

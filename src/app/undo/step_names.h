@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The names of the steps of the edit history, as the menu "&Bearbeiten" shows them after

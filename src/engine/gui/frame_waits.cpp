@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/gui/frame_waits.h"
 
 #include "engine/graph_engine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Waits for the drawing threads without blocking the user-interface thread: each wait is an
 // object that the frame thread's pass reports and a cap timer drive, and that hands its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/gui/graph_views.h"
 #include "engine/gui/pointer_readout.h"
 #include "engine/gui/view_mouse.h"
