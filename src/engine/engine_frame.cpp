@@ -67,6 +67,7 @@ void DrawView(GraphEngine& engine, const SceneState& scene) {
 
 void BuildSurfaceList(GraphEngine& engine, const SceneState& scene) {
     DeleteSurfaceList(engine.displayListId);
+    engine.surfaceSerial = scene.serial;
     if (engine.listHidden) return;
     SurfaceStyle style;
     style.renderMode = ValidRenderMode(engine);

@@ -76,6 +76,7 @@ struct GraphEngine {
     // --- frame thread only ---
     PickCache pick;                            // position unprojected last, viewport
     uint32_t displayListId = 0;                // compiled surface; 0 = none
+    uint64_t surfaceSerial = 0;                // serial of the scene it was compiled from
     std::unique_ptr<SurfaceMesh> surfaceMesh;  // reused vertex buffer of BuildSurfaceList
 
     // --- guarded by their mutexes ---

@@ -25,7 +25,9 @@ void RequestRedraw(const EngineSet& engines, SharedScene& shared, const Project&
 }
 
 void PublishScene(SharedScene& shared, const Project& project) {
-    shared.published.Publish(SceneOf(project, shared));
+    SceneState scene = SceneOf(project, shared);
+    scene.serial = ++shared.publishCount;
+    shared.published.Publish(scene);
 }
 
 TrajectoryInputs TrajectoryInputsOf(const SceneState& scene) {

@@ -35,6 +35,8 @@ struct SceneState {
     std::array<ParticleSlot, MaxParticleSlots> particleSlots{};
     ParticleSwitches switches;
     uint32_t modelEpoch = 0;  // see SharedScene
+    // Grows with every hand-over: tells which edit a rebuilt surface or line set came from.
+    uint64_t serial = 0;
 
     // Which line kinds a view shows: the 3D engine's thread traces those.
     bool EquipotentialsWanted = false;
@@ -55,6 +57,7 @@ struct SharedScene {
     // Grows when an earlier state of the model is put back (undo, redo): what a path build
     // from an older epoch would write into the model belongs to a state that is gone.
     uint32_t modelEpoch = 0;
+    uint64_t publishCount = 0;  // serial of the scene handed over last
 };
 
 // The scene of the project's active tab with the range and switches held in `shared`.
