@@ -83,6 +83,9 @@ public:
         if (thread_.joinable()) thread_.join();
     }
     ArrivalWatch watch;
+    std::atomic<int64_t> frameNs{0};  // time spent in frames, and their number
+    std::atomic<int64_t> frames{0};
+    double MeanFrameMs() const { return frames ? frameNs / 1e6 / frames : 0; }
 
 private:
     void Run() {
@@ -100,7 +103,10 @@ private:
         };
         while (!engine_.stopRequested) {
             linesBefore = linesSerial_.load(std::memory_order_acquire);
+            const int64_t start = NowNs();
             RunFrame(engine_, scene_, hooks);
+            frameNs.fetch_add(NowNs() - start, std::memory_order_relaxed);
+            frames.fetch_add(1, std::memory_order_relaxed);
         }
         ReleaseGlResources(engine_);
         target_->ReleaseCurrent();
@@ -166,7 +172,10 @@ public:
             builds_.push_back(built);
         });
         hooks3D.rebuildLines = [this, rebuild](GraphEngine& e, const SceneState& scene) {
+            const int64_t start = NowNs();
             rebuild(e, scene);
+            rebuildNs_ += NowNs() - start;
+            ++rebuilds_;
             linesSerial_.store(scene.serial, std::memory_order_release);
         };
         view3D_ = std::make_unique<DrawingView>(*engine3D_, shared_.published, hooks3D, linesSerial_);
@@ -178,6 +187,16 @@ public:
         if (view3D_) view3D_->Stop();
         if (view2D_) view2D_->Stop();
     }
+
+    // Mean milliseconds of a frame of each view and of a rebuild of lines and path; read
+    // once the views have stopped.
+    void Stop() {
+        view3D_->Stop();
+        view2D_->Stop();
+    }
+    double MeanFrameMs3D() const { return view3D_->MeanFrameMs(); }
+    double MeanFrameMs2D() const { return view2D_->MeanFrameMs(); }
+    double MeanRebuildMs() const { return rebuilds_ ? rebuildNs_ / 1e6 / rebuilds_ : 0; }
 
     // Drags the selected charge to the next point of a small circle around its start, as the
     // top view's move handler does, and returns the serial of the scene that carries it.
@@ -248,6 +267,7 @@ private:
     int32_t phase_ = 0;
     std::unique_ptr<GraphEngine> engine3D_, engine2D_;
     std::atomic<uint64_t> linesSerial_{0};
+    int64_t rebuildNs_ = 0, rebuilds_ = 0;  // 3D frame thread only; read after Stop
     std::unique_ptr<DrawingView> view3D_, view2D_;
     std::mutex buildsMutex_;
     std::deque<BuiltTrajectory> builds_;
@@ -285,6 +305,10 @@ void EditToPicture(benchmark::State& state, const SceneSetup& setup) {
         state.counters["p95_3D_ms"] = Percentile(ms3D, 0.95);
         state.counters["drag_fps_2D"] = fps2D;
         state.counters["drag_fps_3D"] = fps3D;
+        rig.Stop();
+        state.counters["frame_ms_2D"] = rig.MeanFrameMs2D();
+        state.counters["frame_ms_3D"] = rig.MeanFrameMs3D();
+        state.counters["rebuild_ms"] = rig.MeanRebuildMs();
     }
 }
 
