@@ -170,7 +170,6 @@ public:
         }
         PublishScene(shared_, project_);
         FrameHooks hooks3D;
-        hooks3D.drawWhileRebuilding = true;  // as the program draws its 3D view
         auto rebuild = LinesRebuildHook(ProcessTracedStores(), [this](const BuiltTrajectory& built) {
             std::lock_guard<std::mutex> lock(buildsMutex_);
             builds_.push_back(built);
