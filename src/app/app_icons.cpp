@@ -52,6 +52,14 @@ void Badge(QPainter& p, QPointF centre, QColor colour, const QString& mark) {
     p.drawText(QRectF(centre.x() - 7, centre.y() - 8, 14, 16), Qt::AlignCenter, mark);
 }
 
+// The colour ramp of the views, blue to green to red, along the gradient's line.
+QLinearGradient BlueGreenRed(QLinearGradient ramp) {
+    ramp.setColorAt(0, QColor(40, 70, 220));
+    ramp.setColorAt(0.5, QColor(60, 200, 80));
+    ramp.setColorAt(1, QColor(230, 50, 40));
+    return ramp;
+}
+
 void Arrow(QPainter& p, QPointF a, QPointF b, QColor colour) {
     p.setPen(QPen(colour, 2));
     p.drawLine(a, b);
@@ -81,7 +89,10 @@ void Surface(QPainter& p) {
 void Draw(QPainter& p, Glyph glyph) {
     const QColor blue(40, 90, 200), red(210, 50, 40), green(40, 150, 60);
     switch (glyph) {
-        case Glyph::NewProject: Sheet(p, {7, 3, 18, 26}); Badge(p, {23, 23}, green, "+"); break;
+        case Glyph::NewProject:
+            Sheet(p, {7, 3, 18, 26});
+            Badge(p, {23, 23}, green, "+");
+            break;
         case Glyph::OpenProject: {
             p.setPen(QPen(QColor(120, 90, 20), 1.2));
             p.setBrush(QColor(240, 200, 90));
@@ -112,7 +123,10 @@ void Draw(QPainter& p, Glyph glyph) {
             p.drawRect(QRectF(8, 18, 16, 10));
             break;
         }
-        case Glyph::NewTab: TabShape(p, {3, 5, 26, 22}, QColor(235, 240, 250)); Badge(p, {23, 23}, green, "+"); break;
+        case Glyph::NewTab:
+            TabShape(p, {3, 5, 26, 22}, QColor(235, 240, 250));
+            Badge(p, {23, 23}, green, "+");
+            break;
         case Glyph::DuplicateTab:
             TabShape(p, {2, 2, 22, 20}, QColor(210, 220, 240));
             TabShape(p, {8, 9, 22, 20}, QColor(235, 240, 250));
@@ -127,7 +141,10 @@ void Draw(QPainter& p, Glyph glyph) {
             p.drawRect(QRectF(9, 19, 14, 10));
             break;
         }
-        case Glyph::DeleteTab: TabShape(p, {3, 5, 26, 22}, QColor(235, 240, 250)); Badge(p, {23, 23}, red, "\u00d7"); break;
+        case Glyph::DeleteTab:
+            TabShape(p, {3, 5, 26, 22}, QColor(235, 240, 250));
+            Badge(p, {23, 23}, red, "\u00d7");
+            break;
         case Glyph::RenameTab: {
             TabShape(p, {3, 5, 26, 22}, QColor(235, 240, 250));
             p.setPen(QPen(QColor(40, 40, 40), 1));
@@ -135,7 +152,10 @@ void Draw(QPainter& p, Glyph glyph) {
             p.drawText(QRectF(3, 13, 26, 14), Qt::AlignCenter, "Ab");
             break;
         }
-        case Glyph::SwapSigns: Badge(p, {11, 12}, red, "+"); Badge(p, {21, 21}, blue, "\u2212"); break;
+        case Glyph::SwapSigns:
+            Badge(p, {11, 12}, red, "+");
+            Badge(p, {21, 21}, blue, "\u2212");
+            break;
         case Glyph::ElementaryUnits: {
             p.setPen(QPen(blue, 2));
             p.setBrush(QColor(220, 230, 250));
@@ -168,12 +188,8 @@ void Draw(QPainter& p, Glyph glyph) {
             }
             break;
         case Glyph::ColourGradient: {
-            QLinearGradient ramp(3, 0, 29, 0);
-            ramp.setColorAt(0, QColor(40, 70, 220));
-            ramp.setColorAt(0.5, QColor(60, 200, 80));
-            ramp.setColorAt(1, QColor(230, 50, 40));
             p.setPen(QPen(QColor(40, 40, 40), 1));
-            p.setBrush(ramp);
+            p.setBrush(BlueGreenRed(QLinearGradient(3, 0, 29, 0)));
             p.drawRect(QRectF(3, 9, 26, 14));
             break;
         }
@@ -196,12 +212,8 @@ void Draw(QPainter& p, Glyph glyph) {
             break;
         }
         case Glyph::ColourBar: {
-            QLinearGradient ramp(0, 29, 0, 3);
-            ramp.setColorAt(0, QColor(40, 70, 220));
-            ramp.setColorAt(0.5, QColor(60, 200, 80));
-            ramp.setColorAt(1, QColor(230, 50, 40));
             p.setPen(QPen(QColor(40, 40, 40), 1));
-            p.setBrush(ramp);
+            p.setBrush(BlueGreenRed(QLinearGradient(0, 29, 0, 3)));
             p.drawRect(QRectF(5, 3, 8, 26));
             for (int y = 4; y <= 28; y += 8) p.drawLine(QPointF(15, y), QPointF(27, y));
             break;

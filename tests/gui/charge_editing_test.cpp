@@ -46,9 +46,7 @@ class ChargeEditingTest : public QObject {
         return {engine.pickedX, engine.pickedZ};
     }
     QString Text(int row, int column) { return Grid()->item(row, column)->text(); }
-    QPoint CellCentre(int row, int column) {
-        return Grid()->visualRect(Grid()->model()->index(row, column)).center();
-    }
+    QPoint CellCentre(int row, int column) { return Grid()->visualRect(Grid()->model()->index(row, column)).center(); }
     QColor CellBackground(int row, int column) {
         const QImage image = Grid()->viewport()->grab().toImage();
         const QRect cell = Grid()->visualRect(Grid()->model()->index(row, column));
@@ -58,11 +56,7 @@ class ChargeEditingTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
 
-    void init() {
-        QVERIFY(w.Start());
-        w.form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
-    }
+    void init() { QVERIFY(w.StartActive()); }
     void cleanup() { w.Stop(); }
 
     void eitherViewsMenuAddsAtItsPickedPoint() {
@@ -188,8 +182,8 @@ private Q_SLOTS:
         QVERIFY(WaitUntil([&] { return QGuiApplication::focusWindow() == &view; }, 5000));
 
         Charges().OtherAmountEntry(true)->trigger();
-        QVERIFY(WaitUntil(
-            [&] { return QGuiApplication::focusWindow() == w.form->windowHandle() && edit->hasFocus(); }, 5000));
+        QVERIFY(WaitUntil([&] { return QGuiApplication::focusWindow() == w.form->windowHandle() && edit->hasFocus(); },
+                          5000));
         QCOMPARE(edit->selectedText(), QString("4E-10"));
         for (const char c : QByteArray("1,2E5")) QTest::keyClick(QGuiApplication::focusWindow(), c);
         QCOMPARE(edit->text(), QString("1,2E5"));

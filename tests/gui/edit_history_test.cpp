@@ -61,10 +61,7 @@ class EditHistoryTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
     void init() {
-        QVERIFY(w.Start());
-        // The keys of the menu "&Bearbeiten" act in the active window.
-        w.form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QVERIFY(w.StartActive());  // the keys of the menu "&Bearbeiten" act in the active window
     }
     void cleanup() { w.Stop(); }
 

@@ -70,9 +70,7 @@ private Q_SLOTS:
     void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
 
     void init() {
-        QVERIFY(w.Start());
-        w.form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QVERIFY(w.StartActive());
         SetCharges({});
     }
     void cleanup() { w.Stop(); }

@@ -2,8 +2,8 @@
 // Input that belongs to the window as a whole: the view keys (also while an edit field has
 // the focus), the deletion prompt, Ctrl+Shift+R, the wheel over each view, the splitter and
 // the mouse over the window's bare surface.
-#include <QLabel>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -55,11 +55,7 @@ class WindowInputTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { VOLTARIS_SKIP_WITHOUT_OPENGL(); }
 
-    void init() {
-        QVERIFY(w.Start());
-        w.form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
-    }
+    void init() { QVERIFY(w.StartActive()); }
     void cleanup() { w.Stop(); }
 
     void eachViewKeyChangesItsField_data() {

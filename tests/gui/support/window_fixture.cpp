@@ -14,6 +14,12 @@ bool WindowFixture::Start() {
     return WaitUntil([this] { return form->Started(); });
 }
 
+bool WindowFixture::StartActive() {
+    if (!Start()) return false;
+    form->activateWindow();
+    return QTest::qWaitForWindowActive(form.get());
+}
+
 void WindowFixture::Stop() {
     // No closing question when the test ends the window.
     form->Views().StopDrawing();

@@ -21,6 +21,8 @@ struct WindowFixture {
 
     // Shows the window and waits for its first show to finish; false on a timeout.
     bool Start();
+    // Start, then make the window the active one, where keys and shortcuts act.
+    bool StartActive();
     void Stop();
 
     QAction* Action(const char* name) const;  // a menu command by its object name
