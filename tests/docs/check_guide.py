@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Reads the help document "Facharbeit.pdf" back as a reader would see it.
+"""Reads a user guide ("Facharbeit.pdf" in German, "Handbook.pdf" in English) back as a reader
+would see it.
 
 Checks that it is an A4 document whose table of contents lists the five parts and every sample
 tab with a page number, that every sample tab and every page below the views is explained, that
@@ -8,14 +9,31 @@ all pictures of the figure table are in it at their rendered size, that no cross
 nowhere, and that its last page is not left almost empty. Uses pdfinfo, pdftotext and pdfimages (poppler-utils).
 """
 import argparse
+import os
 import re
 import subprocess
 import sys
 
-PARTS = ["Erste Schritte", "Physikalische Grundlagen", "Die Beispielexperimente", "Bedienung",
-         "Häufige Fragen"]
-PAGES = ["Statische Ladungen", "Bewegte Ladung", "Bremsstrahlung", "Zeitlupe", "Wechselspannung",
-         "Render"]
+# Per language: the heading of the table of contents, the five parts, the pages below the views
+# and the quotation marks around a page name.
+LANGUAGES = {
+    "de": {
+        "contents": "Inhaltsverzeichnis",
+        "parts": ["Erste Schritte", "Physikalische Grundlagen", "Die Beispielexperimente",
+                  "Bedienung", "Häufige Fragen"],
+        "pages": ["Statische Ladungen", "Bewegte Ladung", "Bremsstrahlung", "Zeitlupe",
+                  "Wechselspannung", "Render"],
+        "quotes": ("„", "“"),
+    },
+    "en": {
+        "contents": "Contents",
+        "parts": ["First Steps", "The Physics Behind It", "The Sample Experiments",
+                  "Using the Program", "Frequently Asked Questions"],
+        "pages": ["Static charges", "Moving charge", "Bremsstrahlung", "Slow motion",
+                  "Alternating voltage", "Render"],
+        "quotes": ("“", "”"),
+    },
+}
 FIGURE_SIZE = (800, 600)
 MIN_LAST_PAGE_LINES = 12
 
@@ -46,7 +64,10 @@ def main():
     parser.add_argument("--pdf", required=True)
     parser.add_argument("--cli", required=True)
     parser.add_argument("--figures", required=True, help="the figure table of the guide")
+    parser.add_argument("--lang", choices=LANGUAGES, default="de", help="the guide's language")
     args = parser.parse_args()
+    words = LANGUAGES[args.lang]
+    parts = words["parts"]
     faults = []
 
     info = run("pdfinfo", args.pdf)
@@ -55,15 +76,15 @@ def main():
         faults.append("the pages are not A4")
 
     text = flat(run("pdftotext", "-enc", "UTF-8", args.pdf, "-"))
-    toc_start = text.find("Inhaltsverzeichnis")
-    body_start = text.find(" 1 Erste Schritte ", text.find("Häufige Fragen", toc_start))
+    toc_start = text.find(words["contents"])
+    body_start = text.find(f" 1 {parts[0]} ", text.find(parts[-1], toc_start))
     toc = text[toc_start:body_start] if 0 <= toc_start < body_start else ""
     if not toc:
         faults.append("no table of contents before the first part")
     captions = sample_captions(args.cli)
     if len(captions) != 14:
         faults.append(f"the sample has {len(captions)} tabs, expected 14")
-    for number, title in enumerate(PARTS, start=1):
+    for number, title in enumerate(parts, start=1):
         found = re.search(rf"{number} {re.escape(title)} (\d+)", toc)
         if not found or not 1 <= int(found.group(1)) <= pages:
             faults.append(f"the table of contents lacks part {number} '{title}' with its page")
@@ -75,8 +96,9 @@ def main():
     body = text[body_start:]
     if "??" in text:
         faults.append("a cross-reference points nowhere (LaTeX printed ??)")
-    for page in PAGES:
-        if f"„{page}“" not in body and f" {page} " not in body:
+    opening, closing = words["quotes"]
+    for page in words["pages"]:
+        if f"{opening}{page}{closing}" not in body and f" {page} " not in body:
             faults.append(f"the page '{page}' is not explained")
 
     listed = run("pdfimages", "-list", args.pdf).splitlines()[2:]
@@ -94,7 +116,7 @@ def main():
         faults.append(f"the last page holds only {len(lines)} lines")
 
     for fault in faults:
-        print(f"Facharbeit.pdf: {fault}", file=sys.stderr)
+        print(f"{os.path.basename(args.pdf)}: {fault}", file=sys.stderr)
     print(f"{pages} pages, {len(images)} pictures, {len(captions)} sample tabs checked")
     return 1 if faults else 0
 
