@@ -50,7 +50,7 @@ private:
 
 // Gives an action the text "<caption>: <step>", or the bare caption without a step.
 void ShowStepName(QAction* action, const QString& caption, const QString& step) {
-    action->setText(step.isEmpty() ? caption : caption + ": " + step);
+    action->setText(step.isEmpty() ? caption : caption + ": " + step_names::Shown(step));
 }
 
 }  // namespace

@@ -6,9 +6,6 @@ namespace voltaris {
 
 enum class ImageFormat { Jpeg, Bitmap, Png, Unknown };
 
-// The message shown when a picture name ends in none of the tags; nothing is saved then.
-constexpr const char* UnknownImageFormatMessage = "Unbekanntes Format - Das Bild konnte nicht gespeichert werden.";
-
 // The format a picture is saved in, told by the last four characters of its name (the whole
 // name when shorter), compared case-sensitively: "jpeg" or ".jpg" is JPEG, ".bmp" a Windows
 // bitmap, ".png" a PNG (lossless, the best for worksheets). "bild.JPG" is refused; "bild.jpeg" is JPEG through its last four characters.

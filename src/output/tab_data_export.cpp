@@ -16,16 +16,16 @@ namespace voltaris {
 
 namespace {
 
-// Writes `text` to folder/name; an empty result or the message with the system's reason.
-std::string WriteFile(const std::string& folder, const char* name, const std::string& text) {
+// Writes `text` to folder/name; nothing, or the path with the system's reason.
+std::optional<FileWriteFailure> WriteFile(const std::string& folder, const char* name, const std::string& text) {
     const std::string path = folder + "/" + name;
     errno = 0;
     std::FILE* file = std::fopen(path.c_str(), "wb");
     bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
     const int error = errno;
     if (file && std::fclose(file) != 0) written = false;
-    if (written) return {};
-    return "Die Daten konnten nicht unter \"" + path + "\" gespeichert werden: " + std::strerror(error ? error : EIO);
+    if (written) return std::nullopt;
+    return FileWriteFailure{path, std::strerror(error ? error : EIO)};
 }
 
 std::string LinesText(const LineStore& store) {
@@ -36,17 +36,16 @@ std::string LinesText(const LineStore& store) {
 
 }  // namespace
 
-std::string ExportTabData(const Project& project, const ParticleSwitches& switches, const std::string& folder) {
+std::optional<FileWriteFailure> ExportTabData(const Project& project, const ParticleSwitches& switches,
+                                              const std::string& folder) {
     const FieldSnapshot field = SnapshotOfActiveTab(project);
     ValueRange range;
     ComputeValueRange(field, false, range);
     auto lines = std::make_unique<LineStore>();
     TraceEquipotentials(field, range, true, *lines);
-    std::string error = WriteFile(folder, EquipotentialsCsvName, LinesText(*lines));
-    if (!error.empty()) return error;
+    if (auto failure = WriteFile(folder, EquipotentialsCsvName, LinesText(*lines))) return failure;
     TraceFieldLines(field, true, *lines);
-    error = WriteFile(folder, FieldLinesCsvName, LinesText(*lines));
-    if (!error.empty()) return error;
+    if (auto failure = WriteFile(folder, FieldLinesCsvName, LinesText(*lines))) return failure;
 
     // The time-step cuts of the build go into a copy: exporting changes nothing in the model.
     auto settled = std::make_unique<Project>(project);

@@ -24,8 +24,8 @@ constexpr double AcStepFraction = 0.004;
 // Simulated seconds of one phase step at a frequency of `kiloHertz` (the slider position):
 // 1 / (f AcStepsPerPeriod), f in Hz; 1.8939e-8 s at 1.2 MHz.
 float AcChunkDurationOf(int kiloHertz);
-// "Frequenz: 1,2MHz" for 1200 kHz.
-std::string FrequencyLabelText(int kiloHertz);
+// The frequency of the slider position in MHz with its unit: "1,2MHz" for 1200 kHz.
+std::string FrequencyText(int kiloHertz);
 // Factor on every charge at phase step n, a float32:
 //   s(n) = sin(2 pi n / AcStepsPerPeriod) + AcPhaseOffset = sin(2 pi n / 44) + 0.01,
 // dimensionless; a phase step lasts AcChunkDuration seconds of simulated time.

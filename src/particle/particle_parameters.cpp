@@ -42,9 +42,9 @@ std::optional<std::string> WithoutConfirmationKey(const std::string& text) {
     return lower;
 }
 
-std::string SpecificChargeText(double charge, double mass, bool unitsInElementaryCharges) {
+std::string SpecificChargeValueText(double charge, double mass, bool unitsInElementaryCharges) {
     const double value = unitsInElementaryCharges ? charge / (mass * ElementaryCharge) : charge / mass;
-    return "Spezifische Ladung:     " + FormatGeneral(value, 3) + (unitsInElementaryCharges ? " e/kg" : " C/kg");
+    return FormatGeneral(value, 3) + (unitsInElementaryCharges ? " e/kg" : " C/kg");
 }
 
 std::string SpeedText(const std::string& caption, double speed) { return caption + FormatGeneral(speed, 3) + " m/s"; }

@@ -37,8 +37,8 @@ double MassFromBox(const std::string& text);
 // text lower-cased without any "y"; nothing when there is none.
 std::optional<std::string> WithoutConfirmationKey(const std::string& text);
 
-// "Spezifische Ladung:     " with charge / mass in C/kg, or in e/kg.
-std::string SpecificChargeText(double charge, double mass, bool unitsInElementaryCharges);
+// The specific charge charge / mass with its unit: "-1,76E11 C/kg", or in e/kg.
+std::string SpecificChargeValueText(double charge, double mass, bool unitsInElementaryCharges);
 
 // Caption + value with 3 digits + " m/s", for the speed labels and readouts.
 std::string SpeedText(const std::string& caption, double speed);

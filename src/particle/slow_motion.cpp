@@ -8,10 +8,6 @@ namespace voltaris {
 
 float SlowMotion::FactorOfSlider(int position) { return static_cast<float>(position * 1e-6); }
 
-std::string SlowMotion::FactorLabelText(float factor) {
-    return "Zeitlupe: 1 s entspricht " + FormatGeneral(factor, 3) + " s";
-}
-
 void SlowMotion::Start(PathStore& store) {
     store.PlaybackIndex[0] = 0;
     clock_ = 0;

@@ -22,9 +22,8 @@ class SlowMotion {
 public:
     static constexpr float DefaultFactor = 2.5e-5f;
 
-    // The factor a slider position (1 .. 100) stands for, and the label that names it.
+    // The factor a slider position (1 .. 100) stands for.
     static float FactorOfSlider(int position);
-    static std::string FactorLabelText(float factor);
 
     float SlowMotionFactor = DefaultFactor;
 

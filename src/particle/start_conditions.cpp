@@ -30,10 +30,7 @@ std::string StartFieldText(const ParticleSlot& slot, StartField field) {
     return {};
 }
 
-std::string StartOutsideSquareMessage(float unitLength) {
-    return "Der Startpunkt muss im Koordinatensystem liegen: x und y von 0 bis " +
-           FormatGeneral(10.0 * unitLength, 3) + " m.";
-}
+double StartSquareSide(float unitLength) { return 10.0 * unitLength; }
 
 bool ApplyStartText(ParticleSlot& slot, StartField field, const std::string& text, float unitLength) {
     const double value = ParseNumber(text);  // throws ConversionError
@@ -42,13 +39,13 @@ bool ApplyStartText(ParticleSlot& slot, StartField field, const std::string& tex
         slot.angle = value / DegreesPerRadian;
         return true;
     }
-    const double side = 10.0 * unitLength;  // metres
+    const double side = StartSquareSide(unitLength);  // metres
     if (!(value >= 0 && value <= side)) return false;
     (field == StartField::X ? slot.x : slot.y) = static_cast<float>(value);
     return true;
 }
 
-std::optional<std::string> NonClassicalSpeedNote(const PathSet& paths, int slots) {
+std::optional<float> NonClassicalTopSpeed(const PathSet& paths, int slots) {
     float highest = 0;
     for (int s = 0; s < slots && s < MaxParticleSlots; ++s) {
         const PathSlot& path = paths.slots[s];
@@ -56,8 +53,7 @@ std::optional<std::string> NonClassicalSpeedNote(const PathSet& paths, int slots
         for (int i = 0; i < points; ++i) highest = std::max(highest, path.PathSpeed[i]);
     }
     if (!(highest > ClassicalSpeedLimit)) return std::nullopt;
-    return "v > 0,1 c: die Bahn ist hier nicht mehr klassisch (höchste Geschwindigkeit " +
-           FormatGeneral(highest, 3) + " m/s)";
+    return highest;
 }
 
 }  // namespace voltaris

@@ -16,8 +16,8 @@ enum class StartField { X, Y, Direction };
 // in degrees from 0 up to 360.
 std::string StartFieldText(const ParticleSlot& slot, StartField field);
 
-// The message for a start position outside the square of side 10 x unitLength.
-std::string StartOutsideSquareMessage(float unitLength);
+// The side (m) of the square a start position must lie in: 10 x unitLength.
+double StartSquareSide(float unitLength);
 
 // Takes a typed field text into the slot. Throws ConversionError for a text that is no number;
 // returns false, changing nothing, for a position outside the square (0 .. 10 x unitLength on
@@ -27,8 +27,9 @@ bool ApplyStartText(ParticleSlot& slot, StartField field, const std::string& tex
 // Beyond a tenth of the speed of light the classical path no longer holds.
 constexpr double ClassicalSpeedLimit = 0.1 * 299792458.0;  // m/s
 
-// The red note of the particle page when a stored speed of the first `slots` paths exceeds
-// ClassicalSpeedLimit, with the highest speed reached; nothing while every speed stays below.
-std::optional<std::string> NonClassicalSpeedNote(const PathSet& paths, int slots);
+// The highest speed (m/s) stored in the first `slots` paths when it exceeds
+// ClassicalSpeedLimit (the particle page then shows its red note); nothing while every speed
+// stays below.
+std::optional<float> NonClassicalTopSpeed(const PathSet& paths, int slots);
 
 }  // namespace voltaris

@@ -54,13 +54,15 @@ TEST(DataExport, TheFilesHoldWhatTheCommandLineToolPrints) {
     switches.BremsstrahlungEnabled = true;
     switches.BremsstrahlungFactor = 1e4;
 
-    ASSERT_EQ(ExportTabData(project, switches, folder.string()), "");
+    ASSERT_FALSE(ExportTabData(project, switches, folder.string()));
     EXPECT_EQ(FileText(folder / EquipotentialsCsvName), CliRows("lines sample 1 equipotential"));
     EXPECT_EQ(FileText(folder / FieldLinesCsvName), CliRows("lines sample 1 field"));
     EXPECT_EQ(FileText(folder / PathCsvName), CliRows("path sample 1 --bremsstrahlung 1e4 --energy"));
     EXPECT_EQ(project.Active().particles[0].dt, dtBefore);  // the export changed nothing
 
-    const std::string error = ExportTabData(project, switches, (folder / "fehlt").string());
-    EXPECT_NE(error.find("fehlt/" + std::string(EquipotentialsCsvName)), std::string::npos) << error;
+    const auto failure = ExportTabData(project, switches, (folder / "fehlt").string());
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, (folder / "fehlt").string() + "/" + EquipotentialsCsvName);
+    EXPECT_FALSE(failure->reason.empty());
     std::filesystem::remove_all(folder);
 }

@@ -30,9 +30,9 @@ Project TwoChargesAndAParticle() {
 
 TEST(AlternatingVoltage, FrequencySliderGivesPhaseStepAndLabel) {
     EXPECT_FLOAT_EQ(AcChunkDurationOf(1200), 1.0f / 52800000.0f);
-    EXPECT_EQ(FrequencyLabelText(1200), "Frequenz: 1,2MHz");
-    EXPECT_EQ(FrequencyLabelText(1), "Frequenz: 0,001MHz");
-    EXPECT_EQ(FrequencyLabelText(15000), "Frequenz: 15MHz");
+    EXPECT_EQ(FrequencyText(1200), "1,2MHz");
+    EXPECT_EQ(FrequencyText(1), "0,001MHz");
+    EXPECT_EQ(FrequencyText(15000), "15MHz");
     EXPECT_EQ(AcPhaseFactor(11), 1.01f);
     // At the zero crossings the charges keep a hundredth of their amount.
     EXPECT_EQ(AcPhaseFactor(0), 0.01f);

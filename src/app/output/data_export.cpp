@@ -2,6 +2,7 @@
 #include "app/output/data_export.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include "output/tab_data_export.h"
 
@@ -13,9 +14,12 @@ void ExportData(const Project& project, const ParticleSwitches& switches, Output
     if (!folder) return;
     // Tracing and a path of up to a million steps take a moment.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::string error = ExportTabData(project, switches, *folder);
+    const auto failure = ExportTabData(project, switches, *folder);
     QApplication::restoreOverrideCursor();
-    if (!error.empty()) dialogs.ShowMessage(error);
+    if (!failure) return;
+    dialogs.ShowMessage(QCoreApplication::translate("DataExport", "Die Daten konnten nicht unter \"%1\" gespeichert werden: %2")
+                            .arg(QString::fromStdString(failure->path), QString::fromStdString(failure->reason))
+                            .toStdString());
 }
 
 }  // namespace voltaris

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/output/graph_export.h"
 
+#include <QCoreApplication>
 #include <QImageWriter>
 #include <QSaveFile>
 
@@ -11,7 +12,7 @@ namespace voltaris {
 
 bool WritePicture(const QImage& picture, const std::string& path, ImageFormat format, QString& reason) {
     if (format == ImageFormat::Unknown) {
-        reason = "unbekanntes Format";
+        reason = QCoreApplication::translate("GraphExport", "unbekanntes Format");
         return false;
     }
     QSaveFile file(QString::fromStdString(path));
@@ -38,18 +39,24 @@ void ExportGraph(GraphViews& views, bool threeD, OutputDialogs& output, UserDial
     if (!path) return;
     const ImageFormat format = ImageFormatOfName(*path);
     if (format == ImageFormat::Unknown) {
-        dialogs.ShowMessage(UnknownImageFormatMessage);
+        dialogs.ShowMessage(
+            QCoreApplication::translate("GraphExport", "Unbekanntes Format - Das Bild konnte nicht gespeichert werden.")
+                .toStdString());
         return;
     }
     views.CaptureNextPicture(threeD, context, [&dialogs, path = *path, format](const QImage& picture) {
         if (picture.isNull()) {
-            dialogs.ShowMessage("Die Ansicht zeichnet kein Bild - Das Bild konnte nicht gespeichert werden.");
+            dialogs.ShowMessage(QCoreApplication::translate(
+                                    "GraphExport", "Die Ansicht zeichnet kein Bild - Das Bild konnte nicht gespeichert werden.")
+                                    .toStdString());
             return;
         }
         QString reason;
         if (!WritePicture(picture, path, format, reason)) {
-            dialogs.ShowMessage("Das Bild konnte nicht unter \"" + path + "\" gespeichert werden: " +
-                                reason.toStdString());
+            dialogs.ShowMessage(
+                QCoreApplication::translate("GraphExport", "Das Bild konnte nicht unter \"%1\" gespeichert werden: %2")
+                    .arg(QString::fromStdString(path), reason)
+                    .toStdString());
         }
     });
 }

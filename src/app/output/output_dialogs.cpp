@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/output/output_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -13,11 +14,12 @@ namespace voltaris {
 
 QStringList ImageFileFilters() {
     // Each entry's own text names its patterns; the last brackets hold what Qt filters by.
-    return {"Alle (*.jpg;*.jpeg;*.bmp;*.png) (*.jpg *.jpeg *.bmp *.png)",
-            "JPEG-Grafikdatei (*.jpg) - gute Qualität (*.jpg)",
-            "JPEG-Grafikdatei (*.jpeg) - gute Qualität (*.jpeg)",
-            "Bitmap (*.bmp) - beste Qualität (*.bmp)",
-            "PNG-Grafikdatei (*.png) - verlustfrei, für Arbeitsblätter (*.png)"};
+    return {QCoreApplication::translate("OutputDialogs", "Alle (*.jpg;*.jpeg;*.bmp;*.png) (*.jpg *.jpeg *.bmp *.png)"),
+            QCoreApplication::translate("OutputDialogs", "JPEG-Grafikdatei (*.jpg) - gute Qualität (*.jpg)"),
+            QCoreApplication::translate("OutputDialogs", "JPEG-Grafikdatei (*.jpeg) - gute Qualität (*.jpeg)"),
+            QCoreApplication::translate("OutputDialogs", "Bitmap (*.bmp) - beste Qualität (*.bmp)"),
+            QCoreApplication::translate("OutputDialogs",
+                                        "PNG-Grafikdatei (*.png) - verlustfrei, für Arbeitsblätter (*.png)")};
 }
 
 QString DialogStartFolder(const std::string& projectFileName) {
@@ -31,7 +33,7 @@ QString DialogStartFolder(const std::string& projectFileName) {
 }
 
 void ConfigureImageFileDialog(QFileDialog& dialog, const QString& startFolder) {
-    dialog.setWindowTitle("Graph als Bild exportieren...");
+    dialog.setWindowTitle(QCoreApplication::translate("OutputDialogs", "Graph als Bild exportieren..."));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDirectory(startFolder);
@@ -57,7 +59,7 @@ bool QtOutputDialogs::ChoosePrinter(QPrinter& printer) {
 }
 
 std::optional<std::string> QtOutputDialogs::ChooseExportFolder() {
-    const QString folder = QFileDialog::getExistingDirectory(parent_, "Daten exportieren...",
+    const QString folder = QFileDialog::getExistingDirectory(parent_, QCoreApplication::translate("OutputDialogs", "Daten exportieren..."),
                                                              DialogStartFolder(project_.ProjectFileName));
     if (folder.isEmpty()) return std::nullopt;
     return folder.toStdString();

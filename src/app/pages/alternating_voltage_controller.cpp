@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/pages/alternating_voltage_controller.h"
 
+#include <QCoreApplication>
+
+#include "app/pages/page_helpers.h"
 #include "app/pages/speed_diagram_painting.h"
 #include "particle/particle_parameters.h"
 
@@ -23,6 +26,44 @@ AlternatingVoltageController::AlternatingVoltageController(const AlternatingVolt
     connect(&buildWait_, &QTimer::timeout, this, &AlternatingVoltageController::FinishPhaseStep);
     connect(page_.Button12, &QPushButton::clicked, this, &AlternatingVoltageController::Button12Click);
     connect(page_.ScrollBar7, &QScrollBar::valueChanged, this, &AlternatingVoltageController::ScrollBar7Change);
+    RetranslateUi();
+}
+
+void AlternatingVoltageController::RetranslateUi() {
+    ShowStartCaption();
+    ShowFrequency();
+    ShowSpeeds();
+}
+
+void AlternatingVoltageController::ShowStartCaption() {
+    const QString start = QCoreApplication::translate("AlternatingVoltagePage", "Start");
+    const QString stop = QCoreApplication::translate("AlternatingVoltagePage", "Stop");
+    if (switches_.AcRunning) {
+        ShowPageButtonCaption(page_.Button12, stop, start);
+    } else {
+        ShowPageButtonCaption(page_.Button12, start, stop);
+    }
+}
+
+void AlternatingVoltageController::ShowFrequency() {
+    if (!frequencyChosen_) {
+        page_.Label19->setText(QCoreApplication::translate("AlternatingVoltagePage", "Frequenz: 1,20MHz"));
+        return;
+    }
+    page_.Label19->setText(QCoreApplication::translate("AlternatingVoltagePage", "Frequenz: %1")
+                               .arg(QString::fromStdString(FrequencyText(page_.ScrollBar7->value()))));
+}
+
+void AlternatingVoltageController::ShowSpeeds() {
+    if (!shownSpeeds_) {
+        page_.Label21->setText(QCoreApplication::translate("AlternatingVoltagePage", "Momentangeschwindigkeit:"));
+        page_.Label22->setText(QCoreApplication::translate("AlternatingVoltagePage", "Maximalgeschwindigkeit:"));
+        return;
+    }
+    page_.Label22->setText(QCoreApplication::translate("AlternatingVoltagePage", "Maximalgeschwindigkeit: %1")
+                               .arg(QString::fromStdString(SpeedText("", shownSpeeds_->highest))));
+    page_.Label21->setText(QCoreApplication::translate("AlternatingVoltagePage", "Momentangeschwindigkeit: %1")
+                               .arg(QString::fromStdString(SpeedText("", shownSpeeds_->current))));
 }
 
 void AlternatingVoltageController::SetGridSteps(float step) {
@@ -46,24 +87,24 @@ void AlternatingVoltageController::LeaveTab() {
     StopIfRunning();
     speedDiagram_->Reset();
     sinePicture_->Reset();
-    page_.Label21->setText("Momentangeschwindigkeit:");
-    page_.Label22->setText("Maximalgeschwindigkeit:");
+    shownSpeeds_.reset();
+    ShowSpeeds();
 }
 
 void AlternatingVoltageController::Start() {
-    page_.Button12->setText("Stop");
     // A coarse surface: it is rebuilt at every phase step.
     SetGridSteps(0.2f);
     run_.Start(host_.project, switches_, host_.acPhaseCounter(), host_.paths());
+    ShowStartCaption();
     host_.publishSwitches(switches_);
     Timer2.start();
 }
 
 void AlternatingVoltageController::Stop() {
-    page_.Button12->setText("Start");
     SetGridSteps(0.05f);
     Timer2.stop();
     run_.Stop(host_.project, switches_);
+    ShowStartCaption();
     host_.publishSwitches(switches_);
     host_.requestRedraw(true);
     sinePicture_->Clear();
@@ -76,7 +117,8 @@ void AlternatingVoltageController::ScrollBar7Change(int position) {
     StopIfRunning();
     switches_.AcChunkDuration = AcChunkDurationOf(position);
     host_.publishSwitches(switches_);
-    page_.Label19->setText(QString::fromStdString(FrequencyLabelText(position)));
+    frequencyChosen_ = true;
+    ShowFrequency();
 }
 
 void AlternatingVoltageController::Timer2Timer() {
@@ -86,9 +128,8 @@ void AlternatingVoltageController::Timer2Timer() {
     run_.ScaleCharges(host_.project, counter);
 
     const float speed = static_cast<float>(host_.project.Active().particles[0].speed);
-    const float maxSpeed = run_.RaiseMaxSpeed(speed);
-    page_.Label22->setText(QString::fromStdString(SpeedText("Maximalgeschwindigkeit: ", maxSpeed)));
-    page_.Label21->setText(QString::fromStdString(SpeedText("Momentangeschwindigkeit: ", speed)));
+    shownSpeeds_ = ShownSpeeds{speed, run_.RaiseMaxSpeed(speed)};
+    ShowSpeeds();
 
     // The 3D engine's thread builds the phase step; its build counts the phase on.
     notedPhase_ = counter;

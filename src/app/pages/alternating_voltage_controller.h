@@ -2,6 +2,7 @@
 #pragma once
 #include <QObject>
 #include <QTimer>
+#include <optional>
 
 #include "app/pages/bottom_pages.h"
 #include "app/pages/paint_box_canvas.h"
@@ -36,6 +37,8 @@ public:
     const AlternatingVoltage& Run() const { return run_; }
     const PaintBoxCanvas& SpeedDiagram() const { return *speedDiagram_; }
     const PaintBoxCanvas& SinePicture() const { return *sinePicture_; }
+    // The caption and readouts in the current language.
+    void RetranslateUi();
 
 public Q_SLOTS:
     // A path build of the 3D engine has reached the model.
@@ -48,6 +51,9 @@ private:
     void FinishPhaseStep();
     void ScrollBar7Change(int position);
     void SetGridSteps(float step);
+    void ShowStartCaption();
+    void ShowFrequency();
+    void ShowSpeeds();
 
     AlternatingVoltagePage page_;
     ParticleHost host_;
@@ -59,6 +65,11 @@ private:
     PaintBoxCanvas* sinePicture_;
     bool tickInProgress_ = false;
     int32_t notedPhase_ = 0;  // the phase counter before the step's build
+    bool frequencyChosen_ = false;  // until the slider moves, the label shows the design value
+    struct ShownSpeeds {
+        float current, highest;  // m/s
+    };
+    std::optional<ShownSpeeds> shownSpeeds_;  // the readouts of the last phase step
 };
 
 }  // namespace voltaris::pages

@@ -1,9 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/pages/bottom_pages.h"
 
+#include <QCoreApplication>
+
 #include "app/pages/page_helpers.h"
 
 namespace voltaris::pages {
+
+namespace {
+
+void RetranslateTabTitles(const BottomPages& p) {
+    QTabWidget* c = p.PageControl;
+    c->setTabText(p.IndexOf(p.staticCharges.page), QCoreApplication::translate("BottomPages", "Statische Ladungen"));
+    c->setTabText(p.IndexOf(p.misc.page), QCoreApplication::translate("BottomPages", "Misc"));
+    c->setTabText(p.IndexOf(p.particle.page), QCoreApplication::translate("BottomPages", "Bewegte Ladung"));
+    c->setTabText(p.IndexOf(p.bremsstrahlung.page), QCoreApplication::translate("BottomPages", "Bremsstrahlung"));
+    c->setTabText(p.IndexOf(p.slowMotion.page), QCoreApplication::translate("BottomPages", "Zeitlupe"));
+    c->setTabText(p.IndexOf(p.alternatingVoltage.page),
+                  QCoreApplication::translate("BottomPages", "Wechselspannung"));
+    c->setTabText(p.IndexOf(p.render.page), QCoreApplication::translate("BottomPages", "Render"));
+}
+
+}  // namespace
 
 BottomPages BuildBottomPages(QWidget* parent) {
     BottomPages p;
@@ -17,19 +35,29 @@ BottomPages BuildBottomPages(QWidget* parent) {
     p.render = BuildRenderPage();
 
     QTabWidget* c = p.PageControl;
-    c->addTab(p.staticCharges.page, "Statische Ladungen");
-    c->addTab(p.misc.page, "Misc");
-    c->addTab(p.particle.page, "Bewegte Ladung");
-    c->addTab(p.bremsstrahlung.page, "Bremsstrahlung");
-    c->addTab(p.slowMotion.page, "Zeitlupe");
-    c->addTab(p.alternatingVoltage.page, "Wechselspannung");
-    c->addTab(p.render.page, "Render");
+    for (QWidget* page : {p.staticCharges.page, p.misc.page, p.particle.page, p.bremsstrahlung.page,
+                          p.slowMotion.page, p.alternatingVoltage.page, p.render.page}) {
+        c->addTab(page, QString());
+    }
+    RetranslateTabTitles(p);
+    OnLanguageChange(c, c, [p] { RetranslateBottomPages(p); });
     for (QWidget* hidden : {p.render.page, p.alternatingVoltage.page, p.bremsstrahlung.page, p.slowMotion.page,
                             p.misc.page}) {
         c->setTabVisible(c->indexOf(hidden), false);
     }
     c->setCurrentIndex(c->indexOf(p.staticCharges.page));
     return p;
+}
+
+void RetranslateBottomPages(const BottomPages& pages) {
+    RetranslateTabTitles(pages);
+    RetranslateStaticChargesPage(pages.staticCharges);
+    RetranslateMiscPage(pages.misc);
+    RetranslateParticlePage(pages.particle);
+    RetranslateBremsstrahlungPage(pages.bremsstrahlung);
+    RetranslateSlowMotionPage(pages.slowMotion);
+    RetranslateAlternatingVoltagePage(pages.alternatingVoltage);
+    RetranslateRenderPage(pages.render);
 }
 
 }  // namespace voltaris::pages

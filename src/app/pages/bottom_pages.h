@@ -12,7 +12,9 @@
 
 // The pages of the bottom page control with their controls. The pages are built here; the
 // behaviour of their controls belongs to the charge editing, the moving particle and the
-// display options, which connect to these controls.
+// display options, which connect to these controls. Each page's Retranslate function sets its
+// fixed texts in the current language; texts that follow a page's state (captions that
+// switch, readouts) are set by whoever changes them.
 
 namespace voltaris::pages {
 
@@ -22,6 +24,7 @@ struct StaticChargesPage {
     QLabel* emptyHint;           // the text behind the table
 };
 StaticChargesPage BuildStaticChargesPage();
+void RetranslateStaticChargesPage(const StaticChargesPage& page);
 
 // Never shown: the check boxes that carry the display options and the sign swap.
 struct MiscPage {
@@ -30,6 +33,7 @@ struct MiscPage {
     QCheckBox *CheckBox5, *CheckBox6, *CheckBox10, *CheckBox11, *CheckBox4;
 };
 MiscPage BuildMiscPage();
+void RetranslateMiscPage(const MiscPage& page);
 
 struct ParticlePage {
     QWidget* page;
@@ -43,6 +47,7 @@ struct ParticlePage {
     QLabel* LabelNonClassical;  // red, shown while the path gets faster than 0.1 c
 };
 ParticlePage BuildParticlePage();
+void RetranslateParticlePage(const ParticlePage& page);
 
 struct BremsstrahlungPage {
     QWidget* page;
@@ -51,6 +56,7 @@ struct BremsstrahlungPage {
     QLineEdit* Edit4;
 };
 BremsstrahlungPage BuildBremsstrahlungPage();
+void RetranslateBremsstrahlungPage(const BremsstrahlungPage& page);
 
 struct SlowMotionPage {
     QWidget* page;
@@ -63,6 +69,7 @@ struct SlowMotionPage {
     QLabel *LabelKinetic, *LabelPotential, *LabelTotal, *LabelRadiated;  // energies at the marker
 };
 SlowMotionPage BuildSlowMotionPage();
+void RetranslateSlowMotionPage(const SlowMotionPage& page);
 
 struct AlternatingVoltagePage {
     QWidget* page;
@@ -72,6 +79,7 @@ struct AlternatingVoltagePage {
     QScrollBar* ScrollBar7;
 };
 AlternatingVoltagePage BuildAlternatingVoltagePage();
+void RetranslateAlternatingVoltagePage(const AlternatingVoltagePage& page);
 
 // Developer settings of each view, hidden unless Ctrl+Shift+R shows it.
 struct RenderControls {
@@ -85,6 +93,7 @@ struct RenderPage {
     QPushButton* ButtonShowLog;
 };
 RenderPage BuildRenderPage();
+void RetranslateRenderPage(const RenderPage& page);
 
 struct BottomPages {
     QTabWidget* PageControl;
@@ -99,7 +108,10 @@ struct BottomPages {
     int IndexOf(QWidget* page) const { return PageControl->indexOf(page); }
 };
 // All pages in their order; "Misc", "Bremsstrahlung", "Zeitlupe", "Wechselspannung" and
-// "Render" hidden, "Statische Ladungen" selected.
+// "Render" hidden, "Statische Ladungen" selected. The pages' fixed texts follow each change
+// of the interface language.
 BottomPages BuildBottomPages(QWidget* parent);
+// The tab titles and every page's fixed texts in the current language.
+void RetranslateBottomPages(const BottomPages& pages);
 
 }  // namespace voltaris::pages

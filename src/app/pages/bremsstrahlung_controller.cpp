@@ -2,9 +2,11 @@
 #include "app/pages/bremsstrahlung_controller.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QSignalBlocker>
 
+#include "app/pages/page_helpers.h"
 #include "model/number_format.h"
 #include "particle/bremsstrahlung.h"
 
@@ -17,6 +19,17 @@ BremsstrahlungController::BremsstrahlungController(const BremsstrahlungPage& pag
     connect(page_.Edit4, &QLineEdit::textChanged, this, &BremsstrahlungController::Edit4Change);
     connect(page_.Edit4, &QLineEdit::editingFinished, this, &BremsstrahlungController::Edit4EditingFinished);
     page_.Edit4->installEventFilter(this);
+    RetranslateUi();
+}
+
+void BremsstrahlungController::RetranslateUi() {
+    const QString on = QCoreApplication::translate("BremsstrahlungPage", "Deaktivieren");
+    const QString off = QCoreApplication::translate("BremsstrahlungPage", "Aktivieren");
+    if (switches_.BremsstrahlungEnabled) {
+        ShowPageButtonCaption(page_.Button5, on, off);
+    } else {
+        ShowPageButtonCaption(page_.Button5, off, on);
+    }
 }
 
 void BremsstrahlungController::Button5Click() {
@@ -33,7 +46,7 @@ void BremsstrahlungController::Button5Click() {
     }
     host_.publishSwitches(switches_);
     host_.requestRedraw(false);
-    page_.Button5->setText(on ? "Deaktivieren" : "Aktivieren");
+    RetranslateUi();
     page_.GroupBox3->setVisible(on);
 }
 

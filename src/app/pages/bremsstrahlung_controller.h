@@ -17,6 +17,8 @@ public:
     void Button5Click();
     // A new tab starts without amplification and with the radiation off.
     void LeaveTab();
+    // The switch's caption in the current language.
+    void RetranslateUi();
 
 private:
     // Each change of the box: a text that parses is the new factor; an unfinished number

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/pages/energy_diagram_painting.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <array>
@@ -12,16 +13,19 @@ namespace voltaris::pages {
 namespace {
 
 struct Curve {
-    const char* name;
+    const char* name;  // translated where drawn
     QColor colour;
     double (*value)(const ParticleEnergy&);
 };
 
 const std::array<Curve, 4> Curves = {{
-    {"kinetisch", QColor(0, 0, 230), [](const ParticleEnergy& e) { return e.kinetic; }},
-    {"potenziell", QColor(0, 150, 0), [](const ParticleEnergy& e) { return e.potential; }},
-    {"gesamt", QColor(Qt::black), [](const ParticleEnergy& e) { return e.Total(); }},
-    {"abgestrahlt", QColor(230, 120, 0), [](const ParticleEnergy& e) { return e.radiated; }},
+    {QT_TRANSLATE_NOOP("SlowMotionPage", "kinetisch"), QColor(0, 0, 230),
+     [](const ParticleEnergy& e) { return e.kinetic; }},
+    {QT_TRANSLATE_NOOP("SlowMotionPage", "potenziell"), QColor(0, 150, 0),
+     [](const ParticleEnergy& e) { return e.potential; }},
+    {QT_TRANSLATE_NOOP("SlowMotionPage", "gesamt"), QColor(Qt::black), [](const ParticleEnergy& e) { return e.Total(); }},
+    {QT_TRANSLATE_NOOP("SlowMotionPage", "abgestrahlt"), QColor(230, 120, 0),
+     [](const ParticleEnergy& e) { return e.radiated; }},
 }};
 
 }  // namespace
@@ -71,9 +75,10 @@ void PaintEnergyDiagram(QImage& picture, const PathSlot& path, int shownPoints, 
     painter.setFont(font);
     int legendX = 2;
     for (int c = 0; c < curves; ++c) {
+        const QString name = QCoreApplication::translate("SlowMotionPage", Curves[c].name);
         painter.setPen(Curves[c].colour);
-        painter.drawText(legendX, 10, Curves[c].name);
-        legendX += painter.fontMetrics().horizontalAdvance(Curves[c].name) + 8;
+        painter.drawText(legendX, 10, name);
+        legendX += painter.fontMetrics().horizontalAdvance(name) + 8;
     }
 }
 

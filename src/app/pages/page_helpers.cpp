@@ -1,21 +1,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/pages/page_helpers.h"
 
+#include <QAbstractButton>
+#include <QEvent>
+#include <QGroupBox>
 #include <algorithm>
 
 namespace voltaris::pages {
 
-QPushButton* MakePageButton(const char* name, const QString& caption, const QString& otherCaption) {
-    auto* button = Named(new QPushButton(otherCaption), name);
+namespace {
+
+class LanguageChangeWatch : public QObject {
+public:
+    LanguageChangeWatch(QWidget* widget, QObject* owner, std::function<void()> retranslate)
+        : QObject(owner), retranslate_(std::move(retranslate)) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange) retranslate_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> retranslate_;
+};
+
+}  // namespace
+
+QPushButton* MakePageButton(const char* name) {
+    auto* button = Named(new QPushButton, name);
     button->setDefault(true);
     QFont font = button->font();
     font.setPointSize(font.pointSize() + 2);
     font.setBold(true);
     button->setFont(font);
+    return button;
+}
+
+void ShowPageButtonCaption(QPushButton* button, const QString& caption, const QString& otherCaption) {
+    button->setText(otherCaption);
     const int otherWidth = button->sizeHint().width();
     button->setText(caption);
     button->setFixedSize(std::max({110, otherWidth, button->sizeHint().width()}), 90);
-    return button;
+}
+
+void OnLanguageChange(QWidget* widget, QObject* owner, std::function<void()> retranslate) {
+    new LanguageChangeWatch(widget, owner, std::move(retranslate));
+}
+
+void SetCaption(QWidget* parent, const char* name, const QString& caption) {
+    QWidget* widget = parent->findChild<QWidget*>(name);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(caption);
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        group->setTitle(caption);
+    }
 }
 
 QHBoxLayout* MakePageRow(QWidget* page, QPushButton* button) {

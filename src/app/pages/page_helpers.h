@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 namespace voltaris::pages {
 
@@ -20,9 +21,21 @@ inline QLabel* MakeLabel(const QString& name, const QString& text, QWidget* pare
     return Named(new QLabel(text, parent), name);
 }
 
-// The large button at the left edge of a page (the page's default button), wide enough for
-// either of its captions so that it neither moves nor cuts its text when it switches.
-QPushButton* MakePageButton(const char* name, const QString& caption, const QString& otherCaption);
+// The large button at the left edge of a page (the page's default button); its captions come
+// from ShowPageButtonCaption.
+QPushButton* MakePageButton(const char* name);
+
+// Shows `caption` on a page button, which is made wide enough for either of its captions, so
+// that it neither moves nor cuts its text when it switches (also after a change of language).
+void ShowPageButtonCaption(QPushButton* button, const QString& caption, const QString& otherCaption);
+
+// Runs `retranslate` whenever `widget` is told that the interface language changed (a
+// translator was installed or removed), for as long as `owner` lives. The pages are plain
+// widgets filled by functions, so this stands in for a changeEvent of their own.
+void OnLanguageChange(QWidget* widget, QObject* owner, std::function<void()> retranslate);
+
+// Sets the caption of a label, button or group box found by its object name below `parent`.
+void SetCaption(QWidget* parent, const char* name, const QString& caption);
 
 // The outer layout of a page: its button at the left edge, then the page's contents. Page
 // margins are kept small: every pixel they take is taken from the views above.

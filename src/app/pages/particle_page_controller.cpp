@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/pages/particle_page_controller.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
+#include "app/pages/page_helpers.h"
 #include "app/undo/step_names.h"
 #include "model/number_format.h"
 
@@ -29,12 +31,40 @@ ParticlePageController::ParticlePageController(const ParticlePage& page, const P
     page_.Label37->installEventFilter(this);
     connect(page_.ScrollBar1, &QScrollBar::valueChanged, this, &ParticlePageController::ScrollBar1Change);
     connect(page_.ScrollBar3, &QScrollBar::valueChanged, this, &ParticlePageController::ScrollBar3Change);
+    ShowSwitchCaption();
+    ShowSpecificCharge();
+    ShowSpeed(Slot0().speed);
+}
+
+void ParticlePageController::ShowSwitchCaption() {
+    const QString on = QCoreApplication::translate("ParticlePage", "Deaktivieren");
+    const QString off = QCoreApplication::translate("ParticlePage", "Aktivieren");
+    if (switches_.ParticleEnabled) {
+        ShowPageButtonCaption(page_.Button11, on, off);
+    } else {
+        ShowPageButtonCaption(page_.Button11, off, on);
+    }
+}
+
+void ParticlePageController::ShowSpeed(double speed) {
+    page_.Label6->setText(QString::fromStdString(SpeedText("", speed)));
+}
+
+void ParticlePageController::RetranslateUi() {
+    ShowSwitchCaption();
+    ShowSpecificCharge();
+    ShowSpeed(Slot0().speed);
+    if (!host_.Label34->isHidden()) return;  // the boxes hold what the user typed
+    const bool inE = host_.project.UnitsInElementaryCharges;
+    const QSignalBlocker quietCharge(page_.Edit1), quietMass(page_.Edit2);
+    page_.Edit1->setText(QString::fromStdString(ChargeBoxText(Slot0().charge, inE)));
+    page_.Edit2->setText(QString::fromStdString(MassBoxText(Slot0().mass)));
 }
 
 void ParticlePageController::Button11Click() {
     switches_.ParticleEnabled = !switches_.ParticleEnabled;
     const bool on = switches_.ParticleEnabled;
-    page_.Button11->setText(on ? "Deaktivieren" : "Aktivieren");
+    ShowSwitchCaption();
     page_.GroupBox4->setVisible(on);
     host_.publishSwitches(switches_);
     if (on) host_.requestRedraw(false);
@@ -115,13 +145,14 @@ bool ParticlePageController::eventFilter(QObject* watched, QEvent* event) {
 
 void ParticlePageController::ShowSpecificCharge() {
     const ParticleSlot& slot = Slot0();
-    page_.Label7->setText(QString::fromStdString(
-        SpecificChargeText(slot.charge, slot.mass, host_.project.UnitsInElementaryCharges)));
+    page_.Label7->setText(QCoreApplication::translate("ParticlePage", "Spezifische Ladung:     %1")
+                              .arg(QString::fromStdString(SpecificChargeValueText(
+                                  slot.charge, slot.mass, host_.project.UnitsInElementaryCharges))));
 }
 
 void ParticlePageController::ScrollBar1Change(int position) {
     RecordBurst(host_.history, step_names::ParticleSpeed, [&] { Slot0().speed = position; });
-    page_.Label6->setText(QString::fromStdString(SpeedText("", position)));
+    ShowSpeed(position);
     host_.requestRedraw(false);
 }
 
@@ -160,7 +191,7 @@ void ParticlePageController::FillFromActiveTab() {
         ScrollBar3Change(stepsPosition);
     }
 
-    page_.Label6->setText(QString::fromStdString(SpeedText("", Slot0().speed)));
+    ShowSpeed(Slot0().speed);
     page_.Label10->setText(QString::number(Slot0().steps));
     ShowSpecificCharge();
     ClearPending();

@@ -20,6 +20,9 @@ public:
     void ApplyParticlePreset(ParticlePreset preset);
     void Label37Click();  // "dt neu berechnen"
     void ShowSpecificCharge();
+    // The switch's caption, the readouts and, unless a typed value awaits its "Y", the number
+    // boxes in the current language.
+    void RetranslateUi();
     // Fills the page from slot 0 of the active tab (the panel refresh, also after the unit
     // switch); sliders that cannot show the slot's value bring it into their range.
     void FillFromActiveTab();
@@ -32,6 +35,8 @@ private:
     void ConfirmWithY(QLineEdit* edit);
     void ScrollBar1Change(int position);
     void ScrollBar3Change(int position);
+    void ShowSwitchCaption();
+    void ShowSpeed(double speed);
     void MarkPending(QLineEdit* edit);
     void ClearPending();
     ParticleSlot& Slot0() { return host_.project.Active().particles[0]; }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/pages/particle_pages.h"
 
+#include "app/pages/page_helpers.h"
+
 namespace voltaris::pages {
 
 ParticlePages::ParticlePages(const BottomPages& pages, const ParticleHost& host, QObject* parent)
@@ -12,6 +14,15 @@ ParticlePages::ParticlePages(const BottomPages& pages, const ParticleHost& host,
       alternatingVoltage(pages.alternatingVoltage, host, switches_, this) {
     // Leaving the page of a running alternating voltage stops it.
     connect(pages.PageControl, &QTabWidget::currentChanged, this, [this] { alternatingVoltage.StopIfRunning(); });
+    OnLanguageChange(pages.PageControl, this, [this] { RetranslateUi(); });
+}
+
+void ParticlePages::RetranslateUi() {
+    particle.RetranslateUi();
+    startFields.RetranslateUi();
+    bremsstrahlung.RetranslateUi();
+    slowMotion.RetranslateUi();
+    alternatingVoltage.RetranslateUi();
 }
 
 void ParticlePages::PathBuilt() {

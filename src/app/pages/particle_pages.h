@@ -31,6 +31,10 @@ public:
 
     const ParticleSwitches& Switches() const { return switches_; }
 
+    // Every text the four pages compose from their state, in the current language; runs by
+    // itself when the page control hears of a change of language.
+    void RetranslateUi();
+
     ParticleSwitches switches_;
     ParticlePageController particle;
     StartFieldsController startFields;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 
@@ -21,11 +22,12 @@ RenderControls BuildColumn(QHBoxLayout* row, bool threeD) {
         column->addWidget(label);
         row->addLayout(column);
     };
-    c.rendering = Named(new QPushButton("Rendering"), name("Renderm"));
-    c.renderingLabel = MakeLabel(labelName("Renderm"), "solid");
+    c.rendering = Named(new QPushButton, name("Renderm"));
+    // The labels show the view's settings; the display options keep them up to date.
+    c.renderingLabel = MakeLabel(labelName("Renderm"), QCoreApplication::translate("RenderPage", "solid"));
     pair(c.rendering, c.renderingLabel);
 
-    auto* group = Named(new QGroupBox("Auflösung"), threeD ? "GroupBox3DRes" : "GroupBox2DRes");
+    auto* group = Named(new QGroupBox, threeD ? "GroupBox3DRes" : "GroupBox2DRes");
     auto* inside = new QVBoxLayout(group);
     c.resolution = MakeScrollBar(threeD ? "ScrollBar3DRes" : "ScrollBar2DRes", 0, 100, 10);
     c.resolution->setMinimumWidth(64);  // both views' columns fit beside each other at the design size
@@ -34,13 +36,13 @@ RenderControls BuildColumn(QHBoxLayout* row, bool threeD) {
     inside->addWidget(c.resolutionLabel);
     row->addWidget(group);
 
-    c.colourSteps = Named(new QPushButton("ÄPFen"), name("Apfen"));
-    c.colourStepsLabel = MakeLabel(labelName("Apfen"), "verlaufen");
+    c.colourSteps = Named(new QPushButton, name("Apfen"));
+    c.colourStepsLabel = MakeLabel(labelName("Apfen"), QCoreApplication::translate("RenderPage", "verlaufen"));
     pair(c.colourSteps, c.colourStepsLabel);
-    c.shader = Named(new QPushButton("Shader"), threeD ? "Button3DShader" : "Button2DShder");
-    c.shaderLabel = MakeLabel(labelName("Shader"), "verlaufen");
+    c.shader = Named(new QPushButton, threeD ? "Button3DShader" : "Button2DShder");
+    c.shaderLabel = MakeLabel(labelName("Shader"), QCoreApplication::translate("RenderPage", "verlaufen"));
     pair(c.shader, c.shaderLabel);
-    c.pause = Named(new QPushButton("Pause"), name("Pause"));
+    c.pause = Named(new QPushButton, name("Pause"));
     row->addWidget(c.pause, 0, Qt::AlignTop);
     return c;
 }
@@ -54,11 +56,24 @@ RenderPage BuildRenderPage() {
     row->setContentsMargins(4, 4, 4, 4);
     p.view3D = BuildColumn(row, true);
     row->addStretch(1);
-    p.ButtonShowLog = Named(new QPushButton("Show Debuglog"), "ButtonShowLog");
+    p.ButtonShowLog = Named(new QPushButton, "ButtonShowLog");
     row->addWidget(p.ButtonShowLog, 0, Qt::AlignTop);
     row->addStretch(1);
     p.view2D = BuildColumn(row, false);
+    RetranslateRenderPage(p);
     return p;
+}
+
+void RetranslateRenderPage(const RenderPage& p) {
+    for (const RenderControls& c : {p.view3D, p.view2D}) {
+        c.rendering->setText(QCoreApplication::translate("RenderPage", "Rendering"));
+        qobject_cast<QGroupBox*>(c.resolution->parentWidget())
+            ->setTitle(QCoreApplication::translate("RenderPage", "Auflösung"));
+        c.colourSteps->setText(QCoreApplication::translate("RenderPage", "ÄPFen"));
+        c.shader->setText(QCoreApplication::translate("RenderPage", "Shader"));
+        c.pause->setText(QCoreApplication::translate("RenderPage", "Pause"));
+    }
+    p.ButtonShowLog->setText(QCoreApplication::translate("RenderPage", "Show Debuglog"));
 }
 
 }  // namespace voltaris::pages

@@ -6,6 +6,7 @@
 #include "app/pages/bottom_pages.h"
 #include "app/pages/paint_box_canvas.h"
 #include "app/pages/particle_host.h"
+#include "particle/path_energy.h"
 #include "particle/slow_motion.h"
 
 namespace voltaris::pages {
@@ -24,6 +25,8 @@ public:
     bool Running() const { return Timer1.isActive(); }
     const SlowMotion& Player() const { return player_; }
     const PaintBoxCanvas& Diagram() const { return *diagram_; }
+    // The caption, heading, readouts and energy diagram in the current language.
+    void RetranslateUi();
 
 private:
     void ScrollBar4Change(int position);
@@ -32,12 +35,20 @@ private:
     // The energy labels at point `index` of slot 0's path and, when chosen, the energy
     // diagram up to it; -1 is the path's last point, where an ended replay stands.
     void ShowEnergies(int index);
+    void ShowStartCaption();
+    void ShowHeading();
+    void ShowFactor();
+    // The speed and energy readouts of the last tick (their bare captions before the first).
+    void ShowSpeeds();
+    void ShowEnergyLabels();
 
     SlowMotionPage page_;
     ParticleHost host_;
     SlowMotion player_;
     QTimer Timer1;
     PaintBoxCanvas* diagram_;
+    std::optional<SlowMotionStep> lastStep_;
+    std::optional<ParticleEnergy> shownEnergy_;
 };
 
 }  // namespace voltaris::pages

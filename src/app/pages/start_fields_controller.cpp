@@ -2,6 +2,7 @@
 #include "app/pages/start_fields_controller.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <algorithm>
 #include <QFocusEvent>
 
@@ -32,17 +33,19 @@ void StartFieldsController::ShowStart() {
 }
 
 void StartFieldsController::ShowSpeedNote() {
-    std::optional<std::string> note;
+    std::optional<float> topSpeed;
     const int slots = host_.project.Active().ParticleCount;
-    host_.paths().Read([&](const PathSet& paths) { note = NonClassicalSpeedNote(paths, slots); });
+    host_.paths().Read([&](const PathSet& paths) { topSpeed = NonClassicalTopSpeed(paths, slots); });
     QLabel* label = page_.LabelNonClassical;
-    if (note) {
-        label->setText(QString::fromStdString(*note));
+    if (topSpeed) {
+        label->setText(QCoreApplication::translate("ParticlePage", "v > 0,1 c: die Bahn ist hier nicht mehr klassisch "
+                                                                   "(höchste Geschwindigkeit %1 m/s)")
+                           .arg(QString::fromStdString(FormatGeneral(*topSpeed, 3))));
         const QGroupBox* group = page_.GroupBox4;
         const int x = group->fontMetrics().horizontalAdvance(group->title()) + 40;
         label->setGeometry(x, 0, std::min(label->sizeHint().width(), group->width() - x), label->sizeHint().height());
     }
-    label->setVisible(note.has_value());
+    label->setVisible(topSpeed.has_value());
 }
 
 void StartFieldsController::EditingFinished(QLineEdit* edit, StartField field) {
@@ -64,7 +67,10 @@ void StartFieldsController::EditingFinished(QLineEdit* edit, StartField field) {
                                                                : step_names::MoveParticleStart;
             RecordStep(host_.history, step, [&] { slot = tried; });
         } else {
-            message = StartOutsideSquareMessage(host_.project.unitLength);
+            message = QCoreApplication::translate("ParticlePage", "Der Startpunkt muss im Koordinatensystem liegen: "
+                                                                  "x und y von 0 bis %1 m.")
+                          .arg(QString::fromStdString(FormatGeneral(StartSquareSide(host_.project.unitLength), 3)))
+                          .toStdString();
         }
     } catch (const ConversionError& error) {
         message = error.what();

@@ -19,6 +19,11 @@ public:
     void ShowStart();
     // Shows or hides the red note from the published paths of the active tab.
     void ShowSpeedNote();
+    // The fields and the note in the current language (its number style).
+    void RetranslateUi() {
+        ShowStart();
+        ShowSpeedNote();
+    }
 
 private:
     void EditingFinished(QLineEdit* edit, StartField field);

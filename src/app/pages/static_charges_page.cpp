@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStackedLayout>
@@ -27,16 +28,9 @@ StaticChargesPage BuildStaticChargesPage() {
     p.StringGridDB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     p.StringGridDB->setMinimumHeight(5 * p.StringGridDB->verticalHeader()->defaultSectionSize() +
                                      p.StringGridDB->horizontalScrollBar()->sizeHint().height());
-    const char* titles[] = {"", "Q in [C]", "Radius in [m]", "X-Pos in [m]", "Y-Pos in [m]"};
-    for (int row = 0; row < 5; ++row) p.StringGridDB->setItem(row, 0, new QTableWidgetItem(titles[row]));
-    // The row titles column is as wide as its longest title in the font this desktop uses
-    // (67 pixels clip "Radius in [m]" in most fonts); the charge columns keep 67.
-    const int titleWidth = p.StringGridDB->fontMetrics().horizontalAdvance("Radius in [m]") + 8;
-    p.StringGridDB->setColumnWidth(0, std::max(67, titleWidth));
+    for (int row = 0; row < 5; ++row) p.StringGridDB->setItem(row, 0, new QTableWidgetItem);
 
-    p.emptyHint = MakeLabel("LabelKeineLadungen",
-                            "Es sind noch keine Ladungen vorhanden. Um Ladungen hinzuzufügen, auf die gewünschte "
-                            "Stelle rechts klicken.");
+    p.emptyHint = MakeLabel("LabelKeineLadungen", {});
     p.emptyHint->setWordWrap(true);
     p.emptyHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     p.emptyHint->setMargin(8);
@@ -44,7 +38,26 @@ StaticChargesPage BuildStaticChargesPage() {
     stack->addWidget(p.StringGridDB);
     stack->setCurrentWidget(p.StringGridDB);
     p.StringGridDB->hide();  // shown once the tab has charges
+    RetranslateStaticChargesPage(p);
     return p;
+}
+
+void RetranslateStaticChargesPage(const StaticChargesPage& p) {
+    const QString titles[] = {QString(), QCoreApplication::translate("StaticChargesPage", "Q in [C]"),
+                              QCoreApplication::translate("StaticChargesPage", "Radius in [m]"),
+                              QCoreApplication::translate("StaticChargesPage", "X-Pos in [m]"),
+                              QCoreApplication::translate("StaticChargesPage", "Y-Pos in [m]")};
+    int titleWidth = 0;
+    for (int row = 0; row < 5; ++row) {
+        p.StringGridDB->item(row, 0)->setText(titles[row]);
+        titleWidth = std::max(titleWidth, p.StringGridDB->fontMetrics().horizontalAdvance(titles[row]) + 8);
+    }
+    // The row titles column is as wide as its longest title in the font this desktop uses
+    // (67 pixels clip "Radius in [m]" in most fonts); the charge columns keep 67.
+    p.StringGridDB->setColumnWidth(0, std::max(67, titleWidth));
+    p.emptyHint->setText(QCoreApplication::translate("StaticChargesPage",
+                                                     "Es sind noch keine Ladungen vorhanden. Um Ladungen "
+                                                     "hinzuzufügen, auf die gewünschte Stelle rechts klicken."));
 }
 
 }  // namespace voltaris::pages

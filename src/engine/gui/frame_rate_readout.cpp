@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/gui/frame_rate_readout.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstdio>
 
@@ -25,7 +26,9 @@ std::string FrameRateReadout(const std::string& engineName, int32_t frameCount, 
     const double rate = elapsed > 0 ? (frameCount - counter.lastFrames) * 1000.0 / elapsed : 0.0;
     counter.lastTick = nowMs;
     counter.lastFrames = frameCount;
-    return engineName + ": " + FrameRateText(rate) + " FPS; Total:" + std::to_string(frameCount);
+    return QCoreApplication::translate("FrameRateReadout", "%1: %2 FPS; Total:%3")
+        .arg(QString::fromStdString(engineName), QString::fromStdString(FrameRateText(rate)), QString::number(frameCount))
+        .toStdString();
 }
 
 }  // namespace voltaris

@@ -41,7 +41,7 @@ void GraphViews::StopDrawing() {
 std::unique_ptr<FrameThread> GraphViews::StartDrawing(GraphEngine& engine, ViewWindow& window, FrameHooks hooks) {
     auto thread = std::make_unique<FrameThread>(engine, shared_.published, window, std::move(hooks));
     connect(thread.get(), &FrameThread::contextFailed, this, &GraphViews::ContextFailed, Qt::QueuedConnection);
-    if (!thread->Start()) dialogs_.ShowMessage("ERROR");
+    if (!thread->Start()) dialogs_.ShowMessage(tr("ERROR").toStdString());
     return thread;
 }
 
@@ -66,7 +66,7 @@ void GraphViews::CreateEngines() {
     ReportPanelSize2D(window2D_->size());
 }
 
-void GraphViews::ContextFailed() { dialogs_.ShowMessage("ERROR"); }
+void GraphViews::ContextFailed() { dialogs_.ShowMessage(tr("ERROR").toStdString()); }
 
 void GraphViews::ApplyPathBuild(const BuiltTrajectory& built) {
     // Built from a model that an undo or redo has replaced since: none of it is applied.

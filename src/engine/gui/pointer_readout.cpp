@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/gui/pointer_readout.h"
 
+#include <QCoreApplication>
+
 #include "field/kernels.h"
 #include "model/number_format.h"
 
@@ -19,8 +21,12 @@ std::optional<std::string> PointerReadout(const FieldSnapshot& field, float grap
     const float x = graphX * field.unitLength;
     const float y = graphZ * field.unitLength;
     const double potential = PotentialAt(field, x, y);
-    return "X: " + FormatGeneral(x, 3) + " m ,Y: " + FormatGeneral(y, 3) + (topView ? " m , Z: " : " m, Z: ") +
-           FormatGeneral(potential, 3) + " V (J/C)";
+    const QString pattern = topView ? QCoreApplication::translate("PointerReadout", "X: %1 m ,Y: %2 m , Z: %3 V (J/C)")
+                                    : QCoreApplication::translate("PointerReadout", "X: %1 m ,Y: %2 m, Z: %3 V (J/C)");
+    return pattern
+        .arg(QString::fromStdString(FormatGeneral(x, 3)), QString::fromStdString(FormatGeneral(y, 3)),
+             QString::fromStdString(FormatGeneral(potential, 3)))
+        .toStdString();
 }
 
 }  // namespace voltaris
