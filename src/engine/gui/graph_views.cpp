@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/gui/graph_views.h"
 
+#include <QCoreApplication>
+
 #include "engine/gui/frame_thread.h"
 #include "engine/gui/frame_waits.h"
 #include "engine/gui/view_window.h"
@@ -11,6 +13,9 @@ namespace voltaris {
 namespace {
 
 constexpr int FrameRateInterval = 500;  // ms
+
+// What a view without a drawing context reports.
+std::string NoContextMessage() { return QCoreApplication::translate("GraphViews", "ERROR").toStdString(); }
 
 }  // namespace
 
@@ -41,7 +46,7 @@ void GraphViews::StopDrawing() {
 std::unique_ptr<FrameThread> GraphViews::StartDrawing(GraphEngine& engine, ViewWindow& window, FrameHooks hooks) {
     auto thread = std::make_unique<FrameThread>(engine, shared_.published, window, std::move(hooks));
     connect(thread.get(), &FrameThread::contextFailed, this, &GraphViews::ContextFailed, Qt::QueuedConnection);
-    if (!thread->Start()) dialogs_.ShowMessage(tr("ERROR").toStdString());
+    if (!thread->Start()) dialogs_.ShowMessage(NoContextMessage());
     return thread;
 }
 
@@ -66,7 +71,7 @@ void GraphViews::CreateEngines() {
     ReportPanelSize2D(window2D_->size());
 }
 
-void GraphViews::ContextFailed() { dialogs_.ShowMessage(tr("ERROR").toStdString()); }
+void GraphViews::ContextFailed() { dialogs_.ShowMessage(NoContextMessage()); }
 
 void GraphViews::ApplyPathBuild(const BuiltTrajectory& built) {
     // Built from a model that an undo or redo has replaced since: none of it is applied.
