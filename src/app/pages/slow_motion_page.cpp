@@ -39,6 +39,8 @@ SlowMotionPage BuildSlowMotionPage() {
     choice->addWidget(MakeLabel("LabelDiagram", {}));
     p.ComboBoxDiagram = Named(new QComboBox, "ComboBoxDiagram");
     p.ComboBoxDiagram->addItems({QString(), QString()});
+    // Its items change with the language: the box follows their width.
+    p.ComboBoxDiagram->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     choice->addWidget(p.ComboBoxDiagram);
     choice->addStretch(1);
     grid->addLayout(choice, 0, 2);
