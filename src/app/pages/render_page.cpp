@@ -10,6 +10,24 @@ namespace voltaris::pages {
 
 namespace {
 
+// The labels beside the buttons name a view's setting. They start with the words below; from
+// the first change on, the display options write them. A start word still standing follows a
+// change of language; one the display options replaced is theirs to translate.
+constexpr const char* SourceWord = "sourceWord";
+constexpr const char* ShownWord = "shownWord";
+
+void ShowStartWord(QLabel* label, const char* sourceWord) {
+    const QString shown = QCoreApplication::translate("RenderPage", sourceWord);
+    label->setText(shown);
+    label->setProperty(SourceWord, QByteArray(sourceWord));
+    label->setProperty(ShownWord, shown);
+}
+
+void RetranslateStartWord(QLabel* label) {
+    if (label->text() != label->property(ShownWord).toString()) return;
+    ShowStartWord(label, label->property(SourceWord).toByteArray().constData());
+}
+
 // One view's column: primitive, grid resolution, colour steps, shading, pause.
 RenderControls BuildColumn(QHBoxLayout* row, bool threeD) {
     RenderControls c;
@@ -23,8 +41,8 @@ RenderControls BuildColumn(QHBoxLayout* row, bool threeD) {
         row->addLayout(column);
     };
     c.rendering = Named(new QPushButton, name("Renderm"));
-    // The labels show the view's settings; the display options keep them up to date.
-    c.renderingLabel = MakeLabel(labelName("Renderm"), QCoreApplication::translate("RenderPage", "solid"));
+    c.renderingLabel = MakeLabel(labelName("Renderm"), {});
+    ShowStartWord(c.renderingLabel, QT_TRANSLATE_NOOP("RenderPage", "solid"));
     pair(c.rendering, c.renderingLabel);
 
     auto* group = Named(new QGroupBox, threeD ? "GroupBox3DRes" : "GroupBox2DRes");
@@ -37,10 +55,12 @@ RenderControls BuildColumn(QHBoxLayout* row, bool threeD) {
     row->addWidget(group);
 
     c.colourSteps = Named(new QPushButton, name("Apfen"));
-    c.colourStepsLabel = MakeLabel(labelName("Apfen"), QCoreApplication::translate("RenderPage", "verlaufen"));
+    c.colourStepsLabel = MakeLabel(labelName("Apfen"), {});
+    ShowStartWord(c.colourStepsLabel, QT_TRANSLATE_NOOP("RenderPage", "verlaufen"));
     pair(c.colourSteps, c.colourStepsLabel);
     c.shader = Named(new QPushButton, threeD ? "Button3DShader" : "Button2DShder");
-    c.shaderLabel = MakeLabel(labelName("Shader"), QCoreApplication::translate("RenderPage", "verlaufen"));
+    c.shaderLabel = MakeLabel(labelName("Shader"), {});
+    ShowStartWord(c.shaderLabel, QT_TRANSLATE_NOOP("RenderPage", "verlaufen"));
     pair(c.shader, c.shaderLabel);
     c.pause = Named(new QPushButton, name("Pause"));
     row->addWidget(c.pause, 0, Qt::AlignTop);
@@ -72,6 +92,7 @@ void RetranslateRenderPage(const RenderPage& p) {
         c.colourSteps->setText(QCoreApplication::translate("RenderPage", "ÄPFen"));
         c.shader->setText(QCoreApplication::translate("RenderPage", "Shader"));
         c.pause->setText(QCoreApplication::translate("RenderPage", "Pause"));
+        for (QLabel* label : {c.renderingLabel, c.colourStepsLabel, c.shaderLabel}) RetranslateStartWord(label);
     }
     p.ButtonShowLog->setText(QCoreApplication::translate("RenderPage", "Show Debuglog"));
 }
