@@ -9,7 +9,7 @@ namespace voltaris {
 float SlowMotion::FactorOfSlider(int position) { return static_cast<float>(position * 1e-6); }
 
 std::string SlowMotion::FactorLabelText(float factor) {
-    return "Zeitlupe: 1 s entspricht " + FormatGeneral(factor, 3) + " s";
+    return "Zeitlupe: 1 s entspricht " + FormatShownNumber(factor, 3) + " s";
 }
 
 void SlowMotion::Start(PathStore& store) {

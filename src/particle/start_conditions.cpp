@@ -16,15 +16,15 @@ constexpr double DegreesPerRadian = 180 / Pi;
 std::string StartFieldText(const ParticleSlot& slot, StartField field) {
     switch (field) {
     case StartField::X:
-        return FormatGeneral(slot.x, 3);
+        return FormatShownNumber(slot.x, 3);
     case StartField::Y:
-        return FormatGeneral(slot.y, 3);
+        return FormatShownNumber(slot.y, 3);
     case StartField::Direction: {
         double degrees = std::fmod(slot.angle * DegreesPerRadian, 360.0);
         if (degrees < 0) degrees += 360;
         // 359,9996 shows as 360 with three digits: that is the direction 0.
         if (FormatGeneral(degrees, 3) == "360") degrees = 0;
-        return FormatGeneral(degrees, 3);
+        return FormatShownNumber(degrees, 3);
     }
     }
     return {};
@@ -32,11 +32,11 @@ std::string StartFieldText(const ParticleSlot& slot, StartField field) {
 
 std::string StartOutsideSquareMessage(float unitLength) {
     return "Der Startpunkt muss im Koordinatensystem liegen: x und y von 0 bis " +
-           FormatGeneral(10.0 * unitLength, 3) + " m.";
+           FormatShownNumber(10.0 * unitLength, 3) + " m.";
 }
 
 bool ApplyStartText(ParticleSlot& slot, StartField field, const std::string& text, float unitLength) {
-    const double value = ParseNumber(text);  // throws ConversionError
+    const double value = ParseTypedNumber(text);  // throws ConversionError
     if (field == StartField::Direction) {
         if (!std::isfinite(value)) return false;
         slot.angle = value / DegreesPerRadian;
@@ -57,7 +57,7 @@ std::optional<std::string> NonClassicalSpeedNote(const PathSet& paths, int slots
     }
     if (!(highest > ClassicalSpeedLimit)) return std::nullopt;
     return "v > 0,1 c: die Bahn ist hier nicht mehr klassisch (höchste Geschwindigkeit " +
-           FormatGeneral(highest, 3) + " m/s)";
+           FormatShownNumber(highest, 3) + " m/s)";
 }
 
 }  // namespace voltaris

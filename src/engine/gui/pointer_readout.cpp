@@ -19,8 +19,8 @@ std::optional<std::string> PointerReadout(const FieldSnapshot& field, float grap
     const float x = graphX * field.unitLength;
     const float y = graphZ * field.unitLength;
     const double potential = PotentialAt(field, x, y);
-    return "X: " + FormatGeneral(x, 3) + " m ,Y: " + FormatGeneral(y, 3) + (topView ? " m , Z: " : " m, Z: ") +
-           FormatGeneral(potential, 3) + " V (J/C)";
+    return "X: " + FormatShownNumber(x, 3) + " m ,Y: " + FormatShownNumber(y, 3) + (topView ? " m , Z: " : " m, Z: ") +
+           FormatShownNumber(potential, 3) + " V (J/C)";
 }
 
 }  // namespace voltaris
