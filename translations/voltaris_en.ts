@@ -33,6 +33,10 @@ with equipotential and field lines, and charged particles launched through the f
         <source>Unknown language &apos;%1&apos;: use de or en.</source>
         <translation>Unknown language &apos;%1&apos;: use de or en.</translation>
     </message>
+    <message>
+        <source>Try &apos;voltaris --help&apos;.</source>
+        <translation>Try &apos;voltaris --help&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>NumberFormat</name>

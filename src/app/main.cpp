@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     QString error;
     const std::optional<AppOptions> options = ParseAppOptions(application.arguments(), &error);
     if (!options) {
-        std::fprintf(stderr, "voltaris: %s\nTry 'voltaris --help'.\n", error.toLocal8Bit().constData());
+        const QString hint = QCoreApplication::translate("CommandLine", "Try 'voltaris --help'.");
+        std::fprintf(stderr, "voltaris: %s\n%s\n", error.toLocal8Bit().constData(), hint.toLocal8Bit().constData());
         return 1;
     }
     SetInterfaceLanguage(options->language.value_or(SystemInterfaceLanguage()));
