@@ -137,6 +137,16 @@ private Q_SLOTS:
         SetInterfaceLanguage(InterfaceLanguage::German);
     }
 
+    void theConversionMessageSpeaksTheInterfaceLanguage() {
+        const std::string message = ConversionError("1.2.3").what();
+        QCOMPARE(InterfaceErrorText(message), QString::fromStdString(message));
+        SetInterfaceLanguage(InterfaceLanguage::English);
+        QCOMPARE(InterfaceErrorText(message), QString("'1.2.3' is not a valid floating-point value"));
+        QCOMPARE(InterfaceErrorText(ConversionError("").what()), QString("'' is not a valid floating-point value"));
+        // Other messages of the model pass unchanged.
+        QCOMPARE(InterfaceErrorText("Die Datei ist leer."), QString("Die Datei ist leer."));
+    }
+
     void anEnglishStartNamesMenusAndTitleInEnglish() {
         QVERIFY(StartIn(InterfaceLanguage::English));
         QCOMPARE(w.form->windowTitle(), QString("Voltaris 2010 - Project: Beispielprojekt"));
