@@ -29,8 +29,8 @@ InterfaceLanguage SystemInterfaceLanguage();
 bool SetInterfaceLanguage(InterfaceLanguage language);
 InterfaceLanguage CurrentInterfaceLanguage();
 
-// Qt's own texts in German, as SetInterfaceLanguage(German) installs them. Returns false when
-// Qt's German translation file is not installed.
+// The German interface the application starts with: SetInterfaceLanguage(German). Returns
+// false when Qt's German translation file is not installed.
 bool InstallGermanTexts(QCoreApplication& application);
 
 // The help documents to look for, best first: the English handbook before the German guide
