@@ -72,14 +72,14 @@ bool SetInterfaceLanguage(InterfaceLanguage language) {
     std::setlocale(LC_MESSAGES, english ? "C.UTF-8" : "de_DE.UTF-8");
 
     // Qt's sources are English: the English interface needs no translation of Qt's texts.
-    QTranslator* qtTexts = QtGermanTexts();
-    QTranslator* programTexts = ProgramEnglishTexts();
-    if (english) {
-        if (qtTexts) QCoreApplication::removeTranslator(qtTexts);
-        return programTexts && QCoreApplication::installTranslator(programTexts);
-    }
-    if (programTexts) QCoreApplication::removeTranslator(programTexts);
-    return qtTexts && QCoreApplication::installTranslator(qtTexts);
+    QTranslator* const wanted = english ? ProgramEnglishTexts() : QtGermanTexts();
+    QTranslator* const other = english ? QtGermanTexts() : ProgramEnglishTexts();
+    if (other) QCoreApplication::removeTranslator(other);
+    if (!wanted) return false;
+    // Qt would list a translator twice when it is installed twice (choosing the current
+    // language again).
+    QCoreApplication::removeTranslator(wanted);
+    return QCoreApplication::installTranslator(wanted);
 }
 
 InterfaceLanguage CurrentInterfaceLanguage() { return current; }
