@@ -117,9 +117,12 @@ def unfinished_entries(ts_file):
         name = context.findtext("name")
         for message in context.iter("message"):
             translation = message.find("translation")
-            if translation is None or translation.get("type") == "unfinished" or not (translation.text or "").strip():
-                if translation is not None and translation.get("type") in ("vanished", "obsolete"):
-                    continue
+            if translation is not None and translation.get("type") in ("vanished", "obsolete"):
+                continue
+            # A text with a count (numerus) holds one form per plural case instead of one text.
+            forms = [form.text for form in translation.iter("numerusform")] if translation is not None else []
+            texts = forms if message.get("numerus") == "yes" else [translation.text if translation is not None else ""]
+            if translation is None or translation.get("type") == "unfinished" or not all((t or "").strip() for t in texts):
                 entries.append((name, message.findtext("source")))
     return entries
 
