@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli render FILE TAB [--view 3d|2d] [--size WxH] [--equipotentials] [--field-lines]
-//                    [--path] [--arrows X,Y] [--stepped] [--axes] [--legend] --out IMAGE
+//                    [--path] [--arrows X,Y] [--stepped] [--axes] [--legend] [--lang de|en] --out IMAGE
 // Draws a tab as the 3D or the top view shows it with its default settings, without a mouse
 // pointer, on a headless OpenGL context, and writes the picture. The switches add what the
 // view's buttons add: the red equipotential lines, the black field lines, the particle path
 // (with its time step settled, as the program ends up showing it), the field-strength arrows
 // at the point X,Y (metres, the view's pointer there, with one arrow per charge and the
 // total), the stepped colours in the 3D view (flat shaded, as its render page sets them), the
-// metre labels on the axes and (top view) the colour bar with its potentials.
+// metre labels on the axes and (top view) the colour bar with its potentials; --lang en writes
+// their numbers with the decimal point, as the English interface shows them.
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -19,6 +20,7 @@
 #include "engine/engine_frame.h"
 #include "engine/redraw.h"
 #include "image_file.h"
+#include "model/number_format.h"
 #include "particle/settled_paths.h"
 
 namespace voltaris::cli {
@@ -84,7 +86,8 @@ bool ParseArguments(const std::vector<std::string>& args, RenderArguments& a) {
             a.arrows = true;
             continue;
         }
-        if (i + 1 >= args.size() || (option != "--view" && option != "--size" && option != "--out")) {
+        if (i + 1 >= args.size() ||
+            (option != "--view" && option != "--size" && option != "--lang" && option != "--out")) {
             std::fprintf(stderr, "voltaris-cli render: unknown or incomplete option '%s'\n", option.c_str());
             return false;
         }
@@ -98,6 +101,12 @@ bool ParseArguments(const std::vector<std::string>& args, RenderArguments& a) {
                 std::fprintf(stderr, "voltaris-cli render: --view is 3d or 2d, not '%s'\n", value.c_str());
                 return false;
             }
+        } else if (option == "--lang") {
+            if (value != "de" && value != "en") {
+                std::fprintf(stderr, "voltaris-cli render: --lang is de or en, not '%s'\n", value.c_str());
+                return false;
+            }
+            SetInterfaceNumberStyle(value == "en" ? NumberStyle::DecimalPoint : NumberStyle::DecimalComma);
         } else if (option == "--size") {
             if (!ParseSize(value, a.width, a.height)) {
                 std::fprintf(stderr, "voltaris-cli render: --size is WxH with 1 to 8192 pixels each, not '%s'\n",
@@ -170,7 +179,7 @@ int Run(const std::vector<std::string>& args) {
 
 RegisterCommand reg({"render",
                      "FILE TAB [--view 3d|2d] [--size WxH] [--equipotentials] [--field-lines] [--path] "
-                     "[--arrows X,Y] [--stepped] [--axes] [--legend] --out IMAGE",
+                     "[--arrows X,Y] [--stepped] [--axes] [--legend] [--lang de|en] --out IMAGE",
                      &Run, "A picture of the 3D or the top view (.png, .jpg, .bmp), drawn without a display."});
 
 }  // namespace

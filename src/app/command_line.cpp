@@ -9,20 +9,32 @@
 namespace voltaris {
 namespace {
 
-const QCommandLineOption NoSplash("no-splash", "Start without the splash window.");
-const QCommandLineOption NoUsageReport("no-usage-report", "Send no usage report during this run.");
+const QString NoSplash = "no-splash";
+const QString NoUsageReport = "no-usage-report";
+const QString Lang = "lang";
 
 void Describe(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "Voltaris 2010: charged spheres in a square, their potential as a coloured surface and a top view\n"
-        "with equipotential and field lines, and charged particles launched through the field.");
+        "with equipotential and field lines, and charged particles launched through the field."));
     // "-platform" and the like are Qt's, not runs of one-letter options.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption(NoSplash);
-    parser.addOption(NoUsageReport);
-    parser.addPositionalArgument("FILE", "A project file (.psf) to open once the program has started.", "[FILE]");
+    parser.addOption({NoSplash, QCoreApplication::translate("CommandLine", "Start without the splash window.")});
+    parser.addOption(
+        {NoUsageReport, QCoreApplication::translate("CommandLine", "Send no usage report during this run.")});
+    parser.addOption({Lang,
+                      QCoreApplication::translate(
+                          "CommandLine",
+                          "Language of the interface: de (German) or en (English). Without it the program is "
+                          "English when the system's language is English, German otherwise."),
+                      "de|en"});
+    parser.addPositionalArgument(
+        "FILE",
+        QCoreApplication::translate("CommandLine", "A project file (.psf) to open once the program has started."),
+        "[FILE]");
 }
 
 }  // namespace
@@ -53,7 +65,10 @@ std::optional<AppOptions> ParseAppOptions(const QStringList& arguments, QString*
     if (!parser.parse(arguments)) {
         problem = parser.errorText();
     } else if (parser.positionalArguments().size() > 1) {
-        problem = "Only one project file can be opened.";
+        problem = QCoreApplication::translate("CommandLine", "Only one project file can be opened.");
+    } else if (parser.isSet(Lang) && !LanguageFromCode(parser.value(Lang))) {
+        problem =
+            QCoreApplication::translate("CommandLine", "Unknown language '%1': use de or en.").arg(parser.value(Lang));
     }
     if (!problem.isEmpty()) {
         if (error) *error = problem;
@@ -62,6 +77,7 @@ std::optional<AppOptions> ParseAppOptions(const QStringList& arguments, QString*
     AppOptions options;
     options.showSplash = !parser.isSet(NoSplash);
     options.usageReport = !parser.isSet(NoUsageReport);
+    if (parser.isSet(Lang)) options.language = LanguageFromCode(parser.value(Lang));
     // The project keeps its path for saving: a later change of the working folder must not move it.
     if (!parser.positionalArguments().isEmpty()) {
         options.projectFile = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();

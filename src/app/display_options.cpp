@@ -134,7 +134,7 @@ void DisplayOptions::ConnectRenderColumn(bool threeD, const pages::RenderControl
         if (!e) return;
         const float step = position * 0.01f;
         e->gridStep = step > 0 ? step : 0.01f;
-        c.resolutionLabel->setText(QString::fromStdString(FormatGeneral(position * 0.1, 15)));
+        c.resolutionLabel->setText(QString::fromStdString(FormatShownNumber(position * 0.1, 15)));
         views_.RequestRedraw(true);
     });
     connect(c.colourSteps, &QPushButton::clicked, this, [=, this] {

@@ -5,6 +5,7 @@
 
 #include "app/app_icons.h"
 #include "app/form1.h"
+#include "app/language_menu.h"
 #include "app/pages/page_helpers.h"
 #include "app/undo/step_names.h"
 
@@ -87,6 +88,7 @@ void Form1::BuildMenus() {
     // Their behaviour: form1_output.cpp.
     AddCommand(extras, "Hilfe2", "&Hilfe", QKeySequence("F11"), "Öffnen Sie den schriftlichen Teil der Facharbeit.");
     AddCommand(extras, "NachUpdatessuchen1", "&Website öffnen", {}, {});
+    AddLanguageMenu(extras);
 }
 
 void Form1::BuildToolBar1() {

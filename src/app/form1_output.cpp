@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "app/form1.h"
+#include "app/interface_language.h"
 #include "app/output/data_export.h"
 #include "app/output/graph_export.h"
 #include "app/output/tab_printing.h"
@@ -32,7 +33,7 @@ void Form1::BuildOutputCommands() {
     // The toolbar's print button carries the same action.
     connect(findChild<QAction*>("Tabdrucken1"), &QAction::triggered, this, &Form1::Tabdrucken1Click);
     connect(findChild<QAction*>("Hilfe2"), &QAction::triggered, this, [this] {
-        OpenHelp(QCoreApplication::applicationDirPath().toStdString(), dialogs_, *output_);
+        OpenHelp(QCoreApplication::applicationDirPath().toStdString(), dialogs_, *output_, HelpFileNames());
     });
     connect(findChild<QAction*>("Datenexportieren1"), &QAction::triggered, this, [this] {
         ExportData(project_, particlePages_->Switches(), *output_, dialogs_);

@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 #include "app/form1.h"
+#include "app/interface_language.h"
 #include "app/qt_dialogs.h"
 #include "app/voltaris_application.h"
 
@@ -14,9 +15,11 @@ int main(int argc, char** argv) {
     QString error;
     const std::optional<AppOptions> options = ParseAppOptions(application.arguments(), &error);
     if (!options) {
-        std::fprintf(stderr, "voltaris: %s\nTry 'voltaris --help'.\n", error.toLocal8Bit().constData());
+        const QString hint = QCoreApplication::translate("CommandLine", "Try 'voltaris --help'.");
+        std::fprintf(stderr, "voltaris: %s\n%s\n", error.toLocal8Bit().constData(), hint.toLocal8Bit().constData());
         return 1;
     }
+    SetInterfaceLanguage(options->language.value_or(SystemInterfaceLanguage()));
 
     // The project lives for the whole run; loading replaces its contents.
     static Project project = Project::Initial();

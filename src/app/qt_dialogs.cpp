@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "app/interface_language.h"
 #include "app/output/output_dialogs.h"
 #include "model/project.h"
 
@@ -22,7 +23,7 @@ void QtDialogs::ShowMessage(const std::string& text) {
 }
 
 void QtDialogs::ShowError(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle, Q(text), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle, InterfaceErrorText(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 

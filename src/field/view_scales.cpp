@@ -8,10 +8,10 @@ namespace voltaris {
 
 std::string MetreLabel(double metres) {
     if (metres == 0) return "0";
-    return FormatGeneral(metres, 3) + " m";
+    return FormatShownNumber(metres, 3) + " m";
 }
 
-std::string VoltLabel(double volts) { return FormatGeneral(volts, 3) + " V"; }
+std::string VoltLabel(double volts) { return FormatShownNumber(volts, 3) + " V"; }
 
 std::vector<AxisTick> SquareSideTicks(float unitLength) {
     std::vector<AxisTick> ticks;

@@ -79,7 +79,7 @@ bool DeleteCharge(Project& project, int index) {
 
 bool AmountOfBoxText(const Project& project, std::string_view text, float& amount, UserDialogs& dialogs) {
     double value = 0;
-    if (!TryParseNumber(text, value) || !FitsFloat(AmountFromDisplayed(project, value))) {
+    if (!TryParseTypedNumber(text, value) || !FitsFloat(AmountFromDisplayed(project, value))) {
         dialogs.ShowError(ConversionError(text).what());
         return false;
     }
@@ -101,10 +101,10 @@ std::string ChargeTableCell(const Project& project, int charge, int row) {
     const Charge& c = project.Active().charges[charge];
     switch (row) {
         case RowHeader: return "Ladung " + std::to_string(charge + 1);
-        case RowAmount: return FormatGeneral(DisplayedAmount(project, c.amount), 3);
-        case RowRadius: return FormatGeneral(c.radius, 3);
-        case RowX: return FormatGeneral(c.x, 3);
-        case RowY: return FormatGeneral(c.y, 3);
+        case RowAmount: return FormatShownNumber(DisplayedAmount(project, c.amount), 3);
+        case RowRadius: return FormatShownNumber(c.radius, 3);
+        case RowX: return FormatShownNumber(c.x, 3);
+        case RowY: return FormatShownNumber(c.y, 3);
         default: return "";
     }
 }
@@ -113,7 +113,7 @@ bool ApplyChargeCellEdit(Project& project, int charge, int row, std::string_view
     FieldTab& tab = project.Active();
     if (charge < 0 || charge >= tab.ChargeCount) return false;
     double value = 0;
-    if (!TryParseNumber(text, value)) return false;
+    if (!TryParseTypedNumber(text, value)) return false;
     Charge& c = tab.charges[charge];
     switch (row) {
         case RowAmount: {

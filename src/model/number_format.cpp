@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/number_format.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -87,6 +89,35 @@ bool TryParseNumber(std::string_view text, double& value) {
 double ParseNumber(std::string_view text) {
     double v = 0;
     if (!TryParseNumber(text, v)) throw ConversionError(text);
+    return v;
+}
+
+namespace {
+std::atomic<NumberStyle> interfaceNumberStyle{NumberStyle::DecimalComma};
+}  // namespace
+
+void SetInterfaceNumberStyle(NumberStyle style) { interfaceNumberStyle.store(style, std::memory_order_relaxed); }
+
+NumberStyle InterfaceNumberStyle() { return interfaceNumberStyle.load(std::memory_order_relaxed); }
+
+std::string FormatShownNumber(double value, int digits) {
+    std::string text = FormatGeneral(value, digits);
+    if (InterfaceNumberStyle() == NumberStyle::DecimalPoint) std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
+bool TryParseTypedNumber(std::string_view text, double& value) {
+    if (InterfaceNumberStyle() == NumberStyle::DecimalComma) return TryParseNumber(text, value);
+    // A number holds at most one separator, so turning the point into the comma cannot make
+    // two of them out of one valid number.
+    std::string withComma(text);
+    std::replace(withComma.begin(), withComma.end(), '.', ',');
+    return TryParseNumber(withComma, value);
+}
+
+double ParseTypedNumber(std::string_view text) {
+    double v = 0;
+    if (!TryParseTypedNumber(text, v)) throw ConversionError(text);
     return v;
 }
 

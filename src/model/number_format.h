@@ -26,4 +26,22 @@ double ParseNumber(std::string_view text);
 // As ParseNumber, but reports failure by the result instead of throwing.
 bool TryParseNumber(std::string_view text, double& value);
 
+// Numbers the user sees and types follow the interface language: the decimal comma in German,
+// the decimal point in English. Files keep the comma whatever the language (the functions
+// above). One setting for the whole process: the drawing threads label their views with it.
+enum class NumberStyle { DecimalComma, DecimalPoint };
+void SetInterfaceNumberStyle(NumberStyle style);
+NumberStyle InterfaceNumberStyle();
+
+// FormatGeneral in the interface number style.
+std::string FormatShownNumber(double value, int digits);
+
+// Parses a number the user typed. With the decimal comma exactly as ParseNumber; with the
+// decimal point both "1.5" and "1,5" are taken. Throws ConversionError, whose text names the
+// input as typed.
+double ParseTypedNumber(std::string_view text);
+
+// As ParseTypedNumber, but reports failure by the result instead of throwing.
+bool TryParseTypedNumber(std::string_view text, double& value);
+
 }  // namespace voltaris

@@ -77,7 +77,7 @@ float UnitLengthOf(float resolution) {
 }
 
 std::string SquareSizeLabel(float unitLength) {
-    return "Das Koordinatensystem ist " + FormatGeneral(10.0 * unitLength, 3) + "m im Quadrat";
+    return "Das Koordinatensystem ist " + FormatShownNumber(10.0 * unitLength, 3) + "m im Quadrat";
 }
 
 int ShowTab(Project& project, int index, int scrollPosition) {

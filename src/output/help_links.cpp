@@ -16,15 +16,18 @@ std::string InstalledHelpFolder(const std::string& programFolder) {
     return (std::filesystem::path(programFolder) / VOLTARIS_DOC_FROM_BIN).lexically_normal().string();
 }
 
-void OpenHelp(const std::string& programFolder, UserDialogs& dialogs, DesktopOpener& opener) {
-    // A build tree keeps the document beside the program, an installed program in its
+void OpenHelp(const std::string& programFolder, UserDialogs& dialogs, DesktopOpener& opener,
+              const std::vector<std::string>& fileNames) {
+    // A build tree keeps the documents beside the program, an installed program in its
     // documentation folder.
-    for (const std::string& folder : {programFolder, InstalledHelpFolder(programFolder)}) {
-        const std::filesystem::path path = std::filesystem::path(folder) / HelpFileName;
-        std::error_code ignored;
-        if (std::filesystem::is_regular_file(path, ignored)) {
-            opener.OpenFile(path.string());
-            return;
+    for (const std::string& name : fileNames) {
+        for (const std::string& folder : {programFolder, InstalledHelpFolder(programFolder)}) {
+            const std::filesystem::path path = std::filesystem::path(folder) / name;
+            std::error_code ignored;
+            if (std::filesystem::is_regular_file(path, ignored)) {
+                opener.OpenFile(path.string());
+                return;
+            }
         }
     }
     if (dialogs.Ask(HelpMissingQuestion, false) != Answer::No) opener.OpenWebPage(HelpDownloadUrl());

@@ -3,6 +3,7 @@
 // The program's links to the outside: its help document and its website, handed to the
 // desktop, which opens them with the user's PDF viewer or browser.
 #include <string>
+#include <vector>
 
 #include "model/user_dialogs.h"
 
@@ -17,8 +18,10 @@ public:
     virtual void OpenWebPage(const std::string& url) = 0;
 };
 
-// The help document, looked for in the program's folder.
+// The help documents, looked for in the program's folder: the German guide and the English
+// handbook.
 constexpr const char* HelpFileName = "Facharbeit.pdf";
+constexpr const char* EnglishHelpFileName = "Handbook.pdf";
 constexpr const char* HelpMissingQuestion =
     "Die Datei \"Facharbeit.pdf\" konnte in diesem Ordner nicht gefunden werden.\r\n"
     "Soll die Datei aus dem Internet heruntergeladen werden?";
@@ -27,10 +30,11 @@ constexpr const char* HelpMissingQuestion =
 // ("../share/doc/voltaris" for /usr/bin/voltaris).
 std::string InstalledHelpFolder(const std::string& programFolder);
 
-// Opens the help document from `programFolder`, or else from the installed documentation
-// folder; without either asks whether to download it and, unless the answer is No, opens the
-// download page.
-void OpenHelp(const std::string& programFolder, UserDialogs& dialogs, DesktopOpener& opener);
+// Opens the first of `fileNames` found, each looked for in `programFolder`, then in the installed
+// documentation folder; without any asks whether to download it and, unless the answer is No,
+// opens the download page.
+void OpenHelp(const std::string& programFolder, UserDialogs& dialogs, DesktopOpener& opener,
+              const std::vector<std::string>& fileNames = {HelpFileName});
 
 // Opens the product's website.
 void OpenWebsite(DesktopOpener& opener);

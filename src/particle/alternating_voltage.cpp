@@ -16,7 +16,7 @@ float AcChunkDurationOf(int kiloHertz) {
     return static_cast<float>(1.0 / (kiloHertz * 0.001 * 1000000 * AcStepsPerPeriod));
 }
 
-std::string FrequencyText(int kiloHertz) { return FormatGeneral(kiloHertz * 0.001, 15) + "MHz"; }
+std::string FrequencyText(int kiloHertz) { return FormatShownNumber(kiloHertz * 0.001, 15) + "MHz"; }
 
 float AcPhaseFactor(int32_t phase) {
     return static_cast<float>(std::sin(phase * 2 * Pi / AcStepsPerPeriod) + AcPhaseOffset);

@@ -12,9 +12,9 @@ double RadiatedEnergy(double a, double q, double dt) {
                                static_cast<long double>(q) * q * dt);
 }
 
-double BremsstrahlungFactorFromText(const std::string& boxText) { return ParseNumber(boxText) + 1; }
+double BremsstrahlungFactorFromText(const std::string& boxText) { return ParseTypedNumber(boxText) + 1; }
 
-std::string BremsstrahlungBoxText(double factor) { return FormatGeneral(factor - 1, 3); }
+std::string BremsstrahlungBoxText(double factor) { return FormatShownNumber(factor - 1, 3); }
 
 double FactorAfterSwitchingOn(double suggested) {
     return BremsstrahlungFactorFromText(BremsstrahlungBoxText(suggested));

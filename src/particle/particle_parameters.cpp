@@ -10,22 +10,22 @@ namespace voltaris {
 
 std::string PresetChargeText(ParticlePreset preset, bool unitsInElementaryCharges) {
     const double shown = unitsInElementaryCharges ? preset.chargeInE : preset.chargeInE * ElementaryCharge;
-    return FormatGeneral(shown, 3);
+    return FormatShownNumber(shown, 3);
 }
 
-std::string PresetMassText(ParticlePreset preset) { return FormatGeneral(preset.mass, 3); }
+std::string PresetMassText(ParticlePreset preset) { return FormatShownNumber(preset.mass, 3); }
 
 std::string ChargeBoxText(double coulomb, bool unitsInElementaryCharges) {
-    return FormatGeneral(unitsInElementaryCharges ? coulomb / ElementaryCharge : coulomb, 2);
+    return FormatShownNumber(unitsInElementaryCharges ? coulomb / ElementaryCharge : coulomb, 2);
 }
 
-std::string MassBoxText(double kilogram) { return FormatGeneral(kilogram, 3); }
+std::string MassBoxText(double kilogram) { return FormatShownNumber(kilogram, 3); }
 
 double ChargeFromBox(const std::string& text, bool unitsInElementaryCharges) {
-    return ParseNumber(text) * (unitsInElementaryCharges ? static_cast<double>(ElementaryCharge) : 1.0);
+    return ParseTypedNumber(text) * (unitsInElementaryCharges ? static_cast<double>(ElementaryCharge) : 1.0);
 }
 
-double MassFromBox(const std::string& text) { return ParseNumber(text); }
+double MassFromBox(const std::string& text) { return ParseTypedNumber(text); }
 
 std::optional<std::string> WithoutConfirmationKey(const std::string& text) {
     std::string lower;
@@ -44,10 +44,10 @@ std::optional<std::string> WithoutConfirmationKey(const std::string& text) {
 
 std::string SpecificChargeValueText(double charge, double mass, bool unitsInElementaryCharges) {
     const double value = unitsInElementaryCharges ? charge / (mass * ElementaryCharge) : charge / mass;
-    return FormatGeneral(value, 3) + (unitsInElementaryCharges ? " e/kg" : " C/kg");
+    return FormatShownNumber(value, 3) + (unitsInElementaryCharges ? " e/kg" : " C/kg");
 }
 
-std::string SpeedText(const std::string& caption, double speed) { return caption + FormatGeneral(speed, 3) + " m/s"; }
+std::string SpeedText(const std::string& caption, double speed) { return caption + FormatShownNumber(speed, 3) + " m/s"; }
 
 double RecomputeDt(double speed) { return speed == 0 ? 6.36e-9 : 0.003 / speed; }
 

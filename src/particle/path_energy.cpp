@@ -15,7 +15,7 @@ ParticleEnergy EnergyAtPoint(const PathSlot& path, int index, double signedCharg
 }
 
 std::string EnergyText(const std::string& caption, double joules) {
-    return caption + FormatGeneral(joules, 3) + " J = " + FormatGeneral(ElectronVolts(joules), 3) + " eV";
+    return caption + FormatShownNumber(joules, 3) + " J = " + FormatShownNumber(ElectronVolts(joules), 3) + " eV";
 }
 
 }  // namespace voltaris

@@ -16,15 +16,15 @@ constexpr double DegreesPerRadian = 180 / Pi;
 std::string StartFieldText(const ParticleSlot& slot, StartField field) {
     switch (field) {
     case StartField::X:
-        return FormatGeneral(slot.x, 3);
+        return FormatShownNumber(slot.x, 3);
     case StartField::Y:
-        return FormatGeneral(slot.y, 3);
+        return FormatShownNumber(slot.y, 3);
     case StartField::Direction: {
         double degrees = std::fmod(slot.angle * DegreesPerRadian, 360.0);
         if (degrees < 0) degrees += 360;
         // 359,9996 shows as 360 with three digits: that is the direction 0.
         if (FormatGeneral(degrees, 3) == "360") degrees = 0;
-        return FormatGeneral(degrees, 3);
+        return FormatShownNumber(degrees, 3);
     }
     }
     return {};
@@ -33,7 +33,7 @@ std::string StartFieldText(const ParticleSlot& slot, StartField field) {
 double StartSquareSide(float unitLength) { return 10.0 * unitLength; }
 
 bool ApplyStartText(ParticleSlot& slot, StartField field, const std::string& text, float unitLength) {
-    const double value = ParseNumber(text);  // throws ConversionError
+    const double value = ParseTypedNumber(text);  // throws ConversionError
     if (field == StartField::Direction) {
         if (!std::isfinite(value)) return false;
         slot.angle = value / DegreesPerRadian;

@@ -4,6 +4,7 @@
 #include "field/colour_ramp.h"
 #include "gl_test_support.h"
 #include "render/frame_capture.h"
+#include "render/overlay_text.h"
 
 namespace voltaris::test {
 namespace {
@@ -21,6 +22,17 @@ int TopRowOfColourOverBackground(const FramePixels& before, const FramePixels& a
         }
     }
     return -1;
+}
+
+// The labels' numbers in either interface language: no character of them may come out blank.
+TEST(ViewOverlaysTest, EveryCharacterOfALabelNumberHasAGlyph) {
+    for (char c : std::string("0123456789,.-E mVxy")) {
+        if (c == ' ') continue;
+        bool lit = false;
+        for (int row = 0; row < GlyphRows; ++row)
+            for (int column = 0; column < GlyphColumns; ++column) lit = lit || GlyphPixel(c, column, row);
+        EXPECT_TRUE(lit) << c;
+    }
 }
 
 TEST(ViewOverlaysTest, ColourBarShowsTheRampAndTheSceneStateStays) {

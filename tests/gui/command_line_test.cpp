@@ -53,6 +53,13 @@ private Q_SLOTS:
         QVERIFY(!ParseAppOptions({"voltaris", "a.psf", "b.psf"}, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!ParseAppOptions({"voltaris", "--splash"}));
+
+        QVERIFY(!ParseAppOptions({"voltaris"})->language);  // the system's language decides
+        QCOMPARE(ParseAppOptions({"voltaris", "--lang", "en"})->language, InterfaceLanguage::English);
+        QCOMPARE(ParseAppOptions({"voltaris", "--lang=de", "a.psf"})->language, InterfaceLanguage::German);
+        QVERIFY(!ParseAppOptions({"voltaris", "--lang", "fr"}, &error));
+        QVERIFY2(error.contains("fr"), qPrintable(error));
+        QVERIFY(!ParseAppOptions({"voltaris", "--lang"}));
     }
 
     void helpAndVersionAnswerWithoutADisplay() {
@@ -67,7 +74,8 @@ private Q_SLOTS:
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitCode(), 0);
         const QString help = program.readAllStandardOutput();
-        QVERIFY2(help.contains("--no-splash") && help.contains("--no-usage-report") && help.contains("FILE"),
+        QVERIFY2(help.contains("--no-splash") && help.contains("--no-usage-report") && help.contains("--lang") &&
+                     help.contains("FILE"),
                  qPrintable(help));
         program.start(path, {"--version"});
         QVERIFY(program.waitForFinished(10000));

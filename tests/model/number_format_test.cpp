@@ -52,3 +52,32 @@ TEST(ParseNumber, AnythingElseRaisesTheConversionError) {
         }
     }
 }
+
+// The English interface: shown numbers with the point, typed ones with point or comma, while
+// the file format keeps the comma.
+TEST(InterfaceNumbers, PointStyleShowsAndTakesThePointButFilesKeepTheComma) {
+    EXPECT_EQ(FormatShownNumber(-1.756e11, 3), "-1,76E11");
+    EXPECT_THROW(ParseTypedNumber("1.5"), ConversionError);
+
+    SetInterfaceNumberStyle(NumberStyle::DecimalPoint);
+    struct Restore {
+        ~Restore() { SetInterfaceNumberStyle(NumberStyle::DecimalComma); }
+    } restore;
+    EXPECT_EQ(FormatShownNumber(-1.756e11, 3), "-1.76E11");
+    EXPECT_EQ(FormatShownNumber(0.0120000001043081, 15), "0.0120000001043081");
+    EXPECT_EQ(FormatGeneral(0.5, 15), "0,5");
+    EXPECT_EQ(ParseNumber("0,5"), 0.5);
+    EXPECT_THROW(ParseNumber("0.5"), ConversionError);
+
+    EXPECT_EQ(ParseTypedNumber(" 1.2E5 "), 1.2e5);
+    EXPECT_EQ(ParseTypedNumber("-1,5"), -1.5);
+    for (const char* text : {"1.2,3", "1..2", "1.2.3", ".", "1,2E"}) {
+        double ignored = 0;
+        EXPECT_FALSE(TryParseTypedNumber(text, ignored)) << text;
+        try {
+            ParseTypedNumber(text);
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()), "'" + std::string(text) + "' ist kein gültiger Gleitkommawert");
+        }
+    }
+}

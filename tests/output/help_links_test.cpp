@@ -61,6 +61,20 @@ TEST_F(HelpLinks, InstalledProgramFindsTheDocumentInItsDocumentationFolderUnless
     EXPECT_TRUE(dialogs.questions.empty());
 }
 
+TEST_F(HelpLinks, TheEnglishHandbookComesFirstWhereverItLiesAndTheGuideStandsInForIt) {
+    const std::filesystem::path bin = folder / "usr/bin", doc = folder / "usr/share/doc/voltaris";
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(doc);
+    const std::vector<std::string> english{EnglishHelpFileName, HelpFileName};
+    std::ofstream(bin / "Facharbeit.pdf") << "%PDF-1.4\n";
+    OpenHelp(bin.string(), dialogs, opener, english);
+    std::ofstream(doc / "Handbook.pdf") << "%PDF-1.4\n";
+    OpenHelp(bin.string(), dialogs, opener, english);
+    EXPECT_EQ(opener.files,
+              (std::vector<std::string>{(bin / "Facharbeit.pdf").string(), (doc / "Handbook.pdf").string()}));
+    EXPECT_TRUE(dialogs.questions.empty());
+}
+
 TEST_F(HelpLinks, MissingDocumentAsksAndOpensTheDownloadPageUnlessTheAnswerIsNo) {
     // A folder of that name is no document.
     std::filesystem::create_directory(folder / "Facharbeit.pdf");

@@ -80,7 +80,7 @@ void BremsstrahlungController::Edit4EditingFinished() {
     }
     const std::string text = page_.Edit4->text().toStdString();
     double ignored = 0;
-    if (TryParseNumber(text, ignored)) return;
+    if (TryParseTypedNumber(text, ignored)) return;
     reporting_ = true;
     host_.dialogs.ShowError(ConversionError(text).what());
     reporting_ = false;

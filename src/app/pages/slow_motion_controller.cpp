@@ -54,7 +54,7 @@ void SlowMotionController::ShowHeading() {
 
 void SlowMotionController::ShowFactor() {
     page_.Label12->setText(QCoreApplication::translate("SlowMotionPage", "Zeitlupe: 1 s entspricht %1 s")
-                               .arg(QString::fromStdString(FormatGeneral(player_.SlowMotionFactor, 3))));
+                               .arg(QString::fromStdString(FormatShownNumber(player_.SlowMotionFactor, 3))));
 }
 
 void SlowMotionController::ShowSpeeds() {

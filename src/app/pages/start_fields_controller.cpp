@@ -40,7 +40,7 @@ void StartFieldsController::ShowSpeedNote() {
     if (topSpeed) {
         label->setText(QCoreApplication::translate("ParticlePage", "v > 0,1 c: die Bahn ist hier nicht mehr klassisch "
                                                                    "(höchste Geschwindigkeit %1 m/s)")
-                           .arg(QString::fromStdString(FormatGeneral(*topSpeed, 3))));
+                           .arg(QString::fromStdString(FormatShownNumber(*topSpeed, 3))));
         const QGroupBox* group = page_.GroupBox4;
         const int x = group->fontMetrics().horizontalAdvance(group->title()) + 40;
         label->setGeometry(x, 0, std::min(label->sizeHint().width(), group->width() - x), label->sizeHint().height());
@@ -69,7 +69,7 @@ void StartFieldsController::EditingFinished(QLineEdit* edit, StartField field) {
         } else {
             message = QCoreApplication::translate("ParticlePage", "Der Startpunkt muss im Koordinatensystem liegen: "
                                                                   "x und y von 0 bis %1 m.")
-                          .arg(QString::fromStdString(FormatGeneral(StartSquareSide(host_.project.unitLength), 3)))
+                          .arg(QString::fromStdString(FormatShownNumber(StartSquareSide(host_.project.unitLength), 3)))
                           .toStdString();
         }
     } catch (const ConversionError& error) {

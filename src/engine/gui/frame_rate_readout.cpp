@@ -17,7 +17,7 @@ std::string FrameRateText(double framesPerSecond) {
         std::snprintf(text, sizeof text, "%.0f", framesPerSecond);
         return text;
     }
-    return FormatGeneral(framesPerSecond, 3);
+    return FormatShownNumber(framesPerSecond, 3);
 }
 
 std::string FrameRateReadout(const std::string& engineName, int32_t frameCount, int64_t nowMs,

@@ -24,8 +24,8 @@ std::optional<std::string> PointerReadout(const FieldSnapshot& field, float grap
     const QString pattern = topView ? QCoreApplication::translate("PointerReadout", "X: %1 m ,Y: %2 m , Z: %3 V (J/C)")
                                     : QCoreApplication::translate("PointerReadout", "X: %1 m ,Y: %2 m, Z: %3 V (J/C)");
     return pattern
-        .arg(QString::fromStdString(FormatGeneral(x, 3)), QString::fromStdString(FormatGeneral(y, 3)),
-             QString::fromStdString(FormatGeneral(potential, 3)))
+        .arg(QString::fromStdString(FormatShownNumber(x, 3)), QString::fromStdString(FormatShownNumber(y, 3)),
+             QString::fromStdString(FormatShownNumber(potential, 3)))
         .toStdString();
 }
 
