@@ -147,6 +147,31 @@ private Q_SLOTS:
         QVERIFY(p.LabelNonClassical->isHidden());
     }
 
+    // The language changes while a typed start waits in its box: it keeps its number in the
+    // new decimal style and still moves the start when confirmed.
+    void aTypedNumberSurvivesAChangeOfLanguage() {
+        Harness h;
+        const ParticlePage& p = h.pages.particle;
+        h.pages.PageControl->setCurrentWidget(p.page);
+        h.window.show();
+        p.Button11->click();
+        h.particle->FillParticlePage();
+        struct BackToComma {
+            ~BackToComma() { SetInterfaceNumberStyle(NumberStyle::DecimalComma); }
+        } backToComma;
+        SetInterfaceNumberStyle(NumberStyle::DecimalPoint);
+        p.EditStartX->setFocus();
+        p.EditStartX->selectAll();
+        QTest::keyClicks(p.EditStartX, "2.5");
+        SetInterfaceNumberStyle(NumberStyle::DecimalComma);
+        QEvent languageChange(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(h.pages.PageControl, &languageChange);
+        QCOMPARE(p.EditStartX->text(), QString("2,5"));
+        QTest::keyClick(p.EditStartX, Qt::Key_Return);
+        QCOMPARE(h.Slot0().x, 2.5f);
+        QVERIFY(h.dialogs.errors.empty());
+    }
+
     void presetsStoreWhatTheirThreeDigitTextsSay() {
         Harness h;
         const ParticlePage& p = h.pages.particle;

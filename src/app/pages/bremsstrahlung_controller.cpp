@@ -23,6 +23,7 @@ BremsstrahlungController::BremsstrahlungController(const BremsstrahlungPage& pag
 }
 
 void BremsstrahlungController::RetranslateUi() {
+    RestyleTypedNumber(page_.Edit4);
     const QString on = QCoreApplication::translate("BremsstrahlungPage", "Deaktivieren");
     const QString off = QCoreApplication::translate("BremsstrahlungPage", "Aktivieren");
     if (switches_.BremsstrahlungEnabled) {

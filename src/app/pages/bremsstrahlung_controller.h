@@ -17,7 +17,7 @@ public:
     void Button5Click();
     // A new tab starts without amplification and with the radiation off.
     void LeaveTab();
-    // The switch's caption in the current language.
+    // The switch's caption and the factor box in the current language.
     void RetranslateUi();
 
 private:

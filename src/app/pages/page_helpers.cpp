@@ -4,7 +4,10 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QGroupBox>
+#include <QSignalBlocker>
 #include <algorithm>
+
+#include "model/number_format.h"
 
 namespace voltaris::pages {
 
@@ -48,6 +51,20 @@ void ShowPageButtonCaption(QPushButton* button, const QString& caption, const QS
 
 void OnLanguageChange(QWidget* widget, QObject* owner, std::function<void()> retranslate) {
     new LanguageChangeWatch(widget, owner, std::move(retranslate));
+}
+
+void RestyleTypedNumber(QLineEdit* box) {
+    const bool comma = InterfaceNumberStyle() == NumberStyle::DecimalComma;
+    const std::string text = box->text().toStdString();
+    std::string restyled = text;
+    std::replace(restyled.begin(), restyled.end(), comma ? '.' : ',', comma ? ',' : '.');
+    double before = 0, after = 0;
+    if (restyled == text || !TryParseTypedNumber(restyled, after)) return;
+    if (TryParseTypedNumber(text, before) && before != after) return;
+    const bool typed = box->isModified();
+    const QSignalBlocker sameNumber(box);
+    box->setText(QString::fromStdString(restyled));
+    box->setModified(typed);
 }
 
 void SetCaption(QWidget* parent, const char* name, const QString& caption) {

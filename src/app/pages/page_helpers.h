@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -33,6 +34,11 @@ void ShowPageButtonCaption(QPushButton* button, const QString& caption, const QS
 // translator was installed or removed), for as long as `owner` lives. The pages are plain
 // widgets filled by functions, so this stands in for a changeEvent of their own.
 void OnLanguageChange(QWidget* widget, QObject* owner, std::function<void()> retranslate);
+
+// After a change of language: a number the user typed in the other style (decimal comma or
+// point) is written in the style now in force, as the same number, so that it still reads when
+// the box is confirmed or left. Whether the box counts as typed into stays as it was.
+void RestyleTypedNumber(QLineEdit* box);
 
 // Sets the caption of a label, button or group box found by its object name below `parent`.
 void SetCaption(QWidget* parent, const char* name, const QString& caption);

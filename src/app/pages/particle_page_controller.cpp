@@ -54,7 +54,11 @@ void ParticlePageController::RetranslateUi() {
     ShowSwitchCaption();
     ShowSpecificCharge();
     ShowSpeed(Slot0().speed);
-    if (!host_.Label34->isHidden()) return;  // the boxes hold what the user typed
+    if (!host_.Label34->isHidden()) {  // the boxes hold what the user typed
+        RestyleTypedNumber(page_.Edit1);
+        RestyleTypedNumber(page_.Edit2);
+        return;
+    }
     const bool inE = host_.project.UnitsInElementaryCharges;
     const QSignalBlocker quietCharge(page_.Edit1), quietMass(page_.Edit2);
     page_.Edit1->setText(QString::fromStdString(ChargeBoxText(Slot0().charge, inE)));

@@ -20,8 +20,8 @@ public:
     void ApplyParticlePreset(ParticlePreset preset);
     void Label37Click();  // "dt neu berechnen"
     void ShowSpecificCharge();
-    // The switch's caption, the readouts and, unless a typed value awaits its "Y", the number
-    // boxes in the current language.
+    // The switch's caption, the readouts and the number boxes in the current language (a typed
+    // value that awaits its "Y" keeps its digits).
     void RetranslateUi();
     // Fills the page from slot 0 of the active tab (the panel refresh, also after the unit
     // switch); sliders that cannot show the slot's value bring it into their range.

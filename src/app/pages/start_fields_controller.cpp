@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <QFocusEvent>
 
+#include "app/pages/page_helpers.h"
 #include "app/undo/step_names.h"
 #include "model/number_format.h"
 
@@ -30,6 +31,12 @@ void StartFieldsController::ShowStart() {
     for (QLineEdit* edit : {page_.EditStartX, page_.EditStartY, page_.EditStartDirection}) {
         if (!edit->isModified()) edit->setText(QString::fromStdString(StartFieldText(slot, FieldOf(edit))));
     }
+}
+
+void StartFieldsController::RetranslateUi() {
+    for (QLineEdit* edit : {page_.EditStartX, page_.EditStartY, page_.EditStartDirection}) RestyleTypedNumber(edit);
+    ShowStart();
+    ShowSpeedNote();
 }
 
 void StartFieldsController::ShowSpeedNote() {

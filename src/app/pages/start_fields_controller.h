@@ -20,10 +20,7 @@ public:
     // Shows or hides the red note from the published paths of the active tab.
     void ShowSpeedNote();
     // The fields and the note in the current language (its number style).
-    void RetranslateUi() {
-        ShowStart();
-        ShowSpeedNote();
-    }
+    void RetranslateUi();
 
 private:
     void EditingFinished(QLineEdit* edit, StartField field);
