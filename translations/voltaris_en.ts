@@ -604,11 +604,11 @@ with equipotential and field lines, and charged particles launched through the f
     </message>
     <message>
         <source>X-Pos in [m]</source>
-        <translation>X pos. in [m]</translation>
+        <translation>X pos in [m]</translation>
     </message>
     <message>
         <source>Y-Pos in [m]</source>
-        <translation>Y pos. in [m]</translation>
+        <translation>Y pos in [m]</translation>
     </message>
     <message>
         <source>Es sind noch keine Ladungen vorhanden. Um Ladungen hinzuzufügen, auf die gewünschte Stelle rechts klicken.</source>

@@ -28,7 +28,20 @@ StaticChargesPage BuildStaticChargesPage() {
     p.StringGridDB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     p.StringGridDB->setMinimumHeight(5 * p.StringGridDB->verticalHeader()->defaultSectionSize() +
                                      p.StringGridDB->horizontalScrollBar()->sizeHint().height());
-    for (int row = 0; row < 5; ++row) p.StringGridDB->setItem(row, 0, new QTableWidgetItem);
+    // The charge table writes these titles itself (in the unit of the project, in the current
+    // language) whenever it fills; they stand here until the tab has charges.
+    const QString titles[] = {QString(), QCoreApplication::translate("StaticChargesPage", "Q in [C]"),
+                              QCoreApplication::translate("StaticChargesPage", "Radius in [m]"),
+                              QCoreApplication::translate("StaticChargesPage", "X-Pos in [m]"),
+                              QCoreApplication::translate("StaticChargesPage", "Y-Pos in [m]")};
+    int titleWidth = 0;
+    for (int row = 0; row < 5; ++row) {
+        p.StringGridDB->setItem(row, 0, new QTableWidgetItem(titles[row]));
+        titleWidth = std::max(titleWidth, p.StringGridDB->fontMetrics().horizontalAdvance(titles[row]) + 8);
+    }
+    // The row titles column is as wide as its longest title in the font this desktop uses
+    // (67 pixels clip "Radius in [m]" in most fonts); the charge columns keep 67.
+    p.StringGridDB->setColumnWidth(0, std::max(67, titleWidth));
 
     p.emptyHint = MakeLabel("LabelKeineLadungen", {});
     p.emptyHint->setWordWrap(true);
@@ -43,18 +56,6 @@ StaticChargesPage BuildStaticChargesPage() {
 }
 
 void RetranslateStaticChargesPage(const StaticChargesPage& p) {
-    const QString titles[] = {QString(), QCoreApplication::translate("StaticChargesPage", "Q in [C]"),
-                              QCoreApplication::translate("StaticChargesPage", "Radius in [m]"),
-                              QCoreApplication::translate("StaticChargesPage", "X-Pos in [m]"),
-                              QCoreApplication::translate("StaticChargesPage", "Y-Pos in [m]")};
-    int titleWidth = 0;
-    for (int row = 0; row < 5; ++row) {
-        p.StringGridDB->item(row, 0)->setText(titles[row]);
-        titleWidth = std::max(titleWidth, p.StringGridDB->fontMetrics().horizontalAdvance(titles[row]) + 8);
-    }
-    // The row titles column is as wide as its longest title in the font this desktop uses
-    // (67 pixels clip "Radius in [m]" in most fonts); the charge columns keep 67.
-    p.StringGridDB->setColumnWidth(0, std::max(67, titleWidth));
     p.emptyHint->setText(QCoreApplication::translate("StaticChargesPage",
                                                      "Es sind noch keine Ladungen vorhanden. Um Ladungen "
                                                      "hinzuzufügen, auf die gewünschte Stelle rechts klicken."));
