@@ -121,8 +121,8 @@ const std::vector<Matcher>& Matchers() {
                 from = m.capturedEnd();
             }
             expression += QRegularExpression::escape(german.mid(from));
-            list.push_back({&pattern, QRegularExpression(QRegularExpression::anchoredPattern(expression)),
-                            placeholders});
+            list.push_back(
+                {&pattern, QRegularExpression(QRegularExpression::anchoredPattern(expression)), placeholders});
         }
         return list;
     }();

@@ -185,7 +185,7 @@ private:
 
     bool started_ = false;
     bool titleNamesProject_ = false;  // the title shows the project's name (after the first open)
-    bool toolbarShown_ = true;         // the view toolbars and pages, hidden by "Toolbar verbergen"
+    bool toolbarShown_ = true;        // the view toolbars and pages, hidden by "Toolbar verbergen"
     bool firstShowSeen_ = false;
     bool deletePending_ = false;
     bool splitterDragging_ = false;

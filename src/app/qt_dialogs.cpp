@@ -32,7 +32,8 @@ Answer QtDialogs::Ask(const std::string& text, bool withCancel) {
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel) buttons |= QMessageBox::Cancel;
     // Qt labels the standard buttons in the interface's language.
-    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("QtDialogs", "Achtung!"), TranslatedCoreText(text), buttons, parent_);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("QtDialogs", "Achtung!"),
+                    TranslatedCoreText(text), buttons, parent_);
     switch (box.exec()) {
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;
@@ -43,13 +44,15 @@ Answer QtDialogs::Ask(const std::string& text, bool withCancel) {
 
 QStringList ProjectFileFilters() {
     // The text entry lists "*.txt;*.xml" in its name; it matches "*txt" and "*.xml".
-    return {QCoreApplication::translate("QtDialogs", "Potenzial-Dateien (*.psf)"), QCoreApplication::translate("QtDialogs", "Textdateien (XML-Format: *.txt;*.xml) (*txt *.xml)"),
+    return {QCoreApplication::translate("QtDialogs", "Potenzial-Dateien (*.psf)"),
+            QCoreApplication::translate("QtDialogs", "Textdateien (XML-Format: *.txt;*.xml) (*txt *.xml)"),
             QCoreApplication::translate("QtDialogs", "Alle (*.*) (*)")};
 }
 
 void ConfigureProjectFileDialog(QFileDialog& dialog, ProjectDialogKind kind, const QString& startFolder) {
     const bool open = kind == ProjectDialogKind::Open;
-    dialog.setWindowTitle(open ? QCoreApplication::translate("QtDialogs", "Potenzial-Dateien laden...") : QCoreApplication::translate("QtDialogs", "Potenzial-Dateien speichern..."));
+    dialog.setWindowTitle(open ? QCoreApplication::translate("QtDialogs", "Potenzial-Dateien laden...")
+                               : QCoreApplication::translate("QtDialogs", "Potenzial-Dateien speichern..."));
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDirectory(startFolder);

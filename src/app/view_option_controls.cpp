@@ -34,20 +34,20 @@ ViewToolbar BuildViewToolbar(bool threeD, QWidget* parent) {
     t.toolBar = Named(new QToolBar(t.panel), threeD ? "ToolBar2" : "ToolBar3");
     t.toolBar->setIconSize(QSize(32, 32));
     QToolBar* bar = t.toolBar;
-    t.totalFieldStrength = AddButton(bar, threeD ? "ToolButton19" : "ToolButton25", Glyph::TotalFieldStrength, true, !threeD);
-    t.allFieldStrengths = AddButton(bar, threeD ? "ToolButton24" : "ToolButton26", Glyph::AllFieldStrengths, true, false);
+    t.totalFieldStrength =
+        AddButton(bar, threeD ? "ToolButton19" : "ToolButton25", Glyph::TotalFieldStrength, true, !threeD);
+    t.allFieldStrengths =
+        AddButton(bar, threeD ? "ToolButton24" : "ToolButton26", Glyph::AllFieldStrengths, true, false);
     bar->addSeparator();
     t.colouredSurface = AddButton(bar, threeD ? "ToolButton20" : "ToolButton28", Glyph::ColouredSurface, true, true);
     t.equipotentials = AddButton(bar, threeD ? "ToolButton21" : "ToolButton29", Glyph::Equipotentials, true, false);
     t.fieldLines = AddButton(bar, threeD ? "ToolButton23" : "ToolButton30", Glyph::FieldLines, true, false);
     bar->addSeparator();
-    t.colourGradient =
-        AddButton(bar, threeD ? "ToolButton36" : "ToolButton37", Glyph::ColourGradient, true, threeD);
+    t.colourGradient = AddButton(bar, threeD ? "ToolButton36" : "ToolButton37", Glyph::ColourGradient, true, threeD);
     // The overlays, off at the start. The top view's two share one button, so that its
     // toolbar still fits beside the 3D view's in a window that is not maximised.
     if (threeD) {
-        t.overlays = AddButton(bar, "ToolButtonAxes3D", Glyph::AxisLabels,
-                               true, false);
+        t.overlays = AddButton(bar, "ToolButtonAxes3D", Glyph::AxisLabels, true, false);
     } else {
         t.overlays = AddButton(bar, "ToolButtonOverlays2D", Glyph::ColourBar, false, false);
         t.overlays->setPopupMode(QToolButton::InstantPopup);
@@ -74,7 +74,8 @@ void RetranslateViewToolbar(const ViewToolbar& t, bool threeD) {
     caption(t.fieldLines, QT_TRANSLATE_NOOP("ViewOptionControls", "Feld&linien anzeigen"));
     caption(t.overlays, QT_TRANSLATE_NOOP("ViewOptionControls", "Achsen&beschriftung anzeigen"));
     caption(t.exportImage, QT_TRANSLATE_NOOP("ViewOptionControls", "Graph als Bilddatei &exportieren"));
-    if (!threeD) t.overlays->setToolTip(Tr(QT_TRANSLATE_NOOP("ViewOptionControls", "Achsenbeschriftung und Farbskala")));
+    if (!threeD)
+        t.overlays->setToolTip(Tr(QT_TRANSLATE_NOOP("ViewOptionControls", "Achsenbeschriftung und Farbskala")));
 }
 
 ViewMenu BuildViewMenu(bool threeD, QMenuBar* bar) {
@@ -104,8 +105,7 @@ ViewMenu BuildViewMenu(bool threeD, QMenuBar* bar) {
     m.resetView->setShortcutContext(Qt::WidgetShortcut);
     m.fitView = threeD ? Named(m.menu->addAction(QString()), "Einpassen1") : nullptr;
     m.menu->addSeparator();
-    m.exportImage = Named(m.menu->addAction(QString()),
-                          QString("GraphalsBilddateiexportieren") + n);
+    m.exportImage = Named(m.menu->addAction(QString()), QString("GraphalsBilddateiexportieren") + n);
     return m;
 }
 
