@@ -377,6 +377,22 @@
         <source>verlaufen</source>
         <translation>smooth</translation>
     </message>
+    <message>
+        <source>lines</source>
+        <translation>lines</translation>
+    </message>
+    <message>
+        <source>wireframe</source>
+        <translation>wireframe</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>solid</source>
+        <translation>solid</translation>
+    </message>
 </context>
 <context>
     <name>voltaris::Form1</name>
@@ -410,7 +426,7 @@
     </message>
     <message>
         <source>Tipp: Schreiben Sie &quot;1,2E5&quot;  für &quot;1,2*    </source>
-        <extracomment>The four spaces at the end leave the room where the raised power of ten &quot;10⁵&quot;&quot; stands.</extracomment>
+        <extracomment>The four spaces at the end leave the room where the raised power of ten &quot;10⁵&quot; stands.</extracomment>
         <translation>Tip: type &quot;1.2E5&quot;  for &quot;1.2*    </translation>
     </message>
     <message>

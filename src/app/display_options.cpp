@@ -24,11 +24,17 @@ void ShowStepped(QLabel* label, bool stepped) {
 
 const char* RenderModeName(int mode) {
     switch (mode) {
-        case 1: return "lines";
-        case 2: return "wireframe";
-        case 3: return "points";
-        default: return "solid";
+        case 1: return QT_TRANSLATE_NOOP("voltaris::DisplayOptions", "lines");
+        case 2: return QT_TRANSLATE_NOOP("voltaris::DisplayOptions", "wireframe");
+        case 3: return QT_TRANSLATE_NOOP("voltaris::DisplayOptions", "points");
+        default: return QT_TRANSLATE_NOOP("voltaris::DisplayOptions", "solid");
     }
+}
+
+// The label of the surface's drawing mode, which it keeps for a change of language.
+void ShowRenderMode(QLabel* label, int mode) {
+    label->setProperty("renderMode", mode);
+    label->setText(DisplayOptions::tr(RenderModeName(mode)));
 }
 
 }  // namespace
@@ -133,7 +139,7 @@ void DisplayOptions::ConnectRenderColumn(bool threeD, const pages::RenderControl
         const int mode = e->renderMode + 1;
         e->renderMode = mode;
         // Beyond "points" the surface builder falls back to solid; the label keeps its text.
-        if (mode <= 4) c.renderingLabel->setText(RenderModeName(mode));
+        if (mode <= 4) ShowRenderMode(c.renderingLabel, mode);
         views_.RequestRedraw(true);
     });
     connect(c.resolution, &QScrollBar::valueChanged, this, [=, this](int position) {
@@ -174,6 +180,7 @@ void DisplayOptions::RetranslateUi() {
     for (const pages::RenderControls* c : {render3D_, render2D_}) {
         ShowStepped(c->colourStepsLabel, c->colourStepsLabel->property("stepped").toBool());
         ShowStepped(c->shaderLabel, c->shaderLabel->property("stepped").toBool());
+        ShowRenderMode(c->renderingLabel, c->renderingLabel->property("renderMode").toInt());
         // The number in the interface's style.
         c->resolutionLabel->setText(QString::fromStdString(FormatGeneral(c->resolution->value() * 0.1, 15)));
     }

@@ -107,7 +107,7 @@ void Form1::RetranslateAmountBox() {
     GroupBox1->setTitle(tr("Bitte den Ladungsbetrag eingeben:"));
     GroupBox1->findChild<QPushButton*>("Button7")->setText(tr("OK"));
     auto* tip = GroupBox1->findChild<QLabel*>("Label25");
-    //: The four spaces at the end leave the room where the raised power of ten "10⁵"" stands.
+    //: The four spaces at the end leave the room where the raised power of ten "10⁵" stands.
     tip->setText(tr("Tipp: Schreiben Sie \"1,2E5\"  für \"1,2*    "));
     LayOutAmountHint(tip, GroupBox1->findChild<QLabel*>("Image2"));
     GroupBox1->adjustSize();
