@@ -242,6 +242,12 @@
         <source>Ladung %1</source>
         <translation>Charge %1</translation>
     </message>
+    <message>
+        <source>Die Datei &quot;Facharbeit.pdf&quot; konnte in diesem Ordner nicht gefunden werden.<byte value="xd"/>
+Soll die Datei aus dem Internet heruntergeladen werden?</source>
+        <translation>The file &quot;Handbook.pdf&quot; could not be found in this folder.<byte value="xd"/>
+Do you want to download the file from the internet?</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>

@@ -55,6 +55,10 @@ constexpr const char* Context = "CoreTexts";
     QT_TRANSLATE_NOOP("CoreTexts", "Der Dateiname ist zu lang"),
     QT_TRANSLATE_NOOP("CoreTexts", "Zu viele offene Dateien"),
     QT_TRANSLATE_NOOP("CoreTexts", "Eingabe-/Ausgabefehler"),
+    // Help.
+    QT_TRANSLATE_NOOP("CoreTexts",
+                      "Die Datei \"Facharbeit.pdf\" konnte in diesem Ordner nicht gefunden werden.\r\n"
+                      "Soll die Datei aus dem Internet heruntergeladen werden?"),
     // Picture export.
     QT_TRANSLATE_NOOP("CoreTexts", "Unbekanntes Format - Das Bild konnte nicht gespeichert werden."),
     // Row titles of the charge table.
