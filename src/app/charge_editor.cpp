@@ -20,7 +20,7 @@ ChargeEditor::ChargeEditor(Project& project, GraphViews& views, UserDialogs& dia
       history_(history) {
     popup3D_ = BuildPopup("PopupMenu1", false, amounts3D_, other3D_, delete3D_);
     popup2D_ = BuildPopup("PopupMenu2", true, amounts2D_, other2D_, delete2D_);
-    SetPopupCaptions();
+    RetranslateUi();
     connect(&views_.Window3D(), &ViewWindow::contextMenuRequested, popup3D_, [this](const QPoint& at) {
         PreparePopup(false);
         popup3D_->popup(at);
@@ -51,7 +51,7 @@ QMenu* ChargeEditor::BuildPopup(const char* name, bool topView, std::array<QActi
                                 QAction*& deleteEntry) {
     auto* menu = new QMenu(c_.window);
     menu->setObjectName(name);
-    QAction* title = menu->addAction("Hier Ladung hinzufügen");
+    QAction* title = menu->addAction(QString());  // the menu's first entry, see RetranslateUi
     title->setEnabled(false);
     for (size_t i = 0; i < PopupMultiples.size(); ++i) {
         if (i == 0 || i == 3) menu->addSeparator();
@@ -64,13 +64,20 @@ QMenu* ChargeEditor::BuildPopup(const char* name, bool topView, std::array<QActi
     }
     menu->setDefaultAction(amounts[1]);  // "+ &4E-10", shown bold
     menu->addSeparator();
-    other = menu->addAction("&Anderer Betrag");
+    other = menu->addAction(QString());
     connect(other, &QAction::triggered, this, [this, topView] { OpenAmountBox(topView); });
     // With its entry hidden the separator before it goes too (a menu hides a trailing one).
     menu->addSeparator();
-    deleteEntry = menu->addAction("Ladung &löschen");
+    deleteEntry = menu->addAction(QString());
     connect(deleteEntry, &QAction::triggered, this, &ChargeEditor::DeletePopupCharge);
     return menu;
+}
+
+void ChargeEditor::RetranslateUi() {
+    for (QMenu* popup : {popup3D_, popup2D_}) popup->actions().first()->setText(tr("Hier Ladung hinzufügen"));
+    for (QAction* other : {other3D_, other2D_}) other->setText(tr("&Anderer Betrag"));
+    for (QAction* entry : {delete3D_, delete2D_}) entry->setText(tr("Ladung &löschen"));
+    SetPopupCaptions();
 }
 
 void ChargeEditor::PreparePopup(bool topView) {

@@ -48,6 +48,9 @@ public:
 
     bool AmountBoxOpen() const { return amountBoxOpen_; }
 
+    // The pop-up menus' texts in the interface's language.
+    void RetranslateUi();
+
     // Adds a charge of `amount` coulomb at the point picked in the given view; with the table
     // refresh and the redraw when it was added.
     bool AddChargeAtPick(GraphEngine* engine, float amount);

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "app/core_texts.h"
 #include "app/undo/step_names.h"
 #include "model/charge_editing.h"
 
@@ -97,20 +98,24 @@ void ChargeTable::Fill() {
     if (delegate_->EditorOpen()) grid_->reset();
     const FieldTab& tab = project_.Active();
     grid_->setColumnCount(tab.ChargeCount + 1);
-    auto set = [this](int row, int column, const std::string& text) {
+    auto set = [this](int row, int column, const QString& text) {
         QTableWidgetItem* item = grid_->item(row, column);
         if (!item) {
             item = new QTableWidgetItem;
             grid_->setItem(row, column, item);
         }
-        item->setText(QString::fromStdString(text));
+        item->setText(text);
         // The title row and column are fixed: never edited, never selected.
         item->setFlags(IsDataCell(row, column) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
                                                : Qt::ItemIsEnabled);
     };
     for (int row = 0; row < ChargeTableRows; ++row) {
-        set(row, 0, ChargeTableTitle(project_, row));
-        for (int c = 0; c < tab.ChargeCount; ++c) set(row, c + 1, ChargeTableCell(project_, c, row));
+        set(row, 0, TranslatedCoreText(ChargeTableTitle(project_, row)));
+        // The header row names the charges ("Ladung 1"); the other rows hold numbers.
+        for (int c = 0; c < tab.ChargeCount; ++c) {
+            const std::string cell = ChargeTableCell(project_, c, row);
+            set(row, c + 1, row == RowHeader ? TranslatedCoreText(cell) : QString::fromStdString(cell));
+        }
     }
     grid_->viewport()->update();
 }

@@ -26,7 +26,8 @@ public:
     };
     ChargeTable(QTableWidget* grid, Project& project, Hooks hooks);
 
-    // Titles and every charge column from the model (closes an open cell editor first).
+    // Titles and every charge column from the model, in the interface's language (closes an
+    // open cell editor first).
     void Fill();
     // Shown while the tab has charges; otherwise the hint behind it shows.
     void ShowOrHide();

@@ -15,13 +15,26 @@ void EntryClicksButton(QAction* entry, QToolButton* button) {
     });
 }
 
+// The colour and shading labels of the Render page read "gestuft" (stepped) or "verlaufen"
+// (smooth); the label keeps which one it shows, for a change of language.
+void ShowStepped(QLabel* label, bool stepped) {
+    label->setProperty("stepped", stepped);
+    label->setText(stepped ? DisplayOptions::tr("gestuft") : DisplayOptions::tr("verlaufen"));
+}
+
 const char* RenderModeName(int mode) {
     switch (mode) {
-        case 1: return "lines";
-        case 2: return "wireframe";
-        case 3: return "points";
-        default: return "solid";
+        case 1: return QT_TRANSLATE_NOOP("voltaris::DisplayOptions", "lines");
+        case 2: return QT_TRANSLATE_NOOP("voltaris::DisplayOptions", "wireframe");
+        case 3: return QT_TRANSLATE_NOOP("voltaris::DisplayOptions", "points");
+        default: return QT_TRANSLATE_NOOP("voltaris::DisplayOptions", "solid");
     }
+}
+
+// The label of the surface's drawing mode, which it keeps for a change of language.
+void ShowRenderMode(QLabel* label, int mode) {
+    label->setProperty("renderMode", mode);
+    label->setText(DisplayOptions::tr(RenderModeName(mode)));
 }
 
 }  // namespace
@@ -29,7 +42,7 @@ const char* RenderModeName(int mode) {
 DisplayOptions::DisplayOptions(GraphViews& views, const ViewToolbar& toolbar3D, const ViewToolbar& toolbar2D,
                                const ViewMenu& menu3D, const ViewMenu& menu2D, const pages::MiscPage& misc,
                                const pages::RenderPage& render, QObject* parent)
-    : QObject(parent), views_(views) {
+    : QObject(parent), views_(views), render3D_(&render.view3D), render2D_(&render.view2D) {
     boxes3D_ = {misc.CheckBox1, misc.CheckBox9, misc.CheckBox7, misc.CheckBox5, misc.CheckBox10};
     boxes2D_ = {misc.CheckBox2, misc.CheckBox3, misc.CheckBox8, misc.CheckBox6, misc.CheckBox11};
     ConnectView(true, toolbar3D, menu3D, boxes3D_);
@@ -126,7 +139,7 @@ void DisplayOptions::ConnectRenderColumn(bool threeD, const pages::RenderControl
         const int mode = e->renderMode + 1;
         e->renderMode = mode;
         // Beyond "points" the surface builder falls back to solid; the label keeps its text.
-        if (mode <= 4) c.renderingLabel->setText(RenderModeName(mode));
+        if (mode <= 4) ShowRenderMode(c.renderingLabel, mode);
         views_.RequestRedraw(true);
     });
     connect(c.resolution, &QScrollBar::valueChanged, this, [=, this](int position) {
@@ -142,11 +155,11 @@ void DisplayOptions::ConnectRenderColumn(bool threeD, const pages::RenderControl
         if (!e) return;
         const int mode = e->colourMode == 0 ? 1 : 0;
         e->colourMode = mode;
-        c.colourStepsLabel->setText(mode == 1 ? "gestuft" : "verlaufen");
+        ShowStepped(c.colourStepsLabel, mode == 1);
         if (threeD) {
             // Stepped colours come with flat shading in the 3D view.
             e->shadeRequest = mode == 1 ? 1 : 3;
-            c.shaderLabel->setText(e->shadeRequest == 1 ? "gestuft" : "verlaufen");
+            ShowStepped(c.shaderLabel, e->shadeRequest == 1);
         }
         views_.RequestRedraw(true);
     });
@@ -154,8 +167,23 @@ void DisplayOptions::ConnectRenderColumn(bool threeD, const pages::RenderControl
         GraphEngine* e = Engine(threeD);
         if (!e) return;
         const int request = e->shadeRequest.fetch_add(1) + 1;
-        c.shaderLabel->setText(request == 1 ? "gestuft" : "verlaufen");
+        ShowStepped(c.shaderLabel, request == 1);
     });
+}
+
+bool DisplayOptions::event(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) RetranslateUi();
+    return QObject::event(event);
+}
+
+void DisplayOptions::RetranslateUi() {
+    for (const pages::RenderControls* c : {render3D_, render2D_}) {
+        ShowStepped(c->colourStepsLabel, c->colourStepsLabel->property("stepped").toBool());
+        ShowStepped(c->shaderLabel, c->shaderLabel->property("stepped").toBool());
+        ShowRenderMode(c->renderingLabel, c->renderingLabel->property("renderMode").toInt());
+        // The number in the interface's style.
+        c->resolutionLabel->setText(QString::fromStdString(FormatGeneral(c->resolution->value() * 0.1, 15)));
+    }
 }
 
 }  // namespace voltaris

@@ -18,6 +18,11 @@ public:
                    const ViewMenu& menu3D, const ViewMenu& menu2D, const pages::MiscPage& misc,
                    const pages::RenderPage& render, QObject* parent);
 
+protected:
+    // The window's widgets, the Render page's among them, have their new texts by the time
+    // the display options (created after them) see a change of the interface's language.
+    bool event(QEvent* event) override;
+
 private:
     // The check boxes of one view on the page "Misc".
     struct Boxes {
@@ -27,9 +32,11 @@ private:
     void ConnectRenderColumn(bool threeD, const pages::RenderControls& c);
     GraphEngine* Engine(bool threeD) const { return threeD ? views_.Engine3D() : views_.Engine2D(); }
     void UpdateWantedLines();
+    void RetranslateUi();
 
     GraphViews& views_;
     Boxes boxes3D_{}, boxes2D_{};
+    const pages::RenderControls *render3D_, *render2D_;
 };
 
 }  // namespace voltaris

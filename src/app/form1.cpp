@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/core_texts.h"
 #include "app/project_file_drop.h"
 #include "app/splash_window.h"
 #include "app/status_panels.h"
@@ -51,6 +52,7 @@ Form1::Form1(Project& project, CommandDialogs& dialogs, Options options)
     BuildStatusBar();
     ConnectParticlePages();
     ConnectEditing();
+    RetranslateMenus();
 
     views_.Window3D().SetMouseHandler(&mouse3D_);
     views_.Window2D().SetMouseHandler(&mouse2D_);
@@ -133,7 +135,31 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::UpdateWindowTitle() {
-    setWindowTitle("Voltaris 2010 - Projekt: " + QString::fromStdString(project_.ProjectName));
+    titleNamesProject_ = true;
+    // The project's name is the user's and stays as it is.
+    setWindowTitle(tr("Voltaris 2010 - Projekt: %1").arg(QString::fromStdString(project_.ProjectName)));
+}
+
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) RetranslateUi();
+    QMainWindow::changeEvent(event);
+}
+
+void Form1::RetranslateUi() {
+    RetranslateMenus();
+    RetranslateViewToolbar(toolbar3D_, true);
+    RetranslateViewToolbar(toolbar2D_, false);
+    RetranslateTabArea();
+    Label17->setText(TranslatedCoreText(SquareSizeLabel(project_.unitLength)));
+    RetranslateAmountBox();
+    RetranslateToolbarLink();
+    if (titleNamesProject_) UpdateWindowTitle();
+    chargeEditor_->RetranslateUi();
+    chargeTable_->Fill();
+    // The new texts may need other room.
+    FitBottomPanel();
+    LayoutBottomPanel();
+    TabControlResize();
 }
 
 void Form1::RequestRedraw(bool surfaceToo) { views_.RequestRedraw(surfaceToo); }

@@ -69,6 +69,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // A change of the interface's language sets every text anew.
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -82,6 +84,14 @@ private:
 
     // Construction (form1_layout.cpp, form1_menus.cpp)
     void BuildMenus();
+    // The texts of the window, in the interface's language (form1.cpp, form1_menus.cpp,
+    // form1_layout.cpp, form1_undo.cpp).
+    void RetranslateUi();
+    void RetranslateMenus();  // with the toolbar's switches
+    void RetranslateEditMenu();
+    void RetranslateTabArea();
+    void RetranslateAmountBox();
+    void RetranslateToolbarLink();
     void BuildToolBar1();
     QWidget* BuildTabControl();
     QWidget* BuildBottomPanel();
@@ -174,6 +184,8 @@ private:
     double suggestedAmplification_ = 1.0;  // from the last path build made without radiation
 
     bool started_ = false;
+    bool titleNamesProject_ = false;  // the title shows the project's name (after the first open)
+    bool toolbarShown_ = true;        // the view toolbars and pages, hidden by "Toolbar verbergen"
     bool firstShowSeen_ = false;
     bool deletePending_ = false;
     bool splitterDragging_ = false;

@@ -8,8 +8,9 @@
 namespace voltaris {
 
 void Form1::LabelLegendeClick() {
-    const bool hide = LabelLegende->text() == "Toolbar verbergen";
-    LabelLegende->setText(hide ? "Toolbar zeigen" : "Toolbar verbergen");
+    const bool hide = toolbarShown_;
+    toolbarShown_ = !hide;
+    LabelLegende->setText(hide ? tr("Toolbar zeigen") : tr("Toolbar verbergen"));
     Panel1->setStyleSheet(hide ? "background-color: white;" : "");
     pages_.PageControl->setVisible(!hide);
     toolbar3D_.panel->setVisible(!hide);

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "app/core_texts.h"
 #include "app/form1.h"
 #include "app/pages/particle_pages.h"
 #include "app/view_commands.h"
@@ -42,7 +43,7 @@ void Form1::RefreshChargeTable() {
     // Moving the scroll bar runs its change handling, which snaps the resolution onto it.
     ScrollBar5->setValue(ScrollPositionOfResolution(tab.Resolution));
     project_.unitLength = UnitLengthOf(tab.Resolution);
-    Label17->setText(QString::fromStdString(SquareSizeLabel(project_.unitLength)));
+    Label17->setText(TranslatedCoreText(SquareSizeLabel(project_.unitLength)));
     chargeTable_->Fill();
     particlePages_->FillParticlePage();
     chargeTable_->ShowOrHide();

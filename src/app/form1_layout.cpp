@@ -8,6 +8,7 @@
 #include <QTabBar>
 #include <algorithm>
 
+#include "app/core_texts.h"
 #include "app/form1.h"
 #include "app/pages/page_helpers.h"
 #include "app/status_panels.h"
@@ -21,23 +22,19 @@ namespace {
 
 // The hint of the amount box: the power of ten stands in the gap that the hint's own text
 // leaves at its end. The font's superscript digit keeps the raised 5 inside the line.
-QWidget* BuildAmountHint(QWidget* box) {
-    auto* hint = new QWidget(box);
-    QLabel* tip = MakeLabel("Label25", "Tipp: Schreiben Sie \"1,2E5\"  für \"1,2*    ", hint);
+void LayOutAmountHint(QLabel* tip, QLabel* power) {
     tip->adjustSize();
-    QLabel* power = MakeLabel("Image2", "10\u2075\"", hint);
     power->adjustSize();
     const int height = std::max(tip->height(), power->height());
     tip->move(0, 0);
     power->move(tip->width() - tip->fontMetrics().horizontalAdvance("    "), 0);
-    hint->setFixedSize(power->geometry().right() + 1, height);
-    return hint;
+    tip->parentWidget()->setFixedSize(power->geometry().right() + 1, height);
 }
 
 // The amount box of the charge editing: hidden until "&Anderer Betrag" opens it. It takes
-// the size its controls need in the desktop's font.
+// the size its controls need in the desktop's font once it has its texts.
 QGroupBox* BuildAmountBox(QWidget* parent) {
-    auto* box = Named(new QGroupBox("Bitte den Ladungsbetrag eingeben:", parent), "GroupBox1");
+    auto* box = Named(new QGroupBox(parent), "GroupBox1");
     // Native, so that it can stand in front of a view.
     box->setAttribute(Qt::WA_NativeWindow);
     box->setAutoFillBackground(true);
@@ -46,12 +43,14 @@ QGroupBox* BuildAmountBox(QWidget* parent) {
     edit->setMinimumWidth(150);
     grid->addWidget(edit, 0, 0);
     grid->addWidget(MakeLabel("Label24", "C", box), 0, 1);
-    grid->addWidget(Named(new QPushButton("OK", box), "Button7"), 0, 2);
+    grid->addWidget(Named(new QPushButton(box), "Button7"), 0, 2);
     auto* close = Named(new QPushButton("X", box), "Button8");
     close->setFixedWidth(close->sizeHint().height());  // a small square
     grid->addWidget(close, 0, 3);
-    grid->addWidget(BuildAmountHint(box), 1, 0, 1, 4);
-    box->adjustSize();
+    auto* hint = new QWidget(box);
+    MakeLabel("Label25", QString(), hint);
+    MakeLabel("Image2", "10\u2075\"", hint);
+    grid->addWidget(hint, 1, 0, 1, 4);
     box->hide();
     return box;
 }
@@ -78,18 +77,18 @@ QWidget* Form1::BuildTabControl() {
     ScrollBar5 = pages::MakeScrollBar("ScrollBar5", 0, ResolutionScrollMax, 66);
     ScrollBar5->setParent(TabControl);
     connect(ScrollBar5, &QScrollBar::valueChanged, this, &Form1::ScrollBar5Change);
-    Label17 = MakeLabel("Label17", QString::fromStdString(SquareSizeLabel(1.0f)), TabControl);
+    Label17 = MakeLabel("Label17", TranslatedCoreText(SquareSizeLabel(1.0f)), TabControl);
 
-    Label18 = MakeLabel("Label18",
-                        "Um die Ladung endgültig zu löschen bitte mit J bestätigen. Mit beliebiger Taste abbrechen.",
-                        TabControl);
+    Label18 = MakeLabel("Label18", QString(), TabControl);
     Label18->setStyleSheet("color: red;");
     Label18->hide();
-    Label34 = MakeLabel("Label34", "Bitte Änderungen mit 'Y' bestätigen!", TabControl);
+    Label34 = MakeLabel("Label34", QString(), TabControl);
     Label34->setStyleSheet("color: red; font-weight: bold;");
     Label34->hide();
 
     GroupBox1 = BuildAmountBox(TabControl);
+    RetranslateTabArea();
+    RetranslateAmountBox();
 
     MemoLog = Named(new QPlainTextEdit(TabControl), "MemoLog");
     MemoLog->setAttribute(Qt::WA_NativeWindow);
@@ -99,10 +98,27 @@ QWidget* Form1::BuildTabControl() {
     return TabControl;
 }
 
+void Form1::RetranslateTabArea() {
+    Label18->setText(tr("Um die Ladung endgültig zu löschen bitte mit J bestätigen. Mit beliebiger Taste abbrechen."));
+    Label34->setText(tr("Bitte Änderungen mit 'Y' bestätigen!"));
+}
+
+void Form1::RetranslateAmountBox() {
+    GroupBox1->setTitle(tr("Bitte den Ladungsbetrag eingeben:"));
+    GroupBox1->findChild<QPushButton*>("Button7")->setText(tr("OK"));
+    auto* tip = GroupBox1->findChild<QLabel*>("Label25");
+    //: The four spaces at the end leave the room where the raised power of ten "10⁵" stands.
+    tip->setText(tr("Tipp: Schreiben Sie \"1,2E5\"  für \"1,2*    "));
+    LayOutAmountHint(tip, GroupBox1->findChild<QLabel*>("Image2"));
+    GroupBox1->adjustSize();
+}
+
 QWidget* Form1::BuildBottomPanel() {
     PanelLegende = Named(new QWidget, "PanelLegende");
     toolbar3D_ = BuildViewToolbar(true, PanelLegende);
     toolbar2D_ = BuildViewToolbar(false, PanelLegende);
+    RetranslateViewToolbar(toolbar3D_, true);
+    RetranslateViewToolbar(toolbar2D_, false);
     pages_ = pages::BuildBottomPages(PanelLegende);
     connect(pages_.render.ButtonShowLog, &QPushButton::clicked, this, &Form1::ButtonShowLogClick);
     // The pause switch of the Render page (the page's other settings come with the display
@@ -116,14 +132,23 @@ QWidget* Form1::BuildBottomPanel() {
 
     Panel1 = Named(new QWidget(PanelLegende), "Panel1");
     Panel1->setAutoFillBackground(true);
-    LabelLegende = MakeLabel("LabelLegende", "Toolbar verbergen", Panel1);
+    LabelLegende = MakeLabel("LabelLegende", QString(), Panel1);
     LabelLegende->setStyleSheet("color: blue; text-decoration: underline;");
     LabelLegende->setCursor(Qt::PointingHandCursor);
-    LabelLegende->adjustSize();
-    Panel1->resize(LabelLegende->width() + 8, LabelLegende->height() + 2);
     LabelLegende->move(4, 1);
+    RetranslateToolbarLink();
     FitBottomPanel();
     return PanelLegende;
+}
+
+void Form1::RetranslateToolbarLink() {
+    const QString hide = tr("Toolbar verbergen"), show = tr("Toolbar zeigen");
+    // The link and its panel keep the size of the longer caption, whichever one shows.
+    const QFontMetrics metrics = LabelLegende->fontMetrics();
+    LabelLegende->setText(metrics.horizontalAdvance(show) > metrics.horizontalAdvance(hide) ? show : hide);
+    LabelLegende->adjustSize();
+    Panel1->resize(LabelLegende->width() + 8, LabelLegende->height() + 2);
+    LabelLegende->setText(toolbarShown_ ? hide : show);
 }
 
 int Form1::ViewToolbarHeight() const {
@@ -137,7 +162,7 @@ void Form1::FitBottomPanel() {
     // The design's 200 pixels are the least: below the toolbars the page control gets what its
     // tallest page needs in the desktop's font, and the views above give way. The pages keep
     // their room while parts of them are hidden, so the panel does not jump.
-    const bool shown = LabelLegende->text() == "Toolbar verbergen";
+    const bool shown = toolbarShown_;
     const int pagesTop = 4 + ViewToolbarHeight() + 2;
     const int height = shown ? std::max(200, pagesTop + pages_.PageControl->minimumSizeHint().height()) : 15;
     if (PanelLegende->minimumHeight() != height || PanelLegende->maximumHeight() != height)
@@ -157,7 +182,7 @@ void Form1::LayoutBottomPanel() {
 }
 
 void Form1::PlaceToolbarLink() {
-    const bool shown = LabelLegende->text() == "Toolbar verbergen";
+    const bool shown = toolbarShown_;
     const int x = PanelLegende->width() - Panel1->width() - 8;
     int y = shown ? 8 : 0;
     // Where the 2D view's toolbar reaches under the link (a narrow window, a wide font), the

@@ -6,6 +6,7 @@
 #include <QTabBar>
 #include <algorithm>
 
+#include "app/core_texts.h"
 #include "app/form1.h"
 #include "app/pages/particle_pages.h"
 #include "app/tab_area_layout.h"
@@ -25,8 +26,8 @@ QString LiteralCaption(const std::string& name) {
 int WidestSquareSizeText(const QFontMetrics& metrics) {
     int widest = 0;
     for (int position = 0; position <= ResolutionScrollMax; ++position) {
-        const std::string text = SquareSizeLabel(UnitLengthOf(ResolutionOfScrollPosition(position)));
-        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(text)));
+        const QString text = TranslatedCoreText(SquareSizeLabel(UnitLengthOf(ResolutionOfScrollPosition(position))));
+        widest = std::max(widest, metrics.horizontalAdvance(text));
     }
     return widest;
 }
@@ -48,7 +49,7 @@ void Form1::ScrollBar5Change(int position) {
     FieldTab& tab = project_.Active();
     history_.RecordBurst(step_names::ResizeSquare, [&] { tab.Resolution = ResolutionOfScrollPosition(position); });
     project_.unitLength = UnitLengthOf(tab.Resolution);
-    Label17->setText(QString::fromStdString(SquareSizeLabel(project_.unitLength)));
+    Label17->setText(TranslatedCoreText(SquareSizeLabel(project_.unitLength)));
     RequestRedraw(true);
 }
 

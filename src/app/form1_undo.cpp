@@ -56,13 +56,11 @@ void ShowStepName(QAction* action, const QString& caption, const QString& step) 
 }  // namespace
 
 void Form1::BuildEditMenu(QMenuBar* bar) {
-    QMenu* edit = Named(bar->addMenu("&Bearbeiten"), "Bearbeiten1");
-    QAction* undo = Named(edit->addAction("&Rückgängig"), "Rueckgaengig1");
+    QMenu* edit = Named(bar->addMenu(QString()), "Bearbeiten1");
+    QAction* undo = Named(edit->addAction(QString()), "Rueckgaengig1");
     undo->setShortcut(QKeySequence("Ctrl+Z"));
-    undo->setStatusTip("Nimmt den letzten Schritt zurück.");
-    QAction* redo = Named(edit->addAction("&Wiederholen"), "Wiederholen1");
+    QAction* redo = Named(edit->addAction(QString()), "Wiederholen1");
     redo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
-    redo->setStatusTip("Führt den zuletzt zurückgenommenen Schritt wieder aus.");
 
     const QUndoStack& stack = history_.Stack();
     undo->setEnabled(false);
@@ -70,11 +68,22 @@ void Form1::BuildEditMenu(QMenuBar* bar) {
     connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     connect(&stack, &QUndoStack::undoTextChanged, undo,
-            [undo](const QString& step) { ShowStepName(undo, "&Rückgängig", step); });
+            [undo](const QString& step) { ShowStepName(undo, tr("&Rückgängig"), step); });
     connect(&stack, &QUndoStack::redoTextChanged, redo,
-            [redo](const QString& step) { ShowStepName(redo, "&Wiederholen", step); });
+            [redo](const QString& step) { ShowStepName(redo, tr("&Wiederholen"), step); });
     connect(undo, &QAction::triggered, this, [this] { history_.Undo(); });
     connect(redo, &QAction::triggered, this, [this] { history_.Redo(); });
+}
+
+void Form1::RetranslateEditMenu() {
+    findChild<QMenu*>("Bearbeiten1")->setTitle(tr("&Bearbeiten"));
+    auto* undo = findChild<QAction*>("Rueckgaengig1");
+    auto* redo = findChild<QAction*>("Wiederholen1");
+    undo->setStatusTip(tr("Nimmt den letzten Schritt zurück."));
+    redo->setStatusTip(tr("Führt den zuletzt zurückgenommenen Schritt wieder aus."));
+    const QUndoStack& stack = history_.Stack();
+    ShowStepName(undo, tr("&Rückgängig"), stack.undoText());
+    ShowStepName(redo, tr("&Wiederholen"), stack.redoText());
 }
 
 void Form1::ConnectHistory() {

@@ -7,6 +7,7 @@
 #include <QTranslator>
 #include <clocale>
 
+#include "app/core_texts.h"
 #include "model/number_format.h"
 #include "output/help_links.h"
 
@@ -100,7 +101,7 @@ QString InterfaceErrorText(const std::string& message) {
         return QCoreApplication::translate("NumberFormat", "'%1' ist kein gültiger Gleitkommawert")
             .arg(QString::fromUtf8(typed.data(), static_cast<qsizetype>(typed.size())));
     }
-    return QString::fromStdString(message);
+    return TranslatedCoreText(message);
 }
 
 }  // namespace voltaris

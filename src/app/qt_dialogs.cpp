@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "app/core_texts.h"
 #include "app/interface_language.h"
 #include "app/output/output_dialogs.h"
 #include "model/project.h"
@@ -18,7 +20,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
 void QtDialogs::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, Q(text), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, TranslatedCoreText(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
@@ -30,7 +32,9 @@ void QtDialogs::ShowError(const std::string& text) {
 Answer QtDialogs::Ask(const std::string& text, bool withCancel) {
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel) buttons |= QMessageBox::Cancel;
-    QMessageBox box(QMessageBox::Question, "Achtung!", Q(text), buttons, parent_);
+    // Qt labels the standard buttons in the interface's language.
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("QtDialogs", "Achtung!"),
+                    TranslatedCoreText(text), buttons, parent_);
     switch (box.exec()) {
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;
@@ -41,12 +45,15 @@ Answer QtDialogs::Ask(const std::string& text, bool withCancel) {
 
 QStringList ProjectFileFilters() {
     // The text entry lists "*.txt;*.xml" in its name; it matches "*txt" and "*.xml".
-    return {"Potenzial-Dateien (*.psf)", "Textdateien (XML-Format: *.txt;*.xml) (*txt *.xml)", "Alle (*.*) (*)"};
+    return {QCoreApplication::translate("QtDialogs", "Potenzial-Dateien (*.psf)"),
+            QCoreApplication::translate("QtDialogs", "Textdateien (XML-Format: *.txt;*.xml) (*txt *.xml)"),
+            QCoreApplication::translate("QtDialogs", "Alle (*.*) (*)")};
 }
 
 void ConfigureProjectFileDialog(QFileDialog& dialog, ProjectDialogKind kind, const QString& startFolder) {
     const bool open = kind == ProjectDialogKind::Open;
-    dialog.setWindowTitle(open ? "Potenzial-Dateien laden..." : "Potenzial-Dateien speichern...");
+    dialog.setWindowTitle(open ? QCoreApplication::translate("QtDialogs", "Potenzial-Dateien laden...")
+                               : QCoreApplication::translate("QtDialogs", "Potenzial-Dateien speichern..."));
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDirectory(startFolder);
@@ -78,7 +85,8 @@ std::optional<std::string> QtDialogs::ChooseFileToSave() {
 
 std::string QtDialogs::AskText(const std::string& title, const std::string& prompt, const std::string& preset) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent_, Q(title), Q(prompt), QLineEdit::Normal, Q(preset), &ok);
+    const QString text = QInputDialog::getText(parent_, TranslatedCoreText(title), TranslatedCoreText(prompt),
+                                               QLineEdit::Normal, Q(preset), &ok);
     return ok ? text.toStdString() : preset;
 }
 

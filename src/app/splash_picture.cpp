@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -70,9 +71,11 @@ QPixmap SplashPicture() {
     p.drawText(QRectF(20, 60, 660, 80), Qt::AlignCenter, "Voltaris 2010");
     p.setFont(QFont("Sans Serif", 15));
     p.setPen(QColor(220, 230, 245));
-    p.drawText(QRectF(20, 135, 660, 30), Qt::AlignCenter, "Elektrische Felder sehen und verstehen");
+    p.drawText(QRectF(20, 135, 660, 30), Qt::AlignCenter,
+               QCoreApplication::translate("SplashPicture", "Elektrische Felder sehen und verstehen"));
     p.setFont(QFont("Sans Serif", 10));
-    p.drawText(QRectF(20, 420, 660, 24), Qt::AlignCenter, "Potenzial \u00b7 Feldst\u00e4rke \u00b7 Bewegte Ladungen");
+    p.drawText(QRectF(20, 420, 660, 24), Qt::AlignCenter,
+               QCoreApplication::translate("SplashPicture", "Potenzial · Feldstärke · Bewegte Ladungen"));
     return picture;
 }
 

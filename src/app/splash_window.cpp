@@ -30,6 +30,14 @@ void Form3::showEvent(QShowEvent* event) {
     timer1_.start();
 }
 
+void Form3::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        image1_ = SplashPicture();
+        update();
+    }
+    QDialog::changeEvent(event);
+}
+
 void Form3::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, image1_);

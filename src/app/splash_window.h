@@ -18,6 +18,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;  // the picture's words follow the language
     void paintEvent(QPaintEvent* event) override;
 
 private Q_SLOTS:
@@ -30,7 +31,8 @@ private:
     int fadeStep_ = 0;
 };
 
-// The splash picture, 700 x 480 pixels; pure yellow marks the see-through parts.
+// The splash picture, 700 x 480 pixels; pure yellow marks the see-through parts. Its words are
+// in the interface's language.
 QPixmap SplashPicture();
 
 }  // namespace voltaris

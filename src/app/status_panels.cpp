@@ -67,7 +67,7 @@ QSize StatusPanels::sizeHint() const {
 }
 
 QSize StatusPanels::minimumSizeHint() const {
-    return {ReadoutsWidth() + HintWidth("Hinw…"), panels_[0]->sizeHint().height()};
+    return {ReadoutsWidth() + HintWidth(tr("Hinw…")), panels_[0]->sizeHint().height()};
 }
 
 void StatusPanels::resizeEvent(QResizeEvent*) { Arrange(); }

@@ -7,8 +7,9 @@
 #include <QToolButton>
 
 // The display options of a view exist twice on screen: as buttons of the view's toolbar
-// and as entries of the view's menu. They are built here with their initial states; the
-// display options connect their behaviour to them.
+// and as entries of the view's menu. They are built here with their initial states and get
+// their texts, in the interface's language, from the Retranslate functions; the display options
+// connect their behaviour to them.
 
 namespace voltaris {
 
@@ -21,6 +22,7 @@ struct ViewToolbar {
     QToolButton* overlays;
 };
 ViewToolbar BuildViewToolbar(bool threeD, QWidget* parent);
+void RetranslateViewToolbar(const ViewToolbar& toolbar, bool threeD);
 
 struct ViewMenu {
     QMenu* menu;  // N3DGraph1 "&3DGraph" or N3DGraph2 "&2DGraph"
@@ -30,5 +32,6 @@ struct ViewMenu {
     QAction *resetView, *fitView;     // fitView null in the 2D menu
 };
 ViewMenu BuildViewMenu(bool threeD, QMenuBar* bar);
+void RetranslateViewMenu(const ViewMenu& menu, bool threeD);
 
 }  // namespace voltaris
