@@ -182,7 +182,7 @@ void DisplayOptions::RetranslateUi() {
         ShowStepped(c->shaderLabel, c->shaderLabel->property("stepped").toBool());
         ShowRenderMode(c->renderingLabel, c->renderingLabel->property("renderMode").toInt());
         // The number in the interface's style.
-        c->resolutionLabel->setText(QString::fromStdString(FormatGeneral(c->resolution->value() * 0.1, 15)));
+        c->resolutionLabel->setText(QString::fromStdString(FormatShownNumber(c->resolution->value() * 0.1, 15)));
     }
 }
 
