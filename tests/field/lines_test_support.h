@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "cli_runner.h"
 #include <string>
 #include <vector>
 
@@ -44,8 +45,5 @@ std::vector<Line> LinesOf(const LineStore& store);
 
 // Number of points of each slot 0 .. last.
 std::vector<int> PointCounts(const LineStore& store);
-
-// Runs voltaris-cli with `arguments`; returns its exit status, its stdout in `output`.
-int RunCli(const std::string& arguments, std::string& output);
 
 }  // namespace voltaris::test
