@@ -38,7 +38,8 @@ bool RegisterWindowClass() {
 
 template <typename Function>
 bool Load(Function& function, const char* name) {
-    function = reinterpret_cast<Function>(wglGetProcAddress(name));
+    // Through void*: the entry point's real type is only known here.
+    function = reinterpret_cast<Function>(reinterpret_cast<void*>(wglGetProcAddress(name)));
     return function != nullptr;
 }
 
