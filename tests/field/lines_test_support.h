@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "cli_runner.h"
 #include <string>
 #include <vector>
+
+#include "cli_runner.h"  // RunCli
 
 #include "field/field_snapshot.h"
 #include "field/line_store.h"

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <string>
 
-
 #include "../bench/arrangements.h"
 #include "field/kernels.h"
 #include "field/value_range.h"
