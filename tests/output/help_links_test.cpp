@@ -66,6 +66,9 @@ TEST_F(HelpLinks, InstalledProgramFindsTheDocumentInItsDocumentationFolderUnless
 }
 
 TEST_F(HelpLinks, TheEnglishHandbookComesFirstWhereverItLiesAndTheGuideStandsInForIt) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the Windows program keeps its documents beside itself";
+#endif
     const std::filesystem::path bin = folder / "usr/bin", doc = folder / "usr/share/doc/voltaris";
     std::filesystem::create_directories(bin);
     std::filesystem::create_directories(doc);
