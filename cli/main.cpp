@@ -6,6 +6,7 @@
 
 #include "cli_common.h"
 #include "command_registry.h"
+#include "model/platform.h"
 
 namespace voltaris::cli {
 
@@ -59,6 +60,12 @@ static int Help(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     using voltaris::cli::ExitUsage;
+    voltaris::UseByteExactStandardStreams();
+    // UTF-8 on every system: file names with any letters reach the commands intact.
+    std::vector<std::string> arguments = voltaris::CommandLineArguments(argc, argv);
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments) pointers.push_back(argument.data());
+    argv = pointers.data();
     if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
         PrintUsage(argc < 2 ? stderr : stdout);
         return argc < 2 ? ExitUsage : 0;

@@ -70,7 +70,9 @@ bool SetInterfaceLanguage(InterfaceLanguage language) {
                                 : QLocale(QLocale::German, QLocale::Germany));
     // Qt falls back to strerror for the file errors it has no text of its own for; the C
     // library answers in the locale's language (German when the system has it, else English).
+#ifdef LC_MESSAGES  // Windows has no such category; its C library knows English texts only
     std::setlocale(LC_MESSAGES, english ? "C.UTF-8" : "de_DE.UTF-8");
+#endif
 
     // Qt's sources are English: the English interface needs no translation of Qt's texts.
     QTranslator* const wanted = english ? ProgramEnglishTexts() : QtGermanTexts();

@@ -54,7 +54,9 @@ const char* OwnGermanText(int errorNumber) {
     case EISDIR: return "Ist ein Verzeichnis";
     case ENOTDIR: return "Ist kein Verzeichnis";
     case ENOSPC: return "Auf dem Gerät ist kein Speicherplatz mehr verfügbar";
+#ifdef EDQUOT
     case EDQUOT: return "Der zugewiesene Plattenplatz (Quota) ist überschritten";
+#endif
     case EROFS: return "Das Dateisystem ist nur lesbar";
     case ENAMETOOLONG: return "Der Dateiname ist zu lang";
     case EMFILE: return "Zu viele offene Dateien";
@@ -66,6 +68,7 @@ const char* OwnGermanText(int errorNumber) {
 }  // namespace
 
 std::string SystemErrorText(int errorNumber) {
+#ifndef _WIN32
     // Only the messages category is German; the C library translates through this locale.
     static const locale_t german = newlocale(LC_MESSAGES_MASK, "de_DE.UTF-8", locale_t(nullptr));
     static const locale_t plain = newlocale(LC_MESSAGES_MASK, "C", locale_t(nullptr));
@@ -75,6 +78,8 @@ std::string SystemErrorText(int errorNumber) {
         // environment's LANGUAGE asks for another language).
         if (translated != strerror_l(errorNumber, plain)) return translated;
     }
+#endif
+    // No German text from the system (never on Windows, whose C library speaks English only).
     if (const char* own = OwnGermanText(errorNumber)) return own;
     return "Systemfehler Nummer " + std::to_string(errorNumber);
 }

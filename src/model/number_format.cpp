@@ -8,9 +8,54 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#ifdef _WIN32
+#include <charconv>
+#else
 #include <locale.h>
+#endif
 
 namespace voltaris {
+
+namespace {
+
+#ifdef _WIN32
+// Windows' C library has no strtod_l. std::from_chars rounds as correctly as glibc's strtod
+// and ignores the locale; it refuses results out of range where strtod gives infinity (too
+// large, refused below) or zero (too small). `c` is [sign]digits[.digits][e[sign]digits].
+double ParseCNotation(const std::string& c) {
+    const char* begin = c.data() + (c[0] == '+' ? 1 : 0);
+    double value = 0;
+    const auto [end, error] = std::from_chars(begin, c.data() + c.size(), value);
+    if (error != std::errc::result_out_of_range) return value;
+    // Which side of the range: the value lies below 10^(magnitude + exponent).
+    long magnitude = 0;
+    bool significant = false, afterPoint = false;
+    size_t i = c[0] == '+' || c[0] == '-' ? 1 : 0;
+    for (; i < c.size() && c[i] != 'e'; ++i) {
+        if (c[i] == '.') {
+            afterPoint = true;
+        } else if (!significant && c[i] == '0') {
+            if (afterPoint) --magnitude;
+        } else {
+            significant = true;
+            if (!afterPoint) ++magnitude;
+        }
+    }
+    const long exponent = i < c.size() ? std::strtol(c.c_str() + i + 1, nullptr, 10) : 0;  // saturates
+    const bool tooLarge = static_cast<long double>(exponent) + magnitude > 0;
+    const double zero = c[0] == '-' ? -0.0 : 0.0;
+    errno = ERANGE;
+    return tooLarge ? (c[0] == '-' ? -HUGE_VAL : HUGE_VAL) : zero;
+}
+#else
+double ParseCNotation(const std::string& c) {
+    // Parse in the C locale whatever the process locale is: '.' is the separator here.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return strtod_l(c.c_str(), nullptr, cLocale);
+}
+#endif
+
+}  // namespace
 
 ConversionError::ConversionError(std::string_view text)
     : std::runtime_error("'" + std::string(text) + "' ist kein gültiger Gleitkommawert") {}
@@ -77,10 +122,8 @@ bool TryParseNumber(std::string_view text, double& value) {
         if (exponentDigits == 0) return false;
     }
     if (i != end) return false;
-    // Parse in the C locale whatever the process locale is: '.' is the separator here.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
     errno = 0;
-    const double v = strtod_l(s.c_str(), nullptr, cLocale);
+    const double v = ParseCNotation(s);
     if (!std::isfinite(v) || (errno == ERANGE && std::fabs(v) > 1.0)) return false;
     value = v;
     return true;

@@ -13,6 +13,7 @@
 
 #include "model/file_error_text.h"
 #include "model/number_format.h"
+#include "model/platform.h"
 #include "model/project_file.h"
 #include "model/psf_reader.h"
 #include "model/text_encoding.h"
@@ -135,7 +136,7 @@ std::string LeftOutMessage(const LeftOut& l) {
 
 // The whole file as bytes; false with the system's reason when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& text, std::string& reason) {
-    const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    const std::unique_ptr<FILE, int (*)(FILE*)> file(OpenFile(path, "rb"), &std::fclose);
     if (!file) {
         reason = SystemErrorText(errno);
         return false;

@@ -1,15 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writing ".psf" project files: one element per line, TAB indentation, CR LF, numbers in the
 // general format with 15 significant digits and the decimal comma.
-#include <atomic>
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "model/number_format.h"
+#include "model/platform.h"
 #include "model/project_file.h"
 #include "model/text_encoding.h"
 
@@ -70,39 +63,6 @@ void WriteTab(Lines& out, const FieldTab& tab) {
     out.Add(1, "</feld>");
 }
 
-// Writes `text` to a temporary file beside `path`, flushes it to disk and renames it over
-// `path`, so the target is either the old file or the complete new one.
-bool ReplaceFile(const std::string& path, const std::string& text) {
-    static std::atomic<unsigned> serial{0};
-    const std::string temporary =
-        path + ".~" + std::to_string(::getpid()) + "-" + std::to_string(serial++) + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    struct stat existing;
-    if (::stat(path.c_str(), &existing) == 0) ::fchmod(fd, existing.st_mode & 07777);  // keep its permissions
-    size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        written += static_cast<size_t>(n);
-    }
-    const bool complete = written == text.size() && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !complete || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    // Make the rename itself durable; the file is complete either way, so a failure here
-    // is not reported.
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string ProjectFileText(const Project& project) {
@@ -117,7 +77,7 @@ std::string ProjectFileText(const Project& project) {
 
 bool SaveProject(const Project& project, UserDialogs& dialogs) {
     if (project.ProjectFileName.empty()) return false;
-    if (!ReplaceFile(project.ProjectFileName, ProjectFileText(project))) {
+    if (!ReplaceFileAtomically(project.ProjectFileName, ProjectFileText(project))) {
         dialogs.ShowError("Datei " + project.ProjectFileName + " kann nicht erstellt werden");
         return false;
     }

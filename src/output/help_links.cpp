@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "model/platform.h"
 #include "output/web_addresses.h"
 
 namespace voltaris {
@@ -13,7 +14,7 @@ namespace voltaris {
 #endif
 
 std::string InstalledHelpFolder(const std::string& programFolder) {
-    return (std::filesystem::path(programFolder) / VOLTARIS_DOC_FROM_BIN).lexically_normal().string();
+    return Utf8FromPath((PathFromUtf8(programFolder) / VOLTARIS_DOC_FROM_BIN).lexically_normal());
 }
 
 void OpenHelp(const std::string& programFolder, UserDialogs& dialogs, DesktopOpener& opener,
@@ -22,10 +23,10 @@ void OpenHelp(const std::string& programFolder, UserDialogs& dialogs, DesktopOpe
     // documentation folder.
     for (const std::string& name : fileNames) {
         for (const std::string& folder : {programFolder, InstalledHelpFolder(programFolder)}) {
-            const std::filesystem::path path = std::filesystem::path(folder) / name;
+            const std::filesystem::path path = PathFromUtf8(folder) / name;
             std::error_code ignored;
             if (std::filesystem::is_regular_file(path, ignored)) {
-                opener.OpenFile(path.string());
+                opener.OpenFile(Utf8FromPath(path));
                 return;
             }
         }

@@ -9,6 +9,7 @@
 #include "field/equipotential_lines.h"
 #include "field/field_lines.h"
 #include "field/value_range.h"
+#include "model/platform.h"
 #include "output/data_csv.h"
 #include "particle/settled_paths.h"
 
@@ -20,7 +21,7 @@ namespace {
 std::optional<FileWriteFailure> WriteFile(const std::string& folder, const char* name, const std::string& text) {
     const std::string path = folder + "/" + name;
     errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::FILE* file = OpenFile(path, "wb");
     bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
     const int error = errno;
     if (file && std::fclose(file) != 0) written = false;

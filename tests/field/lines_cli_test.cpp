@@ -5,8 +5,6 @@
 #include <filesystem>
 #include <string>
 
-#include <sys/wait.h>
-
 #include "field/equipotential_lines.h"
 #include "field/field_lines.h"
 #include "lines_test_support.h"

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -103,18 +101,6 @@ std::vector<int> PointCounts(const LineStore& store) {
         for (int s = 0; s <= v.Last(); ++s) counts.push_back(v.Count(s) / 3);
     });
     return counts;
-}
-
-int RunCli(const std::string& arguments, std::string& output) {
-    output.clear();
-    const std::string command = std::string(VOLTARIS_CLI) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return -1;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 }  // namespace voltaris::test

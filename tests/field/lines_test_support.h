@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "cli_runner.h"  // RunCli
+
 #include "field/field_snapshot.h"
 #include "field/line_store.h"
 
@@ -44,8 +46,5 @@ std::vector<Line> LinesOf(const LineStore& store);
 
 // Number of points of each slot 0 .. last.
 std::vector<int> PointCounts(const LineStore& store);
-
-// Runs voltaris-cli with `arguments`; returns its exit status, its stdout in `output`.
-int RunCli(const std::string& arguments, std::string& output);
 
 }  // namespace voltaris::test

@@ -5,8 +5,6 @@
 #include <filesystem>
 #include <string>
 
-#include <sys/wait.h>
-
 #include "../bench/arrangements.h"
 #include "field/kernels.h"
 #include "field/value_range.h"

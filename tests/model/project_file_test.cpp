@@ -9,8 +9,10 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "cli_runner.h"
 #include "doubles/scripted_dialogs.h"
 #include "model/number_format.h"
+#include "model/platform.h"
 #include "model/project_file.h"
 
 using namespace voltaris;
@@ -75,11 +77,11 @@ TEST_F(ProjectFile, SampleHoldsFourteenTabsAndSavesAsTheGoldenFile) {
 
 TEST_F(ProjectFile, CommandLineConvertWritesTheGoldenFileAndInfoListsTheTabs) {
     const fs::path out = dir / "out.psf";
-    ASSERT_EQ(std::system((std::string(VOLTARIS_CLI) + " convert sample " + out.string()).c_str()), 0);
+    ASSERT_EQ(std::system(test::CliCommand("convert sample " + out.string()).c_str()), 0);
     EXPECT_EQ(ReadFile(out), ReadFile(VOLTARIS_TEST_DATA "/sample.psf"));
 
     const fs::path listing = dir / "info.txt";
-    ASSERT_EQ(std::system((std::string(VOLTARIS_CLI) + " info " + out.string() + " > " + listing.string()).c_str()), 0);
+    ASSERT_EQ(std::system((test::CliCommand("info " + out.string()) + " > " + listing.string()).c_str()), 0);
     const std::string info = ReadFile(listing);
     EXPECT_EQ(info.substr(0, info.find("\t3\t")),
               "project: Beispielprojekt\n"
@@ -90,8 +92,7 @@ TEST_F(ProjectFile, CommandLineConvertWritesTheGoldenFileAndInfoListsTheTabs) {
 
     // A failing load writes nothing.
     const fs::path none = dir / "none.psf";
-    EXPECT_NE(std::system((std::string(VOLTARIS_CLI) + " convert " + (dir / "missing.psf").string() + " " +
-                           none.string() + " 2>/dev/null").c_str()),
+    EXPECT_NE(std::system(test::CliCommand("convert " + (dir / "missing.psf").string() + " " + none.string()).c_str()),
               0);
     EXPECT_FALSE(fs::exists(none));
 }
@@ -300,11 +301,25 @@ TEST_F(ProjectFile, FailedSaveLeavesAnExistingFileIntactAndSaysSo) {
     EXPECT_FALSE(SaveProject(p, dialogs));
     EXPECT_EQ(ReadFile(target), "alter Inhalt");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no stray temporary
-    // Replacing it keeps its permissions.
+    // Replacing it keeps its permissions (Windows knows only "read-only" or not).
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
     p.ProjectFileName = target.string();
     EXPECT_TRUE(SaveProject(p, dialogs));
     EXPECT_EQ(ReadFile(target), ProjectFileText(p));
+#ifndef _WIN32
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+#endif
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+// Paths travel through the program as UTF-8; Windows must open them by their wide form.
+TEST_F(ProjectFile, NamesWithLettersBeyondAsciiAreSavedAndLoadedUnderThatName) {
+    const std::string name = Utf8FromPath(dir / fs::path(u8"Feldstärke Übung.psf"));
+    Project p = Sample();
+    p.ProjectFileName = name;
+    ASSERT_TRUE(SaveProject(p, dialogs));
+    EXPECT_EQ(ReadFile(dir / fs::path(u8"Feldstärke Übung.psf")), ProjectFileText(p));
+    Project back = Project::Initial();
+    ASSERT_TRUE(LoadProject(back, name, dialogs));
+    EXPECT_EQ(ProjectFileText(back), ProjectFileText(p));
 }

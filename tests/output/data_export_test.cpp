@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The data export writes what voltaris-cli prints for the same tab.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "cli_runner.h"
 #include "doubles/scripted_dialogs.h"
 #include "model/project_file.h"
 #include "output/tab_data_export.h"
@@ -20,12 +20,7 @@ namespace {
 // The tool's output without its "#" lines.
 std::string CliRows(const std::string& arguments) {
     std::string text;
-    FILE* pipe = popen((std::string(VOLTARIS_CLI) + " " + arguments + " 2>/dev/null").c_str(), "r");
-    if (!pipe) return text;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) text.append(buffer, n);
-    pclose(pipe);
+    test::RunCli(arguments, text);
     std::istringstream in(text);
     std::string rows;
     for (std::string line; std::getline(in, line);)

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <memory>
+#include <numbers>
 
 #include "model/number_format.h"
 #include "particle/bremsstrahlung.h"
@@ -104,9 +105,9 @@ TEST(Bremsstrahlung, OneStepLosesTheLarmorEnergyTimesTheFactor) {
     constexpr double C = 299792458.0;              // m/s
     const double q = -1.6e-19, m = 9.11e-31, dt = 1e-9, v0 = 1e6, amount = 1e-9;
     // A point 3 m to the right of the charge, the electron moving straight up, across the field.
-    const double e = amount / (4 * M_PI * Epsilon0 * 3 * 3);  // V/m
+    const double e = amount / (4 * std::numbers::pi * Epsilon0 * 3 * 3);  // V/m
     const double a = q / m * e;                               // m/s^2
-    const double larmorPower = q * q * a * a / (6 * M_PI * Epsilon0 * C * C * C);  // W
+    const double larmorPower = q * q * a * a / (6 * std::numbers::pi * Epsilon0 * C * C * C);  // W
     EXPECT_NEAR(RadiatedEnergy(a, q, dt), larmorPower * dt, larmorPower * dt * 1e-5);
 
     const double vBeforeLoss = std::hypot(v0, a * dt);
@@ -114,7 +115,7 @@ TEST(Bremsstrahlung, OneStepLosesTheLarmorEnergyTimesTheFactor) {
     TrajectoryInputs in = ElectronNearACharge(8, 5, 0);  // steps 0: one step, always stored
     in.field.amount[0] = amount;
     in.slots[0].speed = v0;
-    in.slots[0].angle = M_PI / 2;
+    in.slots[0].angle = std::numbers::pi / 2;
     in.slots[0].dt = dt;
     in.switches.BremsstrahlungEnabled = true;
     in.switches.BremsstrahlungFactor = factor;

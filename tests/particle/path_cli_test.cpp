@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // voltaris-cli path: the settled paths of a tab as CSV.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -11,25 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "cli_runner.h"
 #include "doubles/scripted_dialogs.h"
 #include "model/project.h"
 #include "model/project_file.h"
 #include "particle/trajectory.h"
 
 using namespace voltaris;
+using voltaris::test::RunCli;
 
 namespace {
-
-int RunCli(const std::string& arguments, std::string& output) {
-    output.clear();
-    FILE* pipe = popen((std::string(VOLTARIS_CLI) + " " + arguments + " 2>/dev/null").c_str(), "r");
-    if (!pipe) return -1;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

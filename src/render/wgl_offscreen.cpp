@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The offscreen context on Windows. There an OpenGL context needs a window: a hidden one,
+// never shown, lends the context its pixel format, and the picture is drawn into a
+// framebuffer object of the asked size, since a hidden window has no pixels of its own. Where
+// no window can be made (a service without a desktop), Create says the renderer needs one.
+#include "render/egl_offscreen.h"
+
+#define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <algorithm>
+#include <mutex>
+
+namespace voltaris {
+
+namespace {
+
+const wchar_t* const WindowClass = L"VoltarisOffscreenWindow";
+
+bool RegisterWindowClass() {
+    static std::once_flag once;
+    static bool registered = false;
+    std::call_once(once, [] {
+        WNDCLASSW windowClass = {};
+        windowClass.style = CS_OWNDC;
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = WindowClass;
+        registered = RegisterClassW(&windowClass) != 0;
+    });
+    return registered;
+}
+
+template <typename Function>
+bool Load(Function& function, const char* name) {
+    // Through void*: the entry point's real type is only known here.
+    function = reinterpret_cast<Function>(reinterpret_cast<void*>(wglGetProcAddress(name)));
+    return function != nullptr;
+}
+
+}  // namespace
+
+struct EglOffscreen::Impl {
+    HWND window = nullptr;
+    HDC deviceContext = nullptr;
+    HGLRC context = nullptr;
+    GLuint framebuffer = 0, colourBuffer = 0, depthBuffer = 0;
+    PFNGLGENFRAMEBUFFERSPROC genFramebuffers = nullptr;
+    PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
+    PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers = nullptr;
+    PFNGLGENRENDERBUFFERSPROC genRenderbuffers = nullptr;
+    PFNGLBINDRENDERBUFFERPROC bindRenderbuffer = nullptr;
+    PFNGLDELETERENDERBUFFERSPROC deleteRenderbuffers = nullptr;
+    PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage = nullptr;
+    PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer = nullptr;
+    PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
+
+    bool Bind() const {
+        if (!wglMakeCurrent(deviceContext, context)) return false;
+        bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        return true;
+    }
+
+    // The context must be current.
+    bool CreateFramebuffer(int width, int height) {
+        if (!Load(genFramebuffers, "glGenFramebuffers") || !Load(bindFramebuffer, "glBindFramebuffer") ||
+            !Load(deleteFramebuffers, "glDeleteFramebuffers") || !Load(genRenderbuffers, "glGenRenderbuffers") ||
+            !Load(bindRenderbuffer, "glBindRenderbuffer") || !Load(deleteRenderbuffers, "glDeleteRenderbuffers") ||
+            !Load(renderbufferStorage, "glRenderbufferStorage") ||
+            !Load(framebufferRenderbuffer, "glFramebufferRenderbuffer") ||
+            !Load(checkFramebufferStatus, "glCheckFramebufferStatus")) {
+            return false;
+        }
+        genRenderbuffers(1, &colourBuffer);
+        bindRenderbuffer(GL_RENDERBUFFER, colourBuffer);
+        renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+        genRenderbuffers(1, &depthBuffer);
+        bindRenderbuffer(GL_RENDERBUFFER, depthBuffer);
+        renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, width, height);
+        genFramebuffers(1, &framebuffer);
+        bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colourBuffer);
+        framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depthBuffer);
+        return checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    }
+
+    ~Impl() {
+        if (context) {
+            if (framebuffer != 0 && wglMakeCurrent(deviceContext, context)) {
+                deleteFramebuffers(1, &framebuffer);
+                deleteRenderbuffers(1, &colourBuffer);
+                deleteRenderbuffers(1, &depthBuffer);
+            }
+            if (wglGetCurrentContext() == context) wglMakeCurrent(nullptr, nullptr);
+            wglDeleteContext(context);
+        }
+        if (window) DestroyWindow(window);  // also frees its own device context
+    }
+};
+
+std::unique_ptr<EglOffscreen> EglOffscreen::Create(int width, int height, std::string& error,
+                                                   OffscreenTarget /*always a framebuffer object*/) {
+    if (width <= 0 || height <= 0 || width > MaxSide || height > MaxSide) {
+        error = "image size out of range";
+        return nullptr;
+    }
+    auto impl = std::make_unique<Impl>();
+    if (RegisterWindowClass()) {
+        impl->window = CreateWindowExW(0, WindowClass, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr);
+    }
+    if (impl->window) impl->deviceContext = GetDC(impl->window);
+    PIXELFORMATDESCRIPTOR format = {};
+    format.nSize = sizeof format;
+    format.nVersion = 1;
+    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    format.iPixelType = PFD_TYPE_RGBA;
+    format.cColorBits = 32;
+    format.cDepthBits = 16;
+    format.iLayerType = PFD_MAIN_PLANE;
+    const int formatIndex = impl->deviceContext ? ChoosePixelFormat(impl->deviceContext, &format) : 0;
+    if (formatIndex == 0 || !SetPixelFormat(impl->deviceContext, formatIndex, &format) ||
+        !(impl->context = wglCreateContext(impl->deviceContext))) {
+        error = "no OpenGL window can be made: drawing pictures needs a desktop (a display)";
+        return nullptr;
+    }
+    if (!wglMakeCurrent(impl->deviceContext, impl->context)) {
+        error = "the OpenGL context cannot be made current";
+        return nullptr;
+    }
+    if (!impl->CreateFramebuffer(width, height)) {
+        error = "no framebuffer object with colour and depth";
+        return nullptr;
+    }
+    glViewport(0, 0, width, height);
+    wglMakeCurrent(nullptr, nullptr);
+    return std::unique_ptr<EglOffscreen>(new EglOffscreen(std::move(impl), width, height));
+}
+
+EglOffscreen::EglOffscreen(std::unique_ptr<Impl> impl, int width, int height)
+    : impl_(std::move(impl)), width_(width), height_(height) {}
+
+EglOffscreen::~EglOffscreen() = default;
+
+bool EglOffscreen::MakeCurrent() { return impl_->Bind(); }
+
+void EglOffscreen::ReleaseCurrent() { wglMakeCurrent(nullptr, nullptr); }
+
+bool EglOffscreen::UsesPbuffer() const { return false; }
+
+void EglOffscreen::Present() { glFinish(); }
+
+void EglOffscreen::ReadPixels(std::vector<uint8_t>& rgba) const {
+    const size_t row = static_cast<size_t>(width_) * 4;
+    rgba.resize(row * height_);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    // GL counts rows from the bottom; images count them from the top.
+    for (int top = 0, bottom = height_ - 1; top < bottom; ++top, --bottom) {
+        std::swap_ranges(rgba.begin() + top * row, rgba.begin() + (top + 1) * row, rgba.begin() + bottom * row);
+    }
+}
+
+}  // namespace voltaris
