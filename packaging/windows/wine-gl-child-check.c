@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Shows whether Wine puts OpenGL drawn into a child window on the screen. scripts/test-windows
  * builds it with MinGW and looks for the red it clears to:
  *   wine-gl-child-check.exe child   a 300x200 GL child window inside a plain toplevel window
