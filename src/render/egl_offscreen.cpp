@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/egl_offscreen.h"
+#include "render/offscreen_framebuffer.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 #include <GL/gl.h>
-#include <GL/glext.h>
 
-#include <algorithm>
 #include <cstring>
 #include <mutex>
 
@@ -53,37 +52,10 @@ EGLDisplay SurfacelessDisplay(std::string& error) {
     return display;
 }
 
-struct FramebufferFunctions {
-    PFNGLGENFRAMEBUFFERSPROC genFramebuffers = nullptr;
-    PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
-    PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers = nullptr;
-    PFNGLGENRENDERBUFFERSPROC genRenderbuffers = nullptr;
-    PFNGLBINDRENDERBUFFERPROC bindRenderbuffer = nullptr;
-    PFNGLDELETERENDERBUFFERSPROC deleteRenderbuffers = nullptr;
-    PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage = nullptr;
-    PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer = nullptr;
-    PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
-
-    bool Load() {
-        genFramebuffers = reinterpret_cast<PFNGLGENFRAMEBUFFERSPROC>(eglGetProcAddress("glGenFramebuffers"));
-        bindFramebuffer = reinterpret_cast<PFNGLBINDFRAMEBUFFERPROC>(eglGetProcAddress("glBindFramebuffer"));
-        deleteFramebuffers =
-            reinterpret_cast<PFNGLDELETEFRAMEBUFFERSPROC>(eglGetProcAddress("glDeleteFramebuffers"));
-        genRenderbuffers = reinterpret_cast<PFNGLGENRENDERBUFFERSPROC>(eglGetProcAddress("glGenRenderbuffers"));
-        bindRenderbuffer = reinterpret_cast<PFNGLBINDRENDERBUFFERPROC>(eglGetProcAddress("glBindRenderbuffer"));
-        deleteRenderbuffers =
-            reinterpret_cast<PFNGLDELETERENDERBUFFERSPROC>(eglGetProcAddress("glDeleteRenderbuffers"));
-        renderbufferStorage =
-            reinterpret_cast<PFNGLRENDERBUFFERSTORAGEPROC>(eglGetProcAddress("glRenderbufferStorage"));
-        framebufferRenderbuffer =
-            reinterpret_cast<PFNGLFRAMEBUFFERRENDERBUFFERPROC>(eglGetProcAddress("glFramebufferRenderbuffer"));
-        checkFramebufferStatus =
-            reinterpret_cast<PFNGLCHECKFRAMEBUFFERSTATUSPROC>(eglGetProcAddress("glCheckFramebufferStatus"));
-        return genFramebuffers && bindFramebuffer && deleteFramebuffers && genRenderbuffers &&
-               bindRenderbuffer && deleteRenderbuffers && renderbufferStorage && framebufferRenderbuffer &&
-               checkFramebufferStatus;
-    }
-};
+void* LoadGlFunction(const char* name) {
+    // Through void*: the entry point's real type is only known to its user.
+    return reinterpret_cast<void*>(eglGetProcAddress(name));
+}
 
 }  // namespace
 
@@ -91,39 +63,19 @@ struct EglOffscreen::Impl {
     EGLDisplay display = EGL_NO_DISPLAY;
     EGLContext context = EGL_NO_CONTEXT;
     EGLSurface surface = EGL_NO_SURFACE;  // pbuffer, or none when drawing into `framebuffer`
-    FramebufferFunctions fbo;
-    GLuint framebuffer = 0, colourBuffer = 0, depthBuffer = 0;
+    OffscreenFramebuffer framebuffer;  // when there is no pbuffer
 
     bool Bind() const {
         eglBindAPI(EGL_OPENGL_API);
         if (!eglMakeCurrent(display, surface, surface, context)) return false;
-        if (framebuffer != 0) fbo.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        framebuffer.Bind();
         return true;
-    }
-
-    bool CreateFramebuffer(int width, int height) {
-        if (!fbo.Load()) return false;
-        fbo.genRenderbuffers(1, &colourBuffer);
-        fbo.bindRenderbuffer(GL_RENDERBUFFER, colourBuffer);
-        fbo.renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
-        fbo.genRenderbuffers(1, &depthBuffer);
-        fbo.bindRenderbuffer(GL_RENDERBUFFER, depthBuffer);
-        fbo.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, width, height);
-        fbo.genFramebuffers(1, &framebuffer);
-        fbo.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-        fbo.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colourBuffer);
-        fbo.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depthBuffer);
-        return fbo.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
     }
 
     ~Impl() {
         if (context == EGL_NO_CONTEXT) return;
-        if (framebuffer != 0 || colourBuffer != 0 || depthBuffer != 0) {
-            if (eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, context)) {
-                if (framebuffer) fbo.deleteFramebuffers(1, &framebuffer);
-                if (colourBuffer) fbo.deleteRenderbuffers(1, &colourBuffer);
-                if (depthBuffer) fbo.deleteRenderbuffers(1, &depthBuffer);
-            }
+        if (framebuffer.Exists() && eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, context)) {
+            framebuffer.Destroy();
         }
         if (eglGetCurrentContext() == context) {
             eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
@@ -181,7 +133,7 @@ std::unique_ptr<EglOffscreen> EglOffscreen::Create(int width, int height, std::s
         error = "the OpenGL context cannot be made current";
         return nullptr;
     }
-    if (!pbuffer && !impl->CreateFramebuffer(width, height)) {
+    if (!pbuffer && !impl->framebuffer.Create(LoadGlFunction, width, height)) {
         error = "no framebuffer object with colour and depth";
         return nullptr;
     }
@@ -205,15 +157,6 @@ bool EglOffscreen::UsesPbuffer() const { return impl_->surface != EGL_NO_SURFACE
 
 void EglOffscreen::Present() { glFinish(); }
 
-void EglOffscreen::ReadPixels(std::vector<uint8_t>& rgba) const {
-    const size_t row = static_cast<size_t>(width_) * 4;
-    rgba.resize(row * height_);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-    // GL counts rows from the bottom; images count them from the top.
-    for (int top = 0, bottom = height_ - 1; top < bottom; ++top, --bottom) {
-        std::swap_ranges(rgba.begin() + top * row, rgba.begin() + (top + 1) * row, rgba.begin() + bottom * row);
-    }
-}
+void EglOffscreen::ReadPixels(std::vector<uint8_t>& rgba) const { ReadPixelsTopRowFirst(width_, height_, rgba); }
 
 }  // namespace voltaris

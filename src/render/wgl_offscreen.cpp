@@ -4,6 +4,7 @@
 // framebuffer object of the asked size, since a hidden window has no pixels of its own. Where
 // no window can be made (a service without a desktop), Create says the renderer needs one.
 #include "render/egl_offscreen.h"
+#include "render/offscreen_framebuffer.h"
 
 #define WIN32_LEAN_AND_MEAN
 #ifndef NOMINMAX
@@ -11,9 +12,7 @@
 #endif
 #include <windows.h>
 #include <GL/gl.h>
-#include <GL/glext.h>
 
-#include <algorithm>
 #include <mutex>
 
 namespace voltaris {
@@ -36,11 +35,9 @@ bool RegisterWindowClass() {
     return registered;
 }
 
-template <typename Function>
-bool Load(Function& function, const char* name) {
-    // Through void*: the entry point's real type is only known here.
-    function = reinterpret_cast<Function>(reinterpret_cast<void*>(wglGetProcAddress(name)));
-    return function != nullptr;
+void* LoadGlFunction(const char* name) {
+    // Through void*: the entry point's real type is only known to its user.
+    return reinterpret_cast<void*>(wglGetProcAddress(name));
 }
 
 }  // namespace
@@ -49,53 +46,17 @@ struct EglOffscreen::Impl {
     HWND window = nullptr;
     HDC deviceContext = nullptr;
     HGLRC context = nullptr;
-    GLuint framebuffer = 0, colourBuffer = 0, depthBuffer = 0;
-    PFNGLGENFRAMEBUFFERSPROC genFramebuffers = nullptr;
-    PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
-    PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers = nullptr;
-    PFNGLGENRENDERBUFFERSPROC genRenderbuffers = nullptr;
-    PFNGLBINDRENDERBUFFERPROC bindRenderbuffer = nullptr;
-    PFNGLDELETERENDERBUFFERSPROC deleteRenderbuffers = nullptr;
-    PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage = nullptr;
-    PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer = nullptr;
-    PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
+    OffscreenFramebuffer framebuffer;
 
     bool Bind() const {
         if (!wglMakeCurrent(deviceContext, context)) return false;
-        bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        framebuffer.Bind();
         return true;
-    }
-
-    // The context must be current.
-    bool CreateFramebuffer(int width, int height) {
-        if (!Load(genFramebuffers, "glGenFramebuffers") || !Load(bindFramebuffer, "glBindFramebuffer") ||
-            !Load(deleteFramebuffers, "glDeleteFramebuffers") || !Load(genRenderbuffers, "glGenRenderbuffers") ||
-            !Load(bindRenderbuffer, "glBindRenderbuffer") || !Load(deleteRenderbuffers, "glDeleteRenderbuffers") ||
-            !Load(renderbufferStorage, "glRenderbufferStorage") ||
-            !Load(framebufferRenderbuffer, "glFramebufferRenderbuffer") ||
-            !Load(checkFramebufferStatus, "glCheckFramebufferStatus")) {
-            return false;
-        }
-        genRenderbuffers(1, &colourBuffer);
-        bindRenderbuffer(GL_RENDERBUFFER, colourBuffer);
-        renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
-        genRenderbuffers(1, &depthBuffer);
-        bindRenderbuffer(GL_RENDERBUFFER, depthBuffer);
-        renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, width, height);
-        genFramebuffers(1, &framebuffer);
-        bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-        framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colourBuffer);
-        framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depthBuffer);
-        return checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
     }
 
     ~Impl() {
         if (context) {
-            if (framebuffer != 0 && wglMakeCurrent(deviceContext, context)) {
-                deleteFramebuffers(1, &framebuffer);
-                deleteRenderbuffers(1, &colourBuffer);
-                deleteRenderbuffers(1, &depthBuffer);
-            }
+            if (framebuffer.Exists() && wglMakeCurrent(deviceContext, context)) framebuffer.Destroy();
             if (wglGetCurrentContext() == context) wglMakeCurrent(nullptr, nullptr);
             wglDeleteContext(context);
         }
@@ -133,7 +94,7 @@ std::unique_ptr<EglOffscreen> EglOffscreen::Create(int width, int height, std::s
         error = "the OpenGL context cannot be made current";
         return nullptr;
     }
-    if (!impl->CreateFramebuffer(width, height)) {
+    if (!impl->framebuffer.Create(LoadGlFunction, width, height)) {
         error = "no framebuffer object with colour and depth";
         return nullptr;
     }
@@ -155,15 +116,6 @@ bool EglOffscreen::UsesPbuffer() const { return false; }
 
 void EglOffscreen::Present() { glFinish(); }
 
-void EglOffscreen::ReadPixels(std::vector<uint8_t>& rgba) const {
-    const size_t row = static_cast<size_t>(width_) * 4;
-    rgba.resize(row * height_);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-    // GL counts rows from the bottom; images count them from the top.
-    for (int top = 0, bottom = height_ - 1; top < bottom; ++top, --bottom) {
-        std::swap_ranges(rgba.begin() + top * row, rgba.begin() + (top + 1) * row, rgba.begin() + bottom * row);
-    }
-}
+void EglOffscreen::ReadPixels(std::vector<uint8_t>& rgba) const { ReadPixelsTopRowFirst(width_, height_, rgba); }
 
 }  // namespace voltaris

@@ -58,6 +58,14 @@ struct Harness {
         particle = std::make_unique<ParticlePages>(pages, host, &window);
     }
     ParticleSlot& Slot0() { return project.Active().particles[0]; }
+    // Shows "Bewegte Ladung" with the particle switched on and its fields filled.
+    const ParticlePage& ShowParticleSwitchedOn() {
+        pages.PageControl->setCurrentWidget(pages.particle.page);
+        window.show();
+        pages.particle.Button11->click();
+        particle->FillParticlePage();
+        return pages.particle;
+    }
     bool TabShown(QWidget* page) const { return pages.PageControl->isTabVisible(pages.PageControl->indexOf(page)); }
     // Publishes a path of `points` points for slot 0, their times evenly spread up to
     // `duration` seconds, each with the speed `speed` (the test acting as the path build).
@@ -106,11 +114,7 @@ private Q_SLOTS:
 
     void typedStartValuesMoveTheStartAndBadOnesAreRefused() {
         Harness h;
-        const ParticlePage& p = h.pages.particle;
-        h.pages.PageControl->setCurrentWidget(p.page);
-        h.window.show();
-        p.Button11->click();
-        h.particle->FillParticlePage();
+        const ParticlePage& p = h.ShowParticleSwitchedOn();
         h.redraws.clear();
         auto type = [&](QLineEdit* edit, const char* text) {
             edit->setFocus();
@@ -151,11 +155,7 @@ private Q_SLOTS:
     // new decimal style and still moves the start when confirmed.
     void aTypedNumberSurvivesAChangeOfLanguage() {
         Harness h;
-        const ParticlePage& p = h.pages.particle;
-        h.pages.PageControl->setCurrentWidget(p.page);
-        h.window.show();
-        p.Button11->click();
-        h.particle->FillParticlePage();
+        const ParticlePage& p = h.ShowParticleSwitchedOn();
         struct BackToComma {
             ~BackToComma() { SetInterfaceNumberStyle(NumberStyle::DecimalComma); }
         } backToComma;

@@ -33,7 +33,15 @@ protected:
         std::filesystem::remove_all(folder);
         test::UnsetEnvironment("VOLTARIS_WEB_URL");
     }
+    // An installed layout below `folder`: the program's bin folder and its documentation folder.
+    void MakeInstalledFolders() {
+        bin = folder / "usr/bin";
+        doc = folder / "usr/share/doc/voltaris";
+        std::filesystem::create_directories(bin);
+        std::filesystem::create_directories(doc);
+    }
     std::filesystem::path folder;
+    std::filesystem::path bin, doc;
     RecordingOpener opener;
     test::ScriptedDialogs dialogs;
 };
@@ -52,9 +60,7 @@ TEST_F(HelpLinks, InstalledProgramFindsTheDocumentInItsDocumentationFolderUnless
 #ifdef _WIN32
     GTEST_SKIP() << "the Windows program keeps its document beside itself";
 #endif
-    const std::filesystem::path bin = folder / "usr/bin", doc = folder / "usr/share/doc/voltaris";
-    std::filesystem::create_directories(bin);
-    std::filesystem::create_directories(doc);
+    MakeInstalledFolders();
     EXPECT_EQ(InstalledHelpFolder(bin.string()), doc.string());
     std::ofstream(doc / "Facharbeit.pdf") << "%PDF-1.4\n";
     OpenHelp(bin.string(), dialogs, opener);
@@ -69,9 +75,7 @@ TEST_F(HelpLinks, TheEnglishHandbookComesFirstWhereverItLiesAndTheGuideStandsInF
 #ifdef _WIN32
     GTEST_SKIP() << "the Windows program keeps its documents beside itself";
 #endif
-    const std::filesystem::path bin = folder / "usr/bin", doc = folder / "usr/share/doc/voltaris";
-    std::filesystem::create_directories(bin);
-    std::filesystem::create_directories(doc);
+    MakeInstalledFolders();
     const std::vector<std::string> english{EnglishHelpFileName, HelpFileName};
     std::ofstream(bin / "Facharbeit.pdf") << "%PDF-1.4\n";
     OpenHelp(bin.string(), dialogs, opener, english);
