@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/engine_frame.h"
 
+#include <chrono>
+#include <thread>
+
+#include "engine/lines_rebuilder.h"
 #include "engine/redraw.h"
 #include "render/egl_offscreen.h"
 #include "render/scene_drawing.h"
@@ -63,6 +67,40 @@ void DrawView(GraphEngine& engine, const SceneState& scene) {
     engine.pickedZ = picked.z;
 }
 
+// How long a frame waits for the lines of its scene: long enough for the lines of an edit to
+// come with its surface, short enough that a long particle path does not stall the view (it
+// shows the surface and the previous lines meanwhile). A picture that was asked for waits
+// until they are done.
+constexpr std::chrono::milliseconds FrameLinesWait{50};
+constexpr std::chrono::milliseconds PictureLinesWait{20000};
+
+// Waits for the lines of scene `serial` while they are being traced, when that makes the frame
+// show them: a picture that was asked for; a frame with nothing new but those lines; a frame
+// after a single edit (its surface and its lines then show together). While edits stream in,
+// as a charge is dragged, the lines lag behind and the frames do not wait for them, so the
+// surface follows the mouse at the full frame rate.
+void WaitForLinesBeside(GraphEngine& engine, uint64_t serial, LinesRebuilder& lines) {
+    const bool picture = engine.capture.Pending();
+    const bool nothingElseNew = serial == engine.drawnSerial;
+    if (picture || nothingElseNew || !lines.RequestsStreaming()) {
+        lines.WaitForLinesOf(serial, picture ? PictureLinesWait : FrameLinesWait, engine.stopRequested);
+    }
+    engine.linesShownSerial = lines.BuiltSerial();
+}
+
+// The longest a view waits for the one that goes first.
+constexpr std::chrono::milliseconds GoFirstWait{40};
+
+// After a single edit, lets `first` present scene `serial` before this view draws it.
+void LetGoFirst(GraphEngine& engine, uint64_t serial, const GraphEngine& first, const LinesRebuilder& lines) {
+    if (serial == engine.drawnSerial || lines.RequestsStreaming() || engine.capture.Pending()) return;
+    const auto deadline = std::chrono::steady_clock::now() + GoFirstWait;
+    while (first.presentedSerial < serial && first.running && !first.stopRequested && !engine.stopRequested &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
 }  // namespace
 
 void BuildSurfaceList(GraphEngine& engine, const SceneState& scene) {
@@ -92,7 +130,7 @@ bool RunFrame(GraphEngine& engine, const Published<SceneState>& published, const
     // raised flag always comes with a scene at least as new as the one that set it.
     engine.capture.StartFrame();
     const bool gridStale = engine.gridDirty.exchange(false);
-    const bool linesStale = engine.linesDirty.exchange(false);
+    const bool linesStale = !hooks.linesBeside && engine.linesDirty.exchange(false);
     const SceneState scene = published.Read();
 
     if (gridStale) BuildSurfaceList(engine, scene);
@@ -102,11 +140,20 @@ bool RunFrame(GraphEngine& engine, const Published<SceneState>& published, const
         engine.pick = PickCache{};  // a new projection: the same position lies on another point
         SetViewportAndProjection(width, height);
     }
-    if (linesStale && hooks.rebuildLines) hooks.rebuildLines(engine, scene);
+    if (linesStale && hooks.rebuildLines) {
+        hooks.rebuildLines(engine, scene);
+        engine.linesShownSerial = scene.serial;
+    }
+    if (hooks.linesBeside) {
+        WaitForLinesBeside(engine, scene.serial, *hooks.linesBeside);
+        if (hooks.goesAfter) LetGoFirst(engine, scene.serial, *hooks.goesAfter, *hooks.linesBeside);
+    }
 
     DrawView(engine, scene);
+    engine.drawnSerial = scene.serial;
     engine.capture.ServeIfRequested();  // the back buffer holds what is about to be presented
     if (hooks.swapBuffers) hooks.swapBuffers();
+    engine.presentedSerial = scene.serial;
     // Counted once presented, so a waiter that sees the count grow sees a finished frame.
     engine.frameCount.fetch_add(1);
     return true;

@@ -13,6 +13,8 @@
 
 namespace voltaris {
 
+class LinesRebuilder;
+
 // What the owner of a frame thread plugs into the frame.
 struct FrameHooks {
     // Presents the drawn frame (the window's buffer swap). Empty: nothing to present.
@@ -21,6 +23,15 @@ struct FrameHooks {
     // engine's linesDirty was raised (the flag is already cleared). May set linesDirty again
     // to ask for another pass.
     std::function<void(GraphEngine&, const SceneState&)> rebuildLines;
+    // The program's views: the lines are rebuilt beside the frames (rebuildLines is then not
+    // used and linesDirty left to the rebuilder). A frame waits for the lines of the scene it
+    // draws while they are being traced, up to a frame's pause (a picture request: until they
+    // are done), so an edit shows its surface and its lines in the same frame.
+    LinesRebuilder* linesBeside = nullptr;
+    // With the lines rebuilt beside: after a single edit, this view draws the edit's scene once
+    // that view has presented it (or after a short wait), so the view the hand works in gets
+    // the cores first. The program's 3D view goes after the top view, where charges are dragged.
+    const GraphEngine* goesAfter = nullptr;
     // Called on the frame thread after every pass of the frame loop: a frame presented (and
     // already counted in frameCount), or a paused view's pass.
     std::function<void()> passEnded;

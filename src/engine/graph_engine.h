@@ -29,6 +29,7 @@ struct GraphEngine {
     GraphEngine& operator=(const GraphEngine&) = delete;
 
     std::atomic<int32_t> frameCount{0};  // frames drawn (and presented) since creation
+    std::atomic<uint64_t> presentedSerial{0};  // serial of the scene presented last
     std::atomic<bool> running{true};     // frames are drawn only while set; use SetRunning to wake
     // New panel size in pixels; when either is non-zero the next frame redoes viewport and
     // projection and clears both. Write them with ReportPanelSize so a frame never takes the
@@ -77,6 +78,10 @@ struct GraphEngine {
     PickCache pick;                            // position unprojected last, viewport
     uint32_t displayListId = 0;                // compiled surface; 0 = none
     uint64_t surfaceSerial = 0;                // serial of the scene it was compiled from
+    // Serial of the scene whose lines the last frame drew, where the frame knows it: lines
+    // rebuilt beside the frames or by this engine's own frame.
+    uint64_t linesShownSerial = 0;
+    uint64_t drawnSerial = 0;  // serial of the scene the last frame drew
     std::unique_ptr<SurfaceMesh> surfaceMesh;  // reused vertex buffer of BuildSurfaceList
 
     // --- guarded by their mutexes ---

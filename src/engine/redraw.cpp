@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/redraw.h"
 
+#include "engine/lines_rebuilder.h"
+
 #include "field/equipotential_lines.h"
 #include "field/field_lines.h"
 #include "field/value_range.h"
@@ -19,9 +21,12 @@ void RequestRedraw(const EngineSet& engines, SharedScene& shared, const Project&
         if (engines.engine3D) engines.engine3D->gridDirty = true;
         if (engines.engine2D) engines.engine2D->gridDirty = true;
     }
-    // The lines and the particle path are stored once for the program; the 3D engine's
-    // thread rebuilds them and both views draw them.
-    if (engines.engine3D) engines.engine3D->linesDirty = true;
+    // The lines and the particle path are stored once for the program and drawn by both
+    // views; they are rebuilt on the 3D engine's request, by its frame or beside the frames.
+    if (engines.engine3D) {
+        engines.engine3D->linesDirty = true;
+        if (engines.lines) engines.lines->Wake();
+    }
 }
 
 void PublishScene(SharedScene& shared, const Project& project) {
@@ -39,13 +44,25 @@ TrajectoryInputs TrajectoryInputsOf(const SceneState& scene) {
     return in;
 }
 
-BuiltTrajectory RebuildLinesAndPath(const SceneState& scene, const TracedStores& stores) {
+void RebuildEquipotentials(const SceneState& scene, const TracedStores& stores) {
     TraceEquipotentials(scene.field, scene.range, scene.EquipotentialsWanted, stores.equipotentials);
+}
+
+void RebuildFieldLines(const SceneState& scene, const TracedStores& stores) {
     TraceFieldLines(scene.field, scene.FieldLinesWanted, stores.fieldLines);
+}
+
+BuiltTrajectory RebuildPaths(const SceneState& scene, const TracedStores& stores) {
     BuiltTrajectory built = StartOfBuild(scene.activeTab, scene.particleSlots[0]);
     built.modelEpoch = scene.modelEpoch;
     built.result = BuildParticleTrajectory(TrajectoryInputsOf(scene), stores.paths);
     return built;
+}
+
+BuiltTrajectory RebuildLinesAndPath(const SceneState& scene, const TracedStores& stores) {
+    RebuildEquipotentials(scene, stores);
+    RebuildFieldLines(scene, stores);
+    return RebuildPaths(scene, stores);
 }
 
 std::function<void(GraphEngine&, const SceneState&)> LinesRebuildHook(

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The round trip of a change: the user-interface thread publishes the scene and marks what is
-// stale; the 3D engine's frame thread rebuilds the traced lines and the particle paths from
-// that scene and hands every path build back.
+// stale; the lines rebuilder (or the 3D engine's frame thread) rebuilds the traced lines and
+// the particle paths from that scene and hands every path build back.
 #include <functional>
 
 #include "engine/graph_engine.h"
@@ -13,16 +13,22 @@
 
 namespace voltaris {
 
+class LinesRebuilder;
+
 // The two engines of the program; either is null until it is created.
 struct EngineSet {
     GraphEngine* engine3D = nullptr;
     GraphEngine* engine2D = nullptr;
+    // Rebuilds the lines beside the frames, woken by every request; null: the 3D engine's
+    // frame rebuilds them.
+    LinesRebuilder* lines = nullptr;
 };
 
 // After every change of the model or of a setting that alters geometry (user-interface
 // thread): recomputes the value range at once, publishes the new scene, marks the surface of
 // both engines stale when surfaceToo, and marks the lines and the particle path of the 3D
-// engine stale. The engines rebuild at their next frames.
+// engine stale. The engines rebuild their surfaces at their next frames; the lines are rebuilt
+// by the lines rebuilder at once when there is one, else by the 3D engine's next frame.
 void RequestRedraw(const EngineSet& engines, SharedScene& shared, const Project& project,
                    bool surfaceToo, bool acRunning);
 
@@ -32,6 +38,13 @@ void PublishScene(SharedScene& shared, const Project& project);
 
 // What the path build reads, taken from the scene the frame draws.
 TrajectoryInputs TrajectoryInputsOf(const SceneState& scene);
+
+// The three kinds of a rebuild from `scene` into `stores`, each writing only its own store:
+// a kind that is not wanted (no view shows it, the particle is off) keeps its previous run.
+void RebuildEquipotentials(const SceneState& scene, const TracedStores& stores);
+void RebuildFieldLines(const SceneState& scene, const TracedStores& stores);
+// result.built is false when no path was built.
+BuiltTrajectory RebuildPaths(const SceneState& scene, const TracedStores& stores);
 
 // Rebuilds from `scene` into `stores`, in this order: the equipotential lines when a view
 // shows them, the field lines when a view shows them, the particle paths when the particle is

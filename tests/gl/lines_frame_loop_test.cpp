@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The 3D engine's frame thread rebuilds the lines and the particle path when they are stale:
-// each kind that a view shows is traced afresh, the others keep their previous lines, and a
-// path build that cuts the time step comes back through the user-interface side as a new
-// request.
+// The lines and the particle path are rebuilt when they are stale, by the 3D engine's frame
+// thread or by the lines rebuilder beside it: each kind that a view shows is traced afresh, the
+// others keep their previous lines, and a path build that cuts the time step comes back through
+// the user-interface side as a new request.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/engine_frame.h"
+#include "engine/lines_rebuilder.h"
 #include "engine/redraw.h"
 #include "field/equipotential_lines.h"
 #include "field/field_lines.h"
@@ -34,10 +35,10 @@ Lines Contents(const LineStore& store) {
     return lines;
 }
 
-// The 3D engine drawing on a thread of its own, as the program runs it, with the rebuild hook
-// of the program over stores of this test. Path builds are collected as the
-// user-interface thread receives them.
-class LinesFrameLoop : public ::testing::Test {
+// The 3D engine drawing on a thread of its own, with the rebuild of the program over stores
+// of this test: by its frames (parameter false) or beside them, as the program runs it (true).
+// Path builds are collected as the user-interface thread receives them.
+class LinesFrameLoop : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
         std::string error;
@@ -46,15 +47,22 @@ protected:
         engine = CreateGraphEngine(EngineView::ThreeD);
         ReportPanelSize(*engine, 64, 64);
         PublishScene(shared, project);
-        auto rebuild = LinesRebuildHook(stores, [this](const BuiltTrajectory& built) {
+        auto deliver = [this](const BuiltTrajectory& built) {
             std::lock_guard<std::mutex> lock(mutex);
             delivered.push_back(built);
-        });
-        hooks.rebuildLines = [this, rebuild](GraphEngine& e, const SceneState& scene) {
-            rebuildThread = std::this_thread::get_id();
-            rebuild(e, scene);
-            ++rebuilds;
         };
+        if (GetParam()) {
+            rebuilder = std::make_unique<LinesRebuilder>(*engine, shared.published, stores, deliver);
+            rebuilder->Start();
+            hooks.linesBeside = rebuilder.get();
+        } else {
+            auto rebuild = LinesRebuildHook(stores, deliver);
+            hooks.rebuildLines = [this, rebuild](GraphEngine& e, const SceneState& scene) {
+                rebuildThread = std::this_thread::get_id();
+                rebuild(e, scene);
+                ++rebuilds;
+            };
+        }
         frames = std::thread([this] {
             std::string error;
             auto context = EglOffscreen::Create(64, 64, error);
@@ -70,18 +78,22 @@ protected:
     }
 
     void TearDown() override {
-        if (!frames.joinable()) return;
-        RequestStop(*engine);
-        frames.join();
+        if (frames.joinable()) {
+            RequestStop(*engine);
+            frames.join();
+        }
+        if (rebuilder) rebuilder->Stop();
     }
+
+    int Rebuilds() const { return rebuilder ? static_cast<int>(rebuilder->RebuildCount()) : rebuilds.load(); }
 
     // Raises a request as the user-interface thread does and waits until the frame thread has
     // served it (rebuilt and drawn a frame after that).
     bool RedrawAndWait() {
-        const int before = rebuilds;
-        RequestRedraw(EngineSet{engine.get(), nullptr}, shared, project, false, false);
+        const int before = Rebuilds();
+        RequestRedraw(EngineSet{engine.get(), nullptr, rebuilder.get()}, shared, project, false, false);
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
-        while (rebuilds == before || engine->linesDirty) {
+        while (Rebuilds() == before || engine->linesDirty) {
             if (std::chrono::steady_clock::now() > deadline || engine->stopRequested) return false;
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
@@ -102,6 +114,7 @@ protected:
     std::unique_ptr<GraphEngine> engine;
     SharedScene shared;
     FrameHooks hooks;
+    std::unique_ptr<LinesRebuilder> rebuilder;
     LineStore equipotentials, fieldLines;
     std::unique_ptr<PathStore> paths = std::make_unique<PathStore>();
     TracedStores stores{equipotentials, fieldLines, *paths};
@@ -112,12 +125,13 @@ protected:
     std::vector<BuiltTrajectory> delivered;
 };
 
-TEST_F(LinesFrameLoop, WantedKindsAreTracedOnTheFrameThreadAndTheOthersKeepTheirLines) {
+TEST_P(LinesFrameLoop, WantedKindsAreTracedAfreshAndTheOthersKeepTheirLines) {
     shared.EquipotentialsWanted = true;
     shared.FieldLinesWanted = true;
     ASSERT_TRUE(RedrawAndWait());
-    EXPECT_EQ(rebuildThread, frameThread);
-    EXPECT_NE(rebuildThread, std::this_thread::get_id());
+    if (!GetParam()) {
+        EXPECT_EQ(rebuildThread, frameThread);
+    }
 
     LineStore expectedEquipotentials, expectedFieldLines;
     SceneState scene = shared.published.Read();
@@ -152,7 +166,7 @@ TEST_F(LinesFrameLoop, WantedKindsAreTracedOnTheFrameThreadAndTheOthersKeepTheir
     EXPECT_TRUE(TakeDelivered().empty()) << "no path is built while the particle is off";
 }
 
-TEST_F(LinesFrameLoop, ACutTimeStepReachesTheModelAndBuildsThePathAgainWithIt) {
+TEST_P(LinesFrameLoop, ACutTimeStepReachesTheModelAndBuildsThePathAgainWithIt) {
     FieldTab& tab = project.Active();
     tab.ParticleCount = 1;
     // An electron falling towards the positive charge: far faster at the end than at the start.
@@ -179,6 +193,62 @@ TEST_F(LinesFrameLoop, ACutTimeStepReachesTheModelAndBuildsThePathAgainWithIt) {
     EXPECT_GE(dts.size(), 2u) << "the electron got fast enough to cut the time step";
     EXPECT_EQ(phases, 0);
     paths->Read([&](const PathSet& set) { EXPECT_GT(set.slots[0].PathFloatCount, 30); });
+}
+
+INSTANTIATE_TEST_SUITE_P(ByFrameOrBeside, LinesFrameLoop, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Beside" : "ByTheFrame"; });
+
+// The rebuilder's hand-over to the frames: a frame waits for the lines of the scene it draws
+// while they are being traced, a paused 3D view keeps the request for later, and a stop ends
+// a wait at once.
+TEST(LinesRebuilderWait, AFrameGetsTheLinesOfItsSceneAndAPausedViewKeepsTheRequest) {
+    Project project = DipoleProject();
+    SharedScene shared;
+    shared.EquipotentialsWanted = true;
+    auto engine = CreateGraphEngine(EngineView::ThreeD);
+    LineStore equipotentials, fieldLines;
+    auto paths = std::make_unique<PathStore>();
+    LinesRebuilder rebuilder(*engine, shared.published, {equipotentials, fieldLines, *paths}, nullptr);
+    rebuilder.Start();
+    const EngineSet engines{engine.get(), nullptr, &rebuilder};
+    const std::atomic<bool> noStop{false};
+    constexpr std::chrono::seconds Long{60};
+
+    SetRunning(*engine, false);
+    RequestRedraw(engines, shared, project, false, false);
+    const uint64_t first = shared.publishCount;
+    const auto start = std::chrono::steady_clock::now();
+    rebuilder.WaitForLinesOf(first, Long, noStop);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << "nothing to wait for";
+    std::this_thread::sleep_for(std::chrono::milliseconds(120));
+    EXPECT_EQ(rebuilder.BuiltSerial(), 0u) << "a paused 3D view keeps the request";
+    EXPECT_TRUE(engine->linesDirty);
+
+    SetRunning(*engine, true);
+    rebuilder.Wake();
+    rebuilder.WaitForLinesOf(first, Long, noStop);
+    EXPECT_EQ(rebuilder.BuiltSerial(), first);
+    EXPECT_FALSE(Contents(equipotentials).empty());
+
+    // An edit: its scene's lines are there when the wait ends, and they are the moved charge's.
+    project.Active().charges[1].y = 3;
+    RequestRedraw(engines, shared, project, false, false);
+    const uint64_t second = shared.publishCount;
+    rebuilder.WaitForLinesOf(second, Long, noStop);
+    EXPECT_EQ(rebuilder.BuiltSerial(), second);
+    LineStore expected;
+    const SceneState scene = shared.published.Read();
+    TraceEquipotentials(scene.field, scene.range, true, expected);
+    EXPECT_EQ(Contents(equipotentials), Contents(expected));
+
+    // A stop ends the wait at once, even for lines that will never come.
+    SetRunning(*engine, false);
+    RequestRedraw(engines, shared, project, false, false);
+    const std::atomic<bool> stop{true};
+    const auto stopStart = std::chrono::steady_clock::now();
+    rebuilder.WaitForLinesOf(shared.publishCount, Long, stop);
+    EXPECT_LT(std::chrono::steady_clock::now() - stopStart, std::chrono::seconds(5));
+    rebuilder.Stop();
 }
 
 // The seam between the interface's switches and the path build: every switch set on the

@@ -41,6 +41,7 @@ void GraphViews::StopDrawing() {
     timerFPS2D_.stop();
     if (thread3D_) thread3D_->Stop();
     if (thread2D_) thread2D_->Stop();
+    if (lines_) lines_->Stop();
 }
 
 std::unique_ptr<FrameThread> GraphViews::StartDrawing(GraphEngine& engine, ViewWindow& window, FrameHooks hooks) {
@@ -56,18 +57,25 @@ void GraphViews::CreateEngines() {
     PublishScene();
 
     engine3D_ = CreateGraphEngine(EngineView::ThreeD);
-    timerFPS3D_.start();
-    FrameHooks hooks3D;
+    engine2D_ = CreateGraphEngine(EngineView::TopView);
     // The path build's effects travel to this thread by value, in the order the builds finish.
-    hooks3D.rebuildLines = LinesRebuildHook(ProcessTracedStores(), [this](const BuiltTrajectory& built) {
+    lines_ = std::make_unique<LinesRebuilder>(*engine3D_, shared_.published, ProcessTracedStores(),
+                                              [this](const BuiltTrajectory& built) {
         QMetaObject::invokeMethod(this, [this, built] { ApplyPathBuild(built); }, Qt::QueuedConnection);
     });
-    thread3D_ = StartDrawing(*engine3D_, *window3D_, std::move(hooks3D));
+    lines_->Start();
+    FrameHooks hooks;
+    hooks.linesBeside = lines_.get();
+
+    FrameHooks hooks3D = hooks;
+    hooks3D.goesAfter = engine2D_.get();
+
+    timerFPS3D_.start();
+    thread3D_ = StartDrawing(*engine3D_, *window3D_, hooks3D);
     ReportPanelSize3D(window3D_->size());
 
-    engine2D_ = CreateGraphEngine(EngineView::TopView);
     timerFPS2D_.start();
-    thread2D_ = StartDrawing(*engine2D_, *window2D_, FrameHooks{});
+    thread2D_ = StartDrawing(*engine2D_, *window2D_, hooks);
     ReportPanelSize2D(window2D_->size());
 }
 

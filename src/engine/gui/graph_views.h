@@ -10,6 +10,7 @@
 
 #include "engine/gui/frame_rate_readout.h"
 #include "engine/gui/view_window.h"
+#include "engine/lines_rebuilder.h"
 #include "engine/redraw.h"
 #include "model/project.h"
 #include "model/user_dialogs.h"
@@ -24,9 +25,9 @@ struct FrameHooks;
 
 // The two views of the main window: their windows, their engines (created once, at the
 // first show of the main window) and drawing threads, the scene both draw from, and the
-// frame-rate readouts. The 3D engine's thread also rebuilds the lines and the particle paths
-// (ProcessTracedStores); what a path build changes in the model is applied here, on the
-// user-interface thread.
+// frame-rate readouts, and the rebuilder that traces the lines and the particle paths
+// (ProcessTracedStores) beside the drawing threads; what a path build changes in the model is
+// applied here, on the user-interface thread.
 class GraphViews : public QObject {
     Q_OBJECT
 public:
@@ -44,7 +45,7 @@ public:
     bool Created() const { return engine3D_ != nullptr; }
     GraphEngine* Engine3D() const { return engine3D_.get(); }
     GraphEngine* Engine2D() const { return engine2D_.get(); }
-    EngineSet Engines() const { return {engine3D_.get(), engine2D_.get()}; }
+    EngineSet Engines() const { return {engine3D_.get(), engine2D_.get(), lines_.get()}; }
 
     // After every change of the model or of a setting that alters geometry.
     void RequestRedraw(bool surfaceToo);
@@ -74,7 +75,7 @@ public:
     // Pauses or resumes both views.
     void SetBothRunning(bool running);
 
-    // Ends both drawing threads (before the windows go away).
+    // Ends both drawing threads and the rebuilder (before the windows go away).
     void StopDrawing();
 
     // Hands the particle switches to the views' next scene without asking for a rebuild.
@@ -106,6 +107,7 @@ private:
     QPointer<ViewWindow> window3D_;  // owned by the widget tree once embedded
     QPointer<ViewWindow> window2D_;
     std::unique_ptr<GraphEngine> engine3D_, engine2D_;
+    std::unique_ptr<LinesRebuilder> lines_;
     std::unique_ptr<FrameThread> thread3D_, thread2D_;
     SharedScene shared_;
     QTimer timerFPS3D_, timerFPS2D_;
