@@ -31,9 +31,9 @@ constexpr int BlockSize = 64;
 struct RayWorkspace {
     std::vector<float> offsets;  // the probe offsets, in search order
     std::array<std::vector<double>, MaxChargesPerTab> potentials;
-    std::array<int, MaxChargesPerTab> evaluated{};  // probes of each ray evaluated so far
-    // Lowest and highest potential of each run of BlockSize probes, so that a level far
-    // from all of them skips the run.
+    // Per block of BlockSize probes on each ray: whether its potentials are evaluated, and
+    // the lowest and highest of them, or before that bounds enclosing them.
+    std::array<std::vector<char>, MaxChargesPerTab> evaluated, bounded;
     std::array<std::vector<double>, MaxChargesPerTab> blockLow, blockHigh;
     std::vector<float> probeX;
 
@@ -43,11 +43,13 @@ struct RayWorkspace {
         if (step > 0) {
             for (float o = 0; o < end; o += step) offsets.push_back(o);
         }
+        const size_t blocks = (offsets.size() + BlockSize - 1) / BlockSize;
         for (int i = 0; i < f.ChargeCount; ++i) {
             if (potentials[i].size() < offsets.size()) potentials[i].resize(offsets.size());
-            const size_t blocks = (offsets.size() + BlockSize - 1) / BlockSize;
-            if (blockLow[i].size() < blocks) blockLow[i].resize(blocks), blockHigh[i].resize(blocks);
-            evaluated[i] = 0;
+            blockLow[i].resize(blocks);
+            blockHigh[i].resize(blocks);
+            evaluated[i].assign(blocks, 0);
+            bounded[i].assign(blocks, 0);
         }
         if (probeX.size() < offsets.size()) probeX.resize(offsets.size());
     }
@@ -117,41 +119,67 @@ private:
         // |v - target| could ever make up holds no match.
         const double low = target - tolerance - (std::fabs(target) + tolerance) * 1e-12;
         const double high = target + tolerance + (std::fabs(target) + tolerance) * 1e-12;
-        for (int j = 0; j < probes;) {
-            if (j == ray_.evaluated[i]) EvaluateMore(i);
-            if (j % BlockSize == 0) {
-                const int block = j / BlockSize;
-                if (ray_.blockHigh[i][block] < low || ray_.blockLow[i][block] > high) {
-                    j += BlockSize;
-                    continue;
-                }
+        auto missed = [&](int block) { return ray_.blockHigh[i][block] < low || ray_.blockLow[i][block] > high; };
+        for (int block = 0; block * BlockSize < probes; ++block) {
+            if (!ray_.bounded[i][block]) BoundBlock(i, block);
+            if (missed(block)) continue;
+            if (!ray_.evaluated[i][block]) {
+                EvaluateBlock(i, block);
+                if (missed(block)) continue;
             }
-            if (std::fabs(v[j] - target) < tolerance) return j;
-            ++j;
+            for (int j = block * BlockSize; j < std::min(probes, (block + 1) * BlockSize); ++j) {
+                if (std::fabs(v[j] - target) < tolerance) return j;
+            }
         }
         return -1;
     }
 
-    // Extends the evaluated part of ray i, doubling the chunk each time (one block first).
-    void EvaluateMore(int i) {
-        const int probes = static_cast<int>(ray_.offsets.size());
-        const int from = ray_.evaluated[i];
-        const int to = std::min(probes, from + std::max(BlockSize, from));
+    // The probes of a block lie on a segment [xa, xb] of the ray; on it each charge's term
+    // kq / max(d, reach) lies between its values at the segment's nearest and farthest points.
+    // The bounds are widened far beyond the rounding of either sum. A point charge the segment
+    // touches gives no bound.
+    void BoundBlock(int i, int block) {
+        const int first = block * BlockSize;
+        const int last = std::min(static_cast<int>(ray_.offsets.size()), first + BlockSize) - 1;
+        const double xa = static_cast<float>(f_.x[i] + ray_.offsets[first]);
+        const double xb = static_cast<float>(f_.x[i] + ray_.offsets[last]);
+        double low = 0, high = 0, magnitude = 0;
+        bool unbounded = false;
+        for (int m = 0; m < f_.ChargeCount; ++m) {
+            const double dy = static_cast<double>(f_.y[i]) - f_.y[m];
+            const double da = xa - f_.x[m], db = xb - f_.x[m];
+            const double nearX = da <= 0 && db >= 0 ? 0.0 : std::min(da * da, db * db);
+            const double reach = field_.Reach(m), kq = field_.ChargeFactor(m);
+            const double nearest = std::max(std::sqrt(nearX + dy * dy), reach);
+            const double farthest = std::max(std::sqrt(std::max(da * da, db * db) + dy * dy), reach);
+            const double strongest = kq / nearest, weakest = kq / farthest;
+            unbounded |= nearest == 0;  // a point charge on the segment: 0 at its centre, any size near it
+            low += std::min(strongest, weakest);
+            high += std::max(strongest, weakest);
+            magnitude += std::fabs(strongest);
+        }
+        const double margin = magnitude * 1e-12;
+        ray_.blockLow[i][block] = unbounded ? -INFINITY : low - margin;
+        ray_.blockHigh[i][block] = unbounded ? INFINITY : high + margin;
+        ray_.bounded[i][block] = 1;
+    }
+
+    void EvaluateBlock(int i, int block) {
+        const int from = block * BlockSize;
+        const int to = std::min(static_cast<int>(ray_.offsets.size()), from + BlockSize);
         float* xs = ray_.probeX.data();
         double* v = ray_.potentials[i].data();
         for (int j = from; j < to; ++j) xs[j] = f_.x[i] + ray_.offsets[j];
         field_.PotentialsAlongRow(xs + from, to - from, f_.y[i], v + from);
-        for (int b = from / BlockSize; b * BlockSize < to; ++b) {
-            double lo = INFINITY, hi = -INFINITY;
-            for (int j = b * BlockSize; j < std::min(to, (b + 1) * BlockSize); ++j) {
-                if (std::isnan(v[j])) lo = -INFINITY, hi = INFINITY;  // compares false: scan it
-                lo = std::min(lo, v[j]);
-                hi = std::max(hi, v[j]);
-            }
-            ray_.blockLow[i][b] = lo;
-            ray_.blockHigh[i][b] = hi;
+        double lo = INFINITY, hi = -INFINITY;
+        for (int j = from; j < to; ++j) {
+            if (std::isnan(v[j])) lo = -INFINITY, hi = INFINITY;  // compares false: scan it
+            lo = std::min(lo, v[j]);
+            hi = std::max(hi, v[j]);
         }
-        ray_.evaluated[i] = to;
+        ray_.blockLow[i][block] = lo;
+        ray_.blockHigh[i][block] = hi;
+        ray_.evaluated[i][block] = 1;
     }
 
     // Coordinate descent onto the line's potential; returns the potential at the final point.

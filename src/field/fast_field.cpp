@@ -110,16 +110,17 @@ inline bool RoundsSurely(double s, double bound, float& rounded) {
 }
 
 // Far above the error of cos(atan(t)) and sin(atan(t)) from the maths library (a few units in
-// the last place of numbers up to 1) plus that of 1/sqrt(1+t^2) and t/sqrt(1+t^2).
+// the last place of numbers up to 1) plus that of dx / d and dy / d.
 constexpr double DirectionErrorBound = 1e-13;
-// Per-charge parts of the field at one point, worked out four charges at a time. The terms
-// use cos(atan t) = 1/sqrt(1+t^2) and sin(atan t) = t/sqrt(1+t^2); the summation decides
-// whether they may stand for the trigonometric ones.
+// Per-charge parts of the field at one point, worked out four charges at a time. With
+// phi = atan(dy / dx) and sigma the sign of dx, cos(phi) * sigma = dx / d and
+// sin(phi) * sigma = dy / d (d the distance), so the terms need one division instead of the
+// trigonometric round trip; the summation decides whether they may stand for the
+// trigonometric ones.
 struct FieldTerms {
     alignas(32) double e[MaxChargesPerTab];  // field strength of the charge, float32-rounded
-    alignas(32) double t[MaxChargesPerTab];  // dy / dx
-    alignas(32) double x[MaxChargesPerTab];  // algebraic x term
-    alignas(32) double y[MaxChargesPerTab];  // algebraic y term
+    alignas(32) double x[MaxChargesPerTab];  // algebraic x term, e * dx / d
+    alignas(32) double y[MaxChargesPerTab];  // algebraic y term, e * dy / d
     alignas(32) double dx[MaxChargesPerTab];
     alignas(32) double dy[MaxChargesPerTab];
     alignas(32) double outside[MaxChargesPerTab];  // all bits set when the charge contributes
@@ -128,25 +129,19 @@ struct FieldTerms {
 __attribute__((target("avx"))) void FieldTermsAvx(int count, const float* cx, const float* cy, const double* radius,
                                                   const double* factor, float px, float py, FieldTerms& out) {
     const __m128 x = _mm_set1_ps(px), y = _mm_set1_ps(py);
-    const __m256d one = _mm256_set1_pd(1.0), zero = _mm256_setzero_pd();
-    const __m256d signBit = _mm256_set1_pd(-0.0);
+    const __m256d zero = _mm256_setzero_pd();
     for (int i = 0; i < count; i += 4) {
         const __m256d dx = _mm256_cvtps_pd(_mm_sub_ps(x, _mm_loadu_ps(cx + i)));
         const __m256d dy = _mm256_cvtps_pd(_mm_sub_ps(y, _mm_loadu_ps(cy + i)));
         const __m256d d2 = _mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy));
-        const __m256d notInside = _mm256_cmp_pd(_mm256_sqrt_pd(d2), _mm256_loadu_pd(radius + i), _CMP_NLT_UQ);
+        const __m256d d = _mm256_sqrt_pd(d2);
+        const __m256d notInside = _mm256_cmp_pd(d, _mm256_loadu_pd(radius + i), _CMP_NLT_UQ);
         const __m256d outside = _mm256_and_pd(notInside, _mm256_cmp_pd(d2, zero, _CMP_NEQ_UQ));
         const __m256d e = _mm256_cvtps_pd(_mm256_cvtpd_ps(_mm256_div_pd(_mm256_loadu_pd(factor + i), d2)));
-        const __m256d t = _mm256_div_pd(dy, dx);
-        const __m256d q = _mm256_sqrt_pd(_mm256_add_pd(one, _mm256_mul_pd(t, t)));
-        // sigma = -1 for dx < 0: flip the sign of the product
-        const __m256d sigma = _mm256_and_pd(_mm256_cmp_pd(dx, zero, _CMP_LT_OQ), signBit);
-        const __m256d termX = _mm256_xor_pd(_mm256_mul_pd(_mm256_div_pd(one, q), e), sigma);
-        const __m256d termY = _mm256_xor_pd(_mm256_mul_pd(_mm256_div_pd(t, q), e), sigma);
+        const __m256d perMetre = _mm256_div_pd(e, d);
         _mm256_store_pd(out.e + i, e);
-        _mm256_store_pd(out.t + i, t);
-        _mm256_store_pd(out.x + i, termX);
-        _mm256_store_pd(out.y + i, termY);
+        _mm256_store_pd(out.x + i, _mm256_mul_pd(perMetre, dx));
+        _mm256_store_pd(out.y + i, _mm256_mul_pd(perMetre, dy));
         _mm256_store_pd(out.dx + i, dx);
         _mm256_store_pd(out.dy + i, dy);
         _mm256_store_pd(out.outside + i, outside);
@@ -158,15 +153,13 @@ void FieldTermsScalar(int count, const float* cx, const float* cy, const double*
     for (int i = 0; i < count; ++i) {
         const float dx = px - cx[i], dy = py - cy[i];
         const double d2 = static_cast<double>(dx) * dx + static_cast<double>(dy) * dy;
-        const bool outside = !(std::sqrt(d2) < radius[i]) && d2 != 0;
+        const double d = std::sqrt(d2);
+        const bool outside = !(d < radius[i]) && d2 != 0;
         const double e = static_cast<float>(factor[i] / d2);
-        const double t = static_cast<double>(dy) / dx;
-        const double q = std::sqrt(1 + t * t);
-        const double sigma = dx < 0 ? -1.0 : 1.0;
+        const double perMetre = e / d;
         out.e[i] = e;
-        out.t[i] = t;
-        out.x[i] = (1 / q) * e * sigma;
-        out.y[i] = (t / q) * e * sigma;
+        out.x[i] = perMetre * dx;
+        out.y[i] = perMetre * dy;
         out.dx[i] = dx;
         out.dy[i] = dy;
         std::memset(&out.outside[i], outside ? 0xff : 0, sizeof(double));
@@ -249,7 +242,7 @@ void FastField::FieldComponents(float x, float y, float& exOut, float& eyOut) co
             ey = roundedY;
         } else {  // too close to a rounding boundary: take the scalar kernel's own path
             const double sigma = terms.dx[i] >= 0 ? 1.0 : -1.0;
-            const double phi = std::atan(terms.t[i]);
+            const double phi = std::atan(terms.dy[i] / terms.dx[i]);
             ex = static_cast<float>(ex + std::cos(phi) * e * sigma);
             ey = static_cast<float>(ey + std::sin(phi) * e * sigma);
         }

@@ -27,6 +27,11 @@ public:
     void FieldComponents(float x, float y, float& ex, float& ey) const;
     bool InsideAnyCharge(float x, float y) const;
 
+    // Charge i's SignFactor * k * amount (V m), and the distance (m) beyond which it acts as a
+    // point charge: Potential sums kq / max(d, reach) but for a point charge at its centre.
+    double ChargeFactor(int i) const { return kq_[i]; }
+    double Reach(int i) const { return radius_[i]; }
+
 private:
     int count_ = 0;
     std::array<float, MaxChargesPerTab> x_{}, y_{}, radius_{};  // radius at least 0
