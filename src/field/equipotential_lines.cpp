@@ -8,6 +8,8 @@
 #include "field/equipotential_tracing.h"
 #include "field/fast_field.h"
 #include "field/kernels.h"
+#include "field/level_correction.h"
+#include "field/potential_estimate.h"
 #include "field/trace_rules.h"
 
 // The fast kernel of the tracing (equipotential_tracing.h): it finds the same start points,
@@ -60,36 +62,13 @@ RayWorkspace& Workspace() {
     return workspace;
 }
 
-// Potentials already evaluated within one correction round, found by exact coordinates.
-class RoundPotentialCache {
-public:
-    void Add(float x, float y, double v) {
-        if (size_ < Capacity) points_[size_++] = {x, y, v};
-    }
-    bool Find(float x, float y, double& v) const {
-        for (int j = 0; j < size_; ++j) {
-            if (points_[j].x == x && points_[j].y == y) {
-                v = points_[j].v;
-                return true;
-            }
-        }
-        return false;
-    }
-
-private:
-    static constexpr int Capacity = 10;  // the start, four neighbours, at most four more
-    struct Entry {
-        float x, y;
-        double v;
-    };
-    Entry points_[Capacity];
-    int size_ = 0;
-};
-
 // The fast kernel of the equipotential tracing (see equipotential_tracing.h).
 class FastEquipotentials {
 public:
-    explicit FastEquipotentials(const FieldSnapshot& f) : f_(f), field_(f), ray_(Workspace()) { ray_.Prepare(f); }
+    explicit FastEquipotentials(const FieldSnapshot& f)
+        : f_(f), field_(f), estimator_(f), correction_(field_, estimator_), ray_(Workspace()) {
+        ray_.Prepare(f);
+    }
 
     bool FindStart(int charge, double target, double tolerance, float& offset, float& line) {
         const int probe = FindStartProbe(charge, target, tolerance);
@@ -105,10 +84,11 @@ public:
         return EquipotentialStepAlong(angle, f_.unitLength, x, y);
     }
 
-    void Correct(float& x, float& y, float line, float h) { corrected_ = CorrectedPoint(x, y, line, h); }
+    void Correct(float& x, float& y, float line, float h) { corrected_ = correction_.Correct(x, y, line, h); }
 
-    // The potential the correction already has.
-    double CorrectedPotential(float, float) const { return corrected_; }
+    // The potential at the point the correction left, as exact as its float32 (which is
+    // what is stored) needs.
+    double CorrectedPotential(float x, float y) const { return correction_.StoredPotential(corrected_, x, y); }
 
 private:
     // Index of the first probe within tolerance of the level; -1 when none is.
@@ -182,50 +162,12 @@ private:
         ray_.evaluated[i][block] = 1;
     }
 
-    // Coordinate descent onto the line's potential; returns the potential at the final point.
-    // The four neighbours of the round's starting point are evaluated together; a neighbour
-    // of a point the round has moved to is evaluated on its own, unless it is a point whose
-    // potential the round already knows.
-    double CorrectedPoint(float& x, float& y, float line, float h) const {
-        double v = field_.Potential(x, y);
-        for (int round = 0; round < CorrectionRoundLimit && OffLevel(v, line); ++round) {
-            RoundPotentialCache known;
-            known.Add(x, y, v);
-            const float xs[4] = {x + h, x - h, x, x};
-            const float ys[4] = {y, y, y + h, y - h};
-            double vs[4];
-            field_.PotentialsAtFour(xs, ys, vs);
-            for (int j = 0; j < 4; ++j) known.Add(xs[j], ys[j], vs[j]);
-
-            bool moved = false;
-            double error = std::fabs(v - line);
-            auto tryPoint = [&](float cx, float cy) {
-                double candidate;
-                if (!known.Find(cx, cy, candidate)) {
-                    candidate = field_.Potential(cx, cy);
-                    known.Add(cx, cy, candidate);
-                }
-                if (std::fabs(candidate - line) < error) {
-                    x = cx;
-                    y = cy;
-                    v = candidate;
-                    error = std::fabs(v - line);
-                    moved = true;
-                }
-            };
-            tryPoint(x + h, y);
-            tryPoint(x - h, y);
-            tryPoint(x, y + h);
-            tryPoint(x, y - h);
-            if (!moved) break;
-        }
-        return v;
-    }
-
     const FieldSnapshot& f_;
     FastField field_;
+    PotentialEstimator estimator_;
+    LevelCorrection correction_;
     RayWorkspace& ray_;
-    double corrected_ = 0;  // potential at the point the last correction left
+    PotentialEstimate corrected_{0, 0};  // potential at the point the last correction left
 };
 
 }  // namespace

@@ -9,14 +9,13 @@
 #include <cstring>
 
 #include "field/kernels.h"
+#include "field/vector_level.h"
 
 namespace voltaris {
 
 static_assert(MaxChargesPerTab % 4 == 0, "the vector kernels work on whole blocks of four charges");
 
 namespace {
-
-const bool HasAvx = __builtin_cpu_supports("avx");
 
 // Four points per instruction, the same IEEE operations per point as the scalar loop (no
 // fused multiply-add), the charges summed in slot order.
@@ -168,7 +167,7 @@ void FieldTermsScalar(int count, const float* cx, const float* cy, const double*
 
 }  // namespace
 
-FastField::FastField(const FieldSnapshot& f) : count_(f.ChargeCount) {
+FastField::FastField(const FieldSnapshot& f) : avx_(FieldVectorLevel() >= VectorLevel::Avx), count_(f.ChargeCount) {
     for (int i = 0; i < count_; ++i) {
         x_[i] = f.x[i];
         y_[i] = f.y[i];
@@ -184,7 +183,7 @@ FastField::FastField(const FieldSnapshot& f) : count_(f.ChargeCount) {
 }
 
 double FastField::Potential(float x, float y) const {
-    if (HasAvx) return PointAvx(count_, x_.data(), y_.data(), radius_.data(), kq_.data(), rimPotential_.data(), x, y);
+    if (avx_) return PointAvx(count_, x_.data(), y_.data(), radius_.data(), kq_.data(), rimPotential_.data(), x, y);
     double sum = 0;
     for (int i = 0; i < count_; ++i) {
         const double dx = static_cast<double>(x) - x_[i];
@@ -196,7 +195,7 @@ double FastField::Potential(float x, float y) const {
 }
 
 void FastField::PotentialsAlongRow(const float* xs, int n, float y, double* out) const {
-    if (HasAvx) {
+    if (avx_) {
         RowAvx(count_, x_.data(), y_.data(), radius_.data(), kq_.data(), rimPotential_.data(), xs, n, y, out);
         return;
     }
@@ -204,7 +203,7 @@ void FastField::PotentialsAlongRow(const float* xs, int n, float y, double* out)
 }
 
 void FastField::PotentialsAtFour(const float* xs, const float* ys, double* out) const {
-    if (HasAvx) {
+    if (avx_) {
         FourAvx(count_, x_.data(), y_.data(), radius_.data(), kq_.data(), rimPotential_.data(), xs, ys, out);
         return;
     }
@@ -219,7 +218,7 @@ double FastField::Field(float x, float y, double& angle) const {
 
 void FastField::FieldComponents(float x, float y, float& exOut, float& eyOut) const {
     FieldTerms terms;
-    if (HasAvx) {
+    if (avx_) {
         FieldTermsAvx(count_, x_.data(), y_.data(), radiusWide_.data(), fieldFactor_.data(), x, y, terms);
     } else {
         FieldTermsScalar(count_, x_.data(), y_.data(), radiusWide_.data(), fieldFactor_.data(), x, y, terms);

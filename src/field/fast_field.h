@@ -33,6 +33,7 @@ public:
     double Reach(int i) const { return radius_[i]; }
 
 private:
+    bool avx_;  // the vector code serves (see vector_level.h)
     int count_ = 0;
     std::array<float, MaxChargesPerTab> x_{}, y_{}, radius_{};  // radius at least 0
     // Padded to whole blocks of four charges for the vector code.

@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "field/potential_estimate.h"
+
+#include <immintrin.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "field/kernels.h"
+#include "field/vector_level.h"
+
+// GCC 12 takes the undefined vectors inside the AVX-512 headers for uninitialised ones.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+
+namespace voltaris {
+
+static_assert(MaxChargesPerTab <= PotentialEstimator::Lanes, "the charges fit the vector lanes");
+
+namespace {
+
+// Each estimated term lies within a few units in the last place of PotentialAt's, and either
+// sum rounds each addition by at most half a unit of the magnitudes summed so far: both stay
+// far below this fraction of the magnitudes. The absolute part covers terms below the normal
+// range.
+constexpr double RelativeBound = 1e-12;
+constexpr double AbsoluteBound = 0x1p-1000;
+// Squared distances where the reciprocal square root estimate is accurate; outside them (at a
+// charge's very centre, say) the estimate gives no bound.
+constexpr double SmallestSquare = 0x1p-1000, LargestSquare = 0x1p1000;
+
+__attribute__((target("avx512f"))) inline __mmask8 ActiveLanes(int remaining) {
+    return remaining >= 8 ? 0xff : static_cast<__mmask8>((1u << remaining) - 1);
+}
+
+// 1 / sqrt(d2) to a few units in the last place: the 14-bit estimate and one correction of
+// the fourth order, (1 - r)^(-1/2) = 1 + r/2 + 3r^2/8 + 5r^3/16 + ..., r = 1 - d2 y^2.
+__attribute__((target("avx512f"))) inline __m512d ReciprocalSqrt(__m512d d2) {
+    const __m512d y = _mm512_rsqrt14_pd(d2);
+    const __m512d r = _mm512_fnmadd_pd(_mm512_mul_pd(d2, y), y, _mm512_set1_pd(1.0));
+    __m512d p = _mm512_fmadd_pd(r, _mm512_set1_pd(5.0 / 16), _mm512_set1_pd(3.0 / 8));
+    p = _mm512_fmadd_pd(p, r, _mm512_set1_pd(0.5));
+    return _mm512_fmadd_pd(_mm512_mul_pd(y, r), p, y);
+}
+
+// Lanes whose squared distance lies outside the accurate range (or is not a number).
+__attribute__((target("avx512f"))) inline __mmask8 OutOfRange(__mmask8 active, __m512d d2) {
+    return _mm512_mask_cmp_pd_mask(active, d2, _mm512_set1_pd(SmallestSquare), _CMP_NGE_UQ) |
+           _mm512_mask_cmp_pd_mask(active, d2, _mm512_set1_pd(LargestSquare), _CMP_NLE_UQ);
+}
+
+inline double BoundOf(double magnitude, bool outOfRange) {
+    return outOfRange ? INFINITY : magnitude * RelativeBound + AbsoluteBound;
+}
+
+// Charges in the lanes: kq * min(1 / d, 1 / reach), which is kq / d outside the sphere and its
+// rim potential on and inside it.
+__attribute__((target("avx512f"))) PotentialEstimate PointAvx512(int count, const double* cx, const double* cy,
+                                                                const double* kq, const double* inverseReach,
+                                                                float px, float py) {
+    const __m512d x = _mm512_set1_pd(px), y = _mm512_set1_pd(py);
+    __m512d sum = _mm512_setzero_pd(), magnitude = _mm512_setzero_pd();
+    __mmask8 outOfRange = 0;
+    for (int o = 0; o < count; o += 8) {
+        const __mmask8 active = ActiveLanes(count - o);
+        const __m512d dx = _mm512_sub_pd(x, _mm512_load_pd(cx + o));
+        const __m512d dy = _mm512_sub_pd(y, _mm512_load_pd(cy + o));
+        const __m512d d2 = _mm512_fmadd_pd(dx, dx, _mm512_mul_pd(dy, dy));
+        outOfRange |= OutOfRange(active, d2);
+        const __m512d inverse = _mm512_min_pd(ReciprocalSqrt(d2), _mm512_load_pd(inverseReach + o));
+        const __m512d term = _mm512_maskz_mul_pd(active, _mm512_load_pd(kq + o), inverse);
+        sum = _mm512_add_pd(sum, term);
+        magnitude = _mm512_add_pd(magnitude, _mm512_abs_pd(term));
+    }
+    return {_mm512_reduce_add_pd(sum), BoundOf(_mm512_reduce_add_pd(magnitude), outOfRange != 0)};
+}
+
+// Points in the lanes, eight at a time; the last few through a padded copy.
+__attribute__((target("avx512f"))) void RowAvx512(int count, const double* cx, const double* cy, const double* kq,
+                                                  const double* inverseReach, const float* xs, int n, float py,
+                                                  double* value, double* bound) {
+    double dySquared[PotentialEstimator::Lanes];
+    for (int i = 0; i < count; ++i) {
+        const double dy = static_cast<double>(py) - cy[i];
+        dySquared[i] = dy * dy;
+    }
+    for (int j = 0; j < n; j += 8) {
+        const int lanes = std::min(8, n - j);
+        alignas(32) float padded[8] = {};
+        std::copy(xs + j, xs + j + lanes, padded);
+        const __mmask8 active = ActiveLanes(lanes);
+        const __m512d x = _mm512_cvtps_pd(_mm256_load_ps(padded));
+        __m512d sum = _mm512_setzero_pd(), magnitude = _mm512_setzero_pd();
+        __mmask8 outOfRange = 0;
+        for (int i = 0; i < count; ++i) {
+            const __m512d dx = _mm512_sub_pd(x, _mm512_set1_pd(cx[i]));
+            const __m512d d2 = _mm512_fmadd_pd(dx, dx, _mm512_set1_pd(dySquared[i]));
+            outOfRange |= OutOfRange(active, d2);
+            const __m512d inverse = _mm512_min_pd(ReciprocalSqrt(d2), _mm512_set1_pd(inverseReach[i]));
+            const __m512d term = _mm512_mul_pd(_mm512_set1_pd(kq[i]), inverse);
+            sum = _mm512_add_pd(sum, term);
+            magnitude = _mm512_add_pd(magnitude, _mm512_abs_pd(term));
+        }
+        __m512d b = _mm512_add_pd(_mm512_mul_pd(magnitude, _mm512_set1_pd(RelativeBound)),
+                                  _mm512_set1_pd(AbsoluteBound));
+        b = _mm512_mask_blend_pd(outOfRange, b, _mm512_set1_pd(INFINITY));
+        alignas(64) double v[8], e[8];
+        _mm512_store_pd(v, sum);
+        _mm512_store_pd(e, b);
+        std::copy(v, v + lanes, value + j);
+        std::copy(e, e + lanes, bound + j);
+    }
+}
+
+}  // namespace
+
+bool PotentialEstimate::RoundsSurely(float& rounded) const {
+    const float low = static_cast<float>(value - bound), high = static_cast<float>(value + bound);
+    rounded = low;
+    return Informative() && low == high;
+}
+
+bool PotentialEstimate::ScaledRoundsSurely(double scale, float& rounded) const {
+    // Rounding is monotone, so both ends rounding alike leave no choice in between.
+    const float low = static_cast<float>((value - bound) * scale), high = static_cast<float>((value + bound) * scale);
+    rounded = low;
+    return Informative() && low == high;
+}
+
+PotentialEstimator::PotentialEstimator(const FieldSnapshot& f)
+    : available_(FieldVectorLevel() == VectorLevel::Avx512), count_(f.ChargeCount) {
+    for (int i = 0; i < count_; ++i) {
+        x_[i] = f.x[i];
+        y_[i] = f.y[i];
+        kq_[i] = f.SignFactor * CoulombConstant * f.amount[i];
+        // A point charge (radius 0 or less, or not a number) has no rim: the estimate at its
+        // centre is out of range anyway.
+        inverseReach_[i] = f.radius[i] > 0 ? 1.0 / f.radius[i] : INFINITY;
+    }
+}
+
+PotentialEstimate PotentialEstimator::At(float x, float y) const {
+    return PointAvx512(count_, x_, y_, kq_, inverseReach_, x, y);
+}
+
+void PotentialEstimator::AlongRow(const float* xs, int n, float y, double* value, double* bound) const {
+    RowAvx512(count_, x_, y_, kq_, inverseReach_, xs, n, y, value, bound);
+}
+
+}  // namespace voltaris
+
+#pragma GCC diagnostic pop
