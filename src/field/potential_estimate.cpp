@@ -76,15 +76,16 @@ __attribute__((target("avx512f"))) PotentialEstimate PointAvx512(int count, cons
     return {_mm512_reduce_add_pd(sum), BoundOf(_mm512_reduce_add_pd(magnitude), outOfRange != 0)};
 }
 
-// Points in the lanes, eight at a time; the last few through a padded copy.
-__attribute__((target("avx512f"))) void RowAvx512(int count, const double* cx, const double* cy, const double* kq,
-                                                  const double* inverseReach, const float* xs, int n, float py,
-                                                  double* value, double* bound) {
-    double dySquared[PotentialEstimator::Lanes];
-    for (int i = 0; i < count; ++i) {
-        const double dy = static_cast<double>(py) - cy[i];
-        dySquared[i] = dy * dy;
-    }
+// Points in the lanes, eight at a time; the last few through a padded copy. With `Checked`
+// each point gets the bound of its own terms and the range test; without, all points of the
+// row share `rowBound`, which the caller has found to hold for them all.
+template <bool Checked>
+__attribute__((target("avx512f"), always_inline)) inline void RowAvx512(int count, const double* cx,
+                                                                        const double* kq,
+                                                                        const double* inverseReach,
+                                                                        const double* dySquared, const float* xs,
+                                                                        int n, double rowBound, double* value,
+                                                                        double* bound) {
     for (int j = 0; j < n; j += 8) {
         const int lanes = std::min(8, n - j);
         alignas(32) float padded[8] = {};
@@ -96,37 +97,57 @@ __attribute__((target("avx512f"))) void RowAvx512(int count, const double* cx, c
         for (int i = 0; i < count; ++i) {
             const __m512d dx = _mm512_sub_pd(x, _mm512_set1_pd(cx[i]));
             const __m512d d2 = _mm512_fmadd_pd(dx, dx, _mm512_set1_pd(dySquared[i]));
-            outOfRange |= OutOfRange(active, d2);
             const __m512d inverse = _mm512_min_pd(ReciprocalSqrt(d2), _mm512_set1_pd(inverseReach[i]));
-            const __m512d term = _mm512_mul_pd(_mm512_set1_pd(kq[i]), inverse);
-            sum = _mm512_add_pd(sum, term);
-            magnitude = _mm512_add_pd(magnitude, _mm512_abs_pd(term));
+            if (Checked) {
+                outOfRange |= OutOfRange(active, d2);
+                const __m512d term = _mm512_mul_pd(_mm512_set1_pd(kq[i]), inverse);
+                sum = _mm512_add_pd(sum, term);
+                magnitude = _mm512_add_pd(magnitude, _mm512_abs_pd(term));
+            } else {
+                sum = _mm512_fmadd_pd(_mm512_set1_pd(kq[i]), inverse, sum);
+            }
         }
-        __m512d b = _mm512_add_pd(_mm512_mul_pd(magnitude, _mm512_set1_pd(RelativeBound)),
-                                  _mm512_set1_pd(AbsoluteBound));
-        b = _mm512_mask_blend_pd(outOfRange, b, _mm512_set1_pd(INFINITY));
         alignas(64) double v[8], e[8];
         _mm512_store_pd(v, sum);
-        _mm512_store_pd(e, b);
+        if (Checked) {
+            __m512d b = _mm512_add_pd(_mm512_mul_pd(magnitude, _mm512_set1_pd(RelativeBound)),
+                                      _mm512_set1_pd(AbsoluteBound));
+            _mm512_store_pd(e, _mm512_mask_blend_pd(outOfRange, b, _mm512_set1_pd(INFINITY)));
+        } else {
+            std::fill(e, e + 8, rowBound);
+        }
         std::copy(v, v + lanes, value + j);
         std::copy(e, e + lanes, bound + j);
     }
 }
 
+__attribute__((target("avx512f"))) void RowAvx512(int count, const double* cx, const double* cy, const double* kq,
+                                                  const double* inverseReach, const float* xs, int n, float py,
+                                                  double* value, double* bound) {
+    // A charge's term has no larger magnitude anywhere on the row than |kq| / max(|dy|, reach);
+    // where all squared distances surely lie in the accurate range, the sum of these serves as
+    // the magnitude of every point's terms.
+    double dySquared[PotentialEstimator::Lanes];
+    float lowest = INFINITY, highest = -INFINITY;
+    for (int j = 0; j < n; ++j) lowest = std::min(lowest, xs[j]), highest = std::max(highest, xs[j]);
+    double largest = 0;
+    bool inRange = n > 0;
+    for (int i = 0; i < count; ++i) {
+        const double dy = static_cast<double>(py) - cy[i];
+        dySquared[i] = dy * dy;
+        largest += std::fabs(kq[i]) * std::min(1 / std::fabs(dy), inverseReach[i]);
+        const double dx = std::max(std::fabs(lowest - cx[i]), std::fabs(highest - cx[i]));
+        inRange &= dySquared[i] > 2 * SmallestSquare && dx * dx + dySquared[i] < LargestSquare / 2;
+    }
+    const double rowBound = BoundOf(largest, !inRange);
+    if (rowBound < INFINITY) {
+        RowAvx512<false>(count, cx, kq, inverseReach, dySquared, xs, n, rowBound, value, bound);
+    } else {
+        RowAvx512<true>(count, cx, kq, inverseReach, dySquared, xs, n, 0, value, bound);
+    }
+}
+
 }  // namespace
-
-bool PotentialEstimate::RoundsSurely(float& rounded) const {
-    const float low = static_cast<float>(value - bound), high = static_cast<float>(value + bound);
-    rounded = low;
-    return Informative() && low == high;
-}
-
-bool PotentialEstimate::ScaledRoundsSurely(double scale, float& rounded) const {
-    // Rounding is monotone, so both ends rounding alike leave no choice in between.
-    const float low = static_cast<float>((value - bound) * scale), high = static_cast<float>((value + bound) * scale);
-    rounded = low;
-    return Informative() && low == high;
-}
 
 PotentialEstimator::PotentialEstimator(const FieldSnapshot& f)
     : available_(FieldVectorLevel() == VectorLevel::Avx512), count_(f.ChargeCount) {

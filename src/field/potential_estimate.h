@@ -12,9 +12,19 @@ struct PotentialEstimate {
 
     bool Informative() const { return bound < 1e300; }  // false for NaN too
     // Whether every potential within the bound rounds to the same float32, stored in `rounded`.
-    bool RoundsSurely(float& rounded) const;
+    bool RoundsSurely(float& rounded) const {
+        const float low = static_cast<float>(value - bound), high = static_cast<float>(value + bound);
+        rounded = low;
+        return Informative() && low == high;
+    }
     // The same for the float32 of the potential times `scale`, rounded to float64 first.
-    bool ScaledRoundsSurely(double scale, float& rounded) const;
+    // Rounding is monotone, so both ends rounding alike leave no choice in between.
+    bool ScaledRoundsSurely(double scale, float& rounded) const {
+        const float low = static_cast<float>((value - bound) * scale);
+        const float high = static_cast<float>((value + bound) * scale);
+        rounded = low;
+        return Informative() && low == high;
+    }
 };
 
 // Estimates of PotentialAt without a division or a square root per charge, eight charges or
