@@ -9,6 +9,7 @@
 #include "field/field_lines.h"
 #include "field/kernels.h"
 #include "lines_test_support.h"
+#include "vector_levels.h"
 
 namespace voltaris {
 namespace {
@@ -17,7 +18,7 @@ bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // The fast kernels must agree with the scalar ones bit for bit, near and far from charges,
 // on the rims, on the vertical lines through the centres and inside the spheres.
-TEST(LinesFastKernels, AgreeWithScalarKernelsBitForBit) {
+void ExpectFastKernelsAgreeWithScalarOnes() {
     std::mt19937 random(7);
     for (int tab = 1; tab <= test::SampleTabCount + 1; ++tab) {
         for (int sign : {1, -1}) {
@@ -55,15 +56,20 @@ TEST(LinesFastKernels, AgreeWithScalarKernelsBitForBit) {
     }
 }
 
+TEST(LinesFastKernels, AgreeWithScalarKernelsBitForBit) { test::ForEachVectorLevel(ExpectFastKernelsAgreeWithScalarOnes); }
+
+// The fast tracers at every vector level against the plain ones.
 void ExpectSameLines(const FieldSnapshot& f, const std::string& what) {
-    static LineStore fast, reference;
+    static LineStore fast, equipotentials, fieldLines;
     const ValueRange range = test::RangeOf(f);
-    TraceEquipotentials(f, range, true, fast);
-    TraceEquipotentialsReference(f, range, true, reference);
-    EXPECT_EQ(test::DifferenceBetween(fast, reference), "") << what << ": equipotential lines";
-    TraceFieldLines(f, true, fast);
-    TraceFieldLinesReference(f, true, reference);
-    EXPECT_EQ(test::DifferenceBetween(fast, reference), "") << what << ": field lines";
+    TraceEquipotentialsReference(f, range, true, equipotentials);
+    TraceFieldLinesReference(f, true, fieldLines);
+    test::ForEachVectorLevel([&] {
+        TraceEquipotentials(f, range, true, fast);
+        EXPECT_EQ(test::DifferenceBetween(fast, equipotentials), "") << what << ": equipotential lines";
+        TraceFieldLines(f, true, fast);
+        EXPECT_EQ(test::DifferenceBetween(fast, fieldLines), "") << what << ": field lines";
+    });
 }
 
 TEST(LinesFastTracers, StoreWhatThePlainTracersStoreOnEverySampleTab) {
