@@ -11,6 +11,7 @@
 #include "field/level_correction.h"
 #include "field/potential_estimate.h"
 #include "field/trace_rules.h"
+#include "field/trace_step.h"
 
 // The fast kernel of the tracing (equipotential_tracing.h): it finds the same start points,
 // steps and corrections as the plain one (equipotential_reference.cpp), so both store the
@@ -79,9 +80,10 @@ public:
     }
 
     bool Step(float& x, float& y) const {
-        double angle;
-        field_.Field(x, y, angle);
-        return EquipotentialStepAlong(angle, f_.unitLength, x, y);
+        float ex, ey;
+        field_.FieldComponents(x, y, ex, ey);
+        StepFromField(ex, ey, StepTurn::Clockwise, f_.unitLength, x, y);
+        return InTraceArea(f_.unitLength, x, y);
     }
 
     void Correct(float& x, float& y, float line, float h) { corrected_ = correction_.Correct(x, y, line, h); }

@@ -5,6 +5,7 @@
 #include "field/field_lines.h"
 #include "field/kernels.h"
 #include "field/trace_rules.h"
+#include "field/trace_step.h"
 
 // The fast tracer takes the same steps and stores the same points as the plain one
 // (field_lines_reference.cpp); its kernels work from per-charge constants and find the field
@@ -38,11 +39,9 @@ public:
 
 private:
     bool Step(float& x, float& y) const {
-        if (field_.InsideAnyCharge(x, y)) return false;
-        double angle;
-        field_.Field(x, y, angle);
-        x = static_cast<float>(x + std::cos(angle) * TraceStep * f_.unitLength);
-        y = static_cast<float>(y + std::sin(angle) * TraceStep * f_.unitLength);
+        float ex, ey;
+        if (!field_.FieldUnlessInside(x, y, ex, ey)) return false;
+        StepFromField(ex, ey, StepTurn::AlongField, f_.unitLength, x, y);
         return InTraceArea(f_.unitLength, x, y);
     }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "field/avx512_math.h"
 #include "field/kernels.h"
 #include "field/vector_level.h"
 
@@ -20,6 +21,9 @@ static_assert(MaxChargesPerTab <= PotentialEstimator::Lanes, "the charges fit th
 
 namespace {
 
+using avx512::ActiveLanes;
+using avx512::ReciprocalSqrt;
+
 // Each estimated term lies within a few units in the last place of PotentialAt's, and either
 // sum rounds each addition by at most half a unit of the magnitudes summed so far: both stay
 // far below this fraction of the magnitudes. The absolute part covers terms below the normal
@@ -29,20 +33,6 @@ constexpr double AbsoluteBound = 0x1p-1000;
 // Squared distances where the reciprocal square root estimate is accurate; outside them (at a
 // charge's very centre, say) the estimate gives no bound.
 constexpr double SmallestSquare = 0x1p-1000, LargestSquare = 0x1p1000;
-
-__attribute__((target("avx512f"))) inline __mmask8 ActiveLanes(int remaining) {
-    return remaining >= 8 ? 0xff : static_cast<__mmask8>((1u << remaining) - 1);
-}
-
-// 1 / sqrt(d2) to a few units in the last place: the 14-bit estimate and one correction of
-// the fourth order, (1 - r)^(-1/2) = 1 + r/2 + 3r^2/8 + 5r^3/16 + ..., r = 1 - d2 y^2.
-__attribute__((target("avx512f"))) inline __m512d ReciprocalSqrt(__m512d d2) {
-    const __m512d y = _mm512_rsqrt14_pd(d2);
-    const __m512d r = _mm512_fnmadd_pd(_mm512_mul_pd(d2, y), y, _mm512_set1_pd(1.0));
-    __m512d p = _mm512_fmadd_pd(r, _mm512_set1_pd(5.0 / 16), _mm512_set1_pd(3.0 / 8));
-    p = _mm512_fmadd_pd(p, r, _mm512_set1_pd(0.5));
-    return _mm512_fmadd_pd(_mm512_mul_pd(y, r), p, y);
-}
 
 // Lanes whose squared distance lies outside the accurate range (or is not a number).
 __attribute__((target("avx512f"))) inline __mmask8 OutOfRange(__mmask8 active, __m512d d2) {
@@ -57,8 +47,8 @@ inline double BoundOf(double magnitude, bool outOfRange) {
 // Charges in the lanes: kq * min(1 / d, 1 / reach), which is kq / d outside the sphere and its
 // rim potential on and inside it.
 __attribute__((target("avx512f"))) PotentialEstimate PointAvx512(int count, const double* cx, const double* cy,
-                                                                const double* kq, const double* inverseReach,
-                                                                float px, float py) {
+                                                                 const double* kq, const double* inverseReach, float px,
+                                                                 float py) {
     const __m512d x = _mm512_set1_pd(px), y = _mm512_set1_pd(py);
     __m512d sum = _mm512_setzero_pd(), magnitude = _mm512_setzero_pd();
     __mmask8 outOfRange = 0;
@@ -80,12 +70,10 @@ __attribute__((target("avx512f"))) PotentialEstimate PointAvx512(int count, cons
 // each point gets the bound of its own terms and the range test; without, all points of the
 // row share `rowBound`, which the caller has found to hold for them all.
 template <bool Checked>
-__attribute__((target("avx512f"), always_inline)) inline void RowAvx512(int count, const double* cx,
-                                                                        const double* kq,
+__attribute__((target("avx512f"), always_inline)) inline void RowAvx512(int count, const double* cx, const double* kq,
                                                                         const double* inverseReach,
-                                                                        const double* dySquared, const float* xs,
-                                                                        int n, double rowBound, double* value,
-                                                                        double* bound) {
+                                                                        const double* dySquared, const float* xs, int n,
+                                                                        double rowBound, double* value, double* bound) {
     for (int j = 0; j < n; j += 8) {
         const int lanes = std::min(8, n - j);
         alignas(32) float padded[8] = {};
@@ -110,8 +98,8 @@ __attribute__((target("avx512f"), always_inline)) inline void RowAvx512(int coun
         alignas(64) double v[8], e[8];
         _mm512_store_pd(v, sum);
         if (Checked) {
-            __m512d b = _mm512_add_pd(_mm512_mul_pd(magnitude, _mm512_set1_pd(RelativeBound)),
-                                      _mm512_set1_pd(AbsoluteBound));
+            __m512d b =
+                _mm512_add_pd(_mm512_mul_pd(magnitude, _mm512_set1_pd(RelativeBound)), _mm512_set1_pd(AbsoluteBound));
             _mm512_store_pd(e, _mm512_mask_blend_pd(outOfRange, b, _mm512_set1_pd(INFINITY)));
         } else {
             std::fill(e, e + 8, rowBound);

@@ -4,8 +4,8 @@
 
 #include "field/colour_ramp.h"
 #include "field/fast_field.h"
-#include "field/potential_estimate.h"
 #include "field/potential_batch.h"
+#include "field/potential_estimate.h"
 #include "field/surface_grid.h"
 #include "field/surface_mesh.h"
 
@@ -16,10 +16,10 @@ namespace {
 // Working buffers of one thread's surface builds; they keep their capacity between builds.
 struct Scratch {
     std::vector<float> columns, rows;
-    std::vector<float> sampleX;                 // distinct x of all vertices, metres
+    std::vector<float> sampleX;                     // distinct x of all vertices, metres
     std::vector<uint32_t> leftSample, rightSample;  // per column: index into sampleX
-    std::vector<double> potential, bound;       // of one row: [sample]
-    std::vector<float> height, rgb;             // [row][sample], rgb three per entry
+    std::vector<double> potential, bound;           // of one row: [sample]
+    std::vector<float> height, rgb;                 // [row][sample], rgb three per entry
 };
 
 }  // namespace

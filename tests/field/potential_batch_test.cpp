@@ -53,24 +53,23 @@ constexpr float AwkwardRows[] = {2.0f, 5.0f, 0.07f, 10.0f, 1.0f};
 }  // namespace
 
 TEST(PotentialBatch, GivesPotentialAtBitForBitAtCentresRimsAndEverywhereElse) {
-  test::ForEachVectorLevel([] {
-    for (const int sign : {1, -1}) {
-        const FieldSnapshot f = Awkward(sign);
-        std::vector<float> xs, ys;
-        AwkwardPoints(f, xs, ys);
-        const int n = static_cast<int>(xs.size());
-        std::vector<double> out(n);
-        PotentialAtPoints(f, xs.data(), ys.data(), n, out.data());
-        for (int j = 0; j < n; ++j)
-            ASSERT_TRUE(SameBits(out[j], PotentialAt(f, xs[j], ys[j]))) << "point " << j;
+    test::ForEachVectorLevel([] {
+        for (const int sign : {1, -1}) {
+            const FieldSnapshot f = Awkward(sign);
+            std::vector<float> xs, ys;
+            AwkwardPoints(f, xs, ys);
+            const int n = static_cast<int>(xs.size());
+            std::vector<double> out(n);
+            PotentialAtPoints(f, xs.data(), ys.data(), n, out.data());
+            for (int j = 0; j < n; ++j) ASSERT_TRUE(SameBits(out[j], PotentialAt(f, xs[j], ys[j]))) << "point " << j;
 
-        for (const float y : AwkwardRows) {
-            PotentialsAlongRow(f, xs.data(), n - 3, y, out.data());
-            for (int j = 0; j < n - 3; ++j)
-                ASSERT_TRUE(SameBits(out[j], PotentialAt(f, xs[j], y))) << "row " << y << " point " << j;
+            for (const float y : AwkwardRows) {
+                PotentialsAlongRow(f, xs.data(), n - 3, y, out.data());
+                for (int j = 0; j < n - 3; ++j)
+                    ASSERT_TRUE(SameBits(out[j], PotentialAt(f, xs[j], y))) << "row " << y << " point " << j;
+            }
         }
-    }
-  });
+    });
 }
 
 // The estimates must enclose PotentialAt within their bounds, and the bounds must be small
