@@ -33,7 +33,9 @@ TEST(FastField, ChargeWithoutPositiveRadiusGivesThePlainKernelsResultsAtItsCentr
                 const double plain = PotentialAt(f, xs[j], ys[j]);
                 ASSERT_TRUE(std::isfinite(plain));
                 EXPECT_EQ(fast.Potential(xs[j], ys[j]), plain) << j;
-                if (j < 3) EXPECT_EQ(row[j], plain) << j;
+                if (j < 3) {
+                    EXPECT_EQ(row[j], plain) << j;
+                }
                 double angle = 0, plainAngle = 0;
                 EXPECT_EQ(fast.Field(xs[j], ys[j], angle), FieldAt(f, xs[j], ys[j], plainAngle)) << j;
                 EXPECT_EQ(angle, plainAngle) << j;
