@@ -8,6 +8,7 @@
 
 #include "field/avx512_math.h"
 #include "field/kernels.h"
+#include "field/same_float.h"
 #include "field/vector_level.h"
 
 // GCC 12 takes the undefined vectors inside the AVX-512 headers for uninitialised ones.
@@ -304,7 +305,7 @@ void FastField::Sum(const ChargeTerms& terms, float& exOut, float& eyOut) const 
             lowY = static_cast<float>(lowY + terms.lowY[i]);
             highY = static_cast<float>(highY + terms.highY[i]);
         }
-        if (lowX == highX && lowY == highY) {
+        if (SameFloat(lowX, highX) && SameFloat(lowY, highY)) {
             exOut = lowX;
             eyOut = lowY;
             return;

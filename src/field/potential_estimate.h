@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "field/field_snapshot.h"
+#include "field/same_float.h"
 
 namespace voltaris {
 
@@ -15,7 +16,7 @@ struct PotentialEstimate {
     bool RoundsSurely(float& rounded) const {
         const float low = static_cast<float>(value - bound), high = static_cast<float>(value + bound);
         rounded = low;
-        return Informative() && low == high;
+        return Informative() && SameFloat(low, high);
     }
     // The same for the float32 of the potential times `scale`, rounded to float64 first.
     // Rounding is monotone, so both ends rounding alike leave no choice in between.
@@ -23,7 +24,7 @@ struct PotentialEstimate {
         const float low = static_cast<float>((value - bound) * scale);
         const float high = static_cast<float>((value + bound) * scale);
         rounded = low;
-        return Informative() && low == high;
+        return Informative() && SameFloat(low, high);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "field/kernels.h"
+#include "field/same_float.h"
 #include "field/trace_rules.h"
 
 namespace voltaris {
@@ -32,7 +33,7 @@ bool MovedSurely(float x, double c, float unitLength, float& moved) {
     const float low = static_cast<float>(x + (c - DirectionErrorBound) * TraceStep * unitLength);
     const float high = static_cast<float>(x + (c + DirectionErrorBound) * TraceStep * unitLength);
     moved = low;
-    return low == high;
+    return SameFloat(low, high);
 }
 
 }  // namespace
