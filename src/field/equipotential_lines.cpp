@@ -17,13 +17,15 @@
 // steps and corrections as the plain one (equipotential_reference.cpp), so both store the
 // same points; it only avoids repeated work:
 // - all fourteen levels search the same probes on a charge's ray, so the potentials along each
-//   ray are evaluated once per run, four probes at a time, as far as some level needs them,
-//   and a level skips every block of 64 probes whose potentials all lie far from it;
-// - the correction evaluates each point once instead of once per comparison, the four
-//   neighbours of its starting point together, and the potential stored with a point is the
-//   one the correction already has;
+//   ray are evaluated once per run, several probes at a time, in blocks of 64 as some level
+//   needs them; a level skips every block whose potentials all lie far from it, known from
+//   the block's evaluated potentials or, before these, from bounds of each charge's term over
+//   the block's stretch of the ray;
+// - the correction (LevelCorrection) evaluates each point once instead of once per
+//   comparison, and decides from estimates where their bounds allow; the potential stored
+//   with a point is the one the correction already has;
 // - the kernels work from per-charge constants and find the field direction without a
-//   trigonometric round trip per charge (FastField).
+//   trigonometric round trip, per charge (FastField) or for the step (StepFromField).
 
 namespace voltaris {
 namespace {
