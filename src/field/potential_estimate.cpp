@@ -45,25 +45,26 @@ inline double BoundOf(double magnitude, bool outOfRange) {
 }
 
 // Charges in the lanes: kq * min(1 / d, 1 / reach), which is kq / d outside the sphere and its
-// rim potential on and inside it.
+// rim potential on and inside it. With finite float32 coordinates a squared distance is 0 or
+// lies between 2^-298 and 2^260, where the reciprocal square root is accurate. At a centre it
+// gives no number and the minimum takes 1 / reach (or no number): a sphere's rim potential, as
+// PotentialAt has it, or an infinite term for a point charge, which leaves the bound
+// infinite. Padding lanes hold kq = 0 and 1 / reach = 0, so they add 0.
 __attribute__((target("avx512f"))) PotentialEstimate PointAvx512(int count, const double* cx, const double* cy,
                                                                  const double* kq, const double* inverseReach, float px,
                                                                  float py) {
     const __m512d x = _mm512_set1_pd(px), y = _mm512_set1_pd(py);
     __m512d sum = _mm512_setzero_pd(), magnitude = _mm512_setzero_pd();
-    __mmask8 outOfRange = 0;
     for (int o = 0; o < count; o += 8) {
-        const __mmask8 active = ActiveLanes(count - o);
         const __m512d dx = _mm512_sub_pd(x, _mm512_load_pd(cx + o));
         const __m512d dy = _mm512_sub_pd(y, _mm512_load_pd(cy + o));
         const __m512d d2 = _mm512_fmadd_pd(dx, dx, _mm512_mul_pd(dy, dy));
-        outOfRange |= OutOfRange(active, d2);
         const __m512d inverse = _mm512_min_pd(ReciprocalSqrt(d2), _mm512_load_pd(inverseReach + o));
-        const __m512d term = _mm512_maskz_mul_pd(active, _mm512_load_pd(kq + o), inverse);
-        sum = _mm512_add_pd(sum, term);
-        magnitude = _mm512_add_pd(magnitude, _mm512_abs_pd(term));
+        const __m512d charge = _mm512_load_pd(kq + o);
+        sum = _mm512_fmadd_pd(charge, inverse, sum);
+        magnitude = _mm512_fmadd_pd(_mm512_abs_pd(charge), inverse, magnitude);
     }
-    return {_mm512_reduce_add_pd(sum), BoundOf(_mm512_reduce_add_pd(magnitude), outOfRange != 0)};
+    return {_mm512_reduce_add_pd(sum), BoundOf(_mm512_reduce_add_pd(magnitude), false)};
 }
 
 // Points in the lanes, eight at a time; the last few through a padded copy. With `Checked`
@@ -140,6 +141,7 @@ __attribute__((target("avx512f"))) void RowAvx512(int count, const double* cx, c
 PotentialEstimator::PotentialEstimator(const FieldSnapshot& f)
     : available_(FieldVectorLevel() == VectorLevel::Avx512), count_(f.ChargeCount) {
     for (int i = 0; i < count_; ++i) {
+        available_ &= std::isfinite(f.x[i]) && std::isfinite(f.y[i]);
         x_[i] = f.x[i];
         y_[i] = f.y[i];
         kq_[i] = f.SignFactor * CoulombConstant * f.amount[i];
@@ -150,6 +152,7 @@ PotentialEstimator::PotentialEstimator(const FieldSnapshot& f)
 }
 
 PotentialEstimate PotentialEstimator::At(float x, float y) const {
+    if (!(std::isfinite(x) && std::isfinite(y))) return {0, INFINITY};
     return PointAvx512(count_, x_, y_, kq_, inverseReach_, x, y);
 }
 
