@@ -104,13 +104,13 @@ inline bool RoundsSurely(double s, double bound, float& rounded) {
 // Far above the error of cos(atan(t)) and sin(atan(t)) from the maths library (a few units in
 // the last place of numbers up to 1) plus that of dx / d and dy / d.
 constexpr double DirectionErrorBound = 1e-13;
-// Per-charge parts of the field at one point, worked out four charges at a time. With
-// phi = atan(dy / dx) and sigma the sign of dx, cos(phi) * sigma = dx / d and
-// sin(phi) * sigma = dy / d (d the distance), so the terms need one division instead of the
-// trigonometric round trip; the summation decides whether they may stand for the
-// trigonometric ones.
+
 }  // namespace
 
+// Per-charge parts of the field at one point, worked out four or eight charges at a time.
+// With phi = atan(dy / dx) and sigma the sign of dx, cos(phi) * sigma = dx / d and
+// sin(phi) * sigma = dy / d (d the distance), so the terms need no trigonometric round trip;
+// the summation decides whether they may stand for the trigonometric ones.
 struct FastField::ChargeTerms {
     alignas(64) double e[Lanes];  // field strength of the charge, float32-rounded
     alignas(64) double x[Lanes];  // algebraic x term, e * dx / d
