@@ -8,8 +8,7 @@ namespace voltaris {
 // The fast tracer's correction of an equipotential point back onto its line's potential: the
 // coordinate descent of the plain tracer (equipotential_reference.cpp), taking the same
 // decisions from fewer and cheaper evaluations.
-// - Each point is evaluated once per round, the four neighbours of the round's starting point
-//   together.
+// - Each point is evaluated once per round, and only when a comparison needs it.
 // - Where the processor offers it, points are estimated (PotentialEstimator) and a comparison
 //   is made from the estimates when their bounds decide it; otherwise from the exact
 //   potentials, which are then worked out.
