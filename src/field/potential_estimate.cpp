@@ -110,6 +110,29 @@ __attribute__((target("avx512f"), always_inline)) inline void RowAvx512(int coun
     }
 }
 
+// The points of a row sixteen at a time (n a multiple of 16), as RowAvx512<false>: two
+// independent sums, so that the latencies of one overlap the other's work.
+__attribute__((target("avx512f"))) void RowSixteensAvx512(int count, const double* cx, const double* kq,
+                                                          const double* inverseReach, const double* dySquared,
+                                                          const float* xs, int n, double* value) {
+    for (int j = 0; j < n; j += 16) {
+        const __m512d x0 = _mm512_cvtps_pd(_mm256_loadu_ps(xs + j));
+        const __m512d x1 = _mm512_cvtps_pd(_mm256_loadu_ps(xs + j + 8));
+        __m512d sum0 = _mm512_setzero_pd(), sum1 = _mm512_setzero_pd();
+        for (int i = 0; i < count; ++i) {
+            const __m512d centre = _mm512_set1_pd(cx[i]), dy2 = _mm512_set1_pd(dySquared[i]);
+            const __m512d cap = _mm512_set1_pd(inverseReach[i]), charge = _mm512_set1_pd(kq[i]);
+            const __m512d dx0 = _mm512_sub_pd(x0, centre), dx1 = _mm512_sub_pd(x1, centre);
+            const __m512d inverse0 = _mm512_min_pd(ReciprocalSqrt(_mm512_fmadd_pd(dx0, dx0, dy2)), cap);
+            const __m512d inverse1 = _mm512_min_pd(ReciprocalSqrt(_mm512_fmadd_pd(dx1, dx1, dy2)), cap);
+            sum0 = _mm512_fmadd_pd(charge, inverse0, sum0);
+            sum1 = _mm512_fmadd_pd(charge, inverse1, sum1);
+        }
+        _mm512_storeu_pd(value + j, sum0);
+        _mm512_storeu_pd(value + j + 8, sum1);
+    }
+}
+
 __attribute__((target("avx512f"))) void RowAvx512(int count, const double* cx, const double* cy, const double* kq,
                                                   const double* inverseReach, const float* xs, int n, float py,
                                                   double* value, double* bound) {
@@ -130,7 +153,11 @@ __attribute__((target("avx512f"))) void RowAvx512(int count, const double* cx, c
     }
     const double rowBound = BoundOf(largest, !inRange);
     if (rowBound < INFINITY) {
-        RowAvx512<false>(count, cx, kq, inverseReach, dySquared, xs, n, rowBound, value, bound);
+        const int whole = n / 16 * 16;
+        RowSixteensAvx512(count, cx, kq, inverseReach, dySquared, xs, whole, value);
+        std::fill(bound, bound + whole, rowBound);
+        RowAvx512<false>(count, cx, kq, inverseReach, dySquared, xs + whole, n - whole, rowBound, value + whole,
+                         bound + whole);
     } else {
         RowAvx512<true>(count, cx, kq, inverseReach, dySquared, xs, n, 0, value, bound);
     }
