@@ -9,7 +9,8 @@
 //   bool Step(float& x, float& y)                 EquipotentialStep
 //   void Correct(float& x, float& y, float line, float h)
 //        coordinate descent back onto the line's potential in steps of h metres
-//   double CorrectedPotential(float x, float y)   the potential at the point Correct left
+//   double CorrectedPotential(float x, float y)   the potential at the point Correct left, exact
+//        as far as its float32 (which is stored) goes
 #include "field/duplicate_start.h"
 #include "field/field_snapshot.h"
 #include "field/kernels.h"

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "field/field_snapshot.h"
+#include "field/vector_level.h"
 
 namespace voltaris {
 
@@ -19,22 +20,34 @@ public:
     double Potential(float x, float y) const;
     // out[j] = Potential(xs[j], y) for j < n.
     void PotentialsAlongRow(const float* xs, int n, float y, double* out) const;
-    // out[j] = Potential(xs[j], ys[j]) for the four points.
-    void PotentialsAtFour(const float* xs, const float* ys, double* out) const;
     // Field strength (V/m) and its direction, as FieldAt with all charges, not reversed.
     double Field(float x, float y, double& angle) const;
     // The two float32 sums that Field works from, each in slot order as FieldAt forms them.
     void FieldComponents(float x, float y, float& ex, float& ey) const;
     bool InsideAnyCharge(float x, float y) const;
+    // !InsideAnyCharge(x, y), and then FieldComponents, from one pass over the charges.
+    bool FieldUnlessInside(float x, float y, float& ex, float& ey) const;
+
+    // Charge i's SignFactor * k * amount (V m), and the distance (m) beyond which it acts as a
+    // point charge: Potential sums kq / max(d, reach) but for a point charge at its centre.
+    double ChargeFactor(int i) const { return kq_[i]; }
+    double Reach(int i) const { return radius_[i]; }
+
+    static constexpr int Lanes = 24;  // the charges padded to whole vectors of eight
+    struct ChargeTerms;               // each charge's part of the field at one point
 
 private:
+    void Terms(float x, float y, ChargeTerms& terms) const;
+    void Sum(const ChargeTerms& terms, float& ex, float& ey) const;
+
+    VectorLevel level_;  // the vector code that serves
     int count_ = 0;
-    std::array<float, MaxChargesPerTab> x_{}, y_{}, radius_{};  // radius at least 0
-    // Padded to whole blocks of four charges for the vector code.
-    alignas(32) std::array<double, MaxChargesPerTab> radiusWide_{};
-    std::array<double, MaxChargesPerTab> kq_{};            // SignFactor * k * amount
-    std::array<double, MaxChargesPerTab> rimPotential_{};  // kq / radius (0 for radius 0)
-    alignas(32) std::array<double, MaxChargesPerTab> fieldFactor_{};   // as FieldAt forms it
+    alignas(32) std::array<float, Lanes> x_{}, y_{};
+    std::array<float, Lanes> radius_{};  // at least 0
+    alignas(64) std::array<double, Lanes> radiusWide_{}, radiusSquared_{};
+    std::array<double, Lanes> kq_{};                       // SignFactor * k * amount
+    std::array<double, Lanes> rimPotential_{};             // kq / radius (0 for radius 0)
+    alignas(64) std::array<double, Lanes> fieldFactor_{};  // as FieldAt forms it
 };
 
 }  // namespace voltaris

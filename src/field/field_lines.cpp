@@ -4,18 +4,21 @@
 #include "field/fast_field.h"
 #include "field/field_lines.h"
 #include "field/kernels.h"
+#include "field/potential_estimate.h"
 #include "field/trace_rules.h"
+#include "field/trace_step.h"
 
 // The fast tracer takes the same steps and stores the same points as the plain one
 // (field_lines_reference.cpp); its kernels work from per-charge constants and find the field
-// direction without a trigonometric round trip per charge (FastField).
+// direction without a trigonometric round trip per charge (FastField) or for the step
+// (StepFromField), and the stored potentials come from estimates where these decide them.
 
 namespace voltaris {
 namespace {
 
 class FastFieldLines {
 public:
-    FastFieldLines(const FieldSnapshot& f, LineStore::Run& run) : f_(f), field_(f), run_(run) {}
+    FastFieldLines(const FieldSnapshot& f, LineStore::Run& run) : f_(f), field_(f), estimator_(f), run_(run) {}
 
     void TraceAll() {
         float largest = 0;
@@ -38,12 +41,17 @@ public:
 
 private:
     bool Step(float& x, float& y) const {
-        if (field_.InsideAnyCharge(x, y)) return false;
-        double angle;
-        field_.Field(x, y, angle);
-        x = static_cast<float>(x + std::cos(angle) * TraceStep * f_.unitLength);
-        y = static_cast<float>(y + std::sin(angle) * TraceStep * f_.unitLength);
+        float ex, ey;
+        if (!field_.FieldUnlessInside(x, y, ex, ey)) return false;
+        StepFromField(ex, ey, StepTurn::AlongField, f_.unitLength, x, y);
         return InTraceArea(f_.unitLength, x, y);
+    }
+
+    // The float32 of the potential at (x, y), from its estimate where that decides the rounding.
+    float StoredPotential(float x, float y) const {
+        float rounded;
+        if (estimator_.Available() && estimator_.At(x, y).RoundsSurely(rounded)) return rounded;
+        return static_cast<float>(field_.Potential(x, y));
     }
 
     // False when the slot filled up, which ends the whole run.
@@ -57,7 +65,7 @@ private:
                 if (run_.Count(slot) + 6 >= LineSlotFloats) return false;
                 px = x;
                 py = y;
-                run_.Append(x / u, static_cast<float>(field_.Potential(x, y)), y / u);
+                run_.Append(x / u, StoredPotential(x, y), y / u);
             }
         }
         return true;
@@ -65,6 +73,7 @@ private:
 
     const FieldSnapshot& f_;
     FastField field_;
+    PotentialEstimator estimator_;
     LineStore::Run& run_;
 };
 

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "field/kernels.h"
+#include "field/vector_level.h"
 
 namespace voltaris {
 
@@ -60,10 +61,7 @@ inline double Point(const Charges& c, float x, float y) {
     return sum;
 }
 
-bool HasAvx() {
-    static const bool present = (__builtin_cpu_init(), __builtin_cpu_supports("avx"));
-    return present;
-}
+bool HasAvx() { return FieldVectorLevel() >= VectorLevel::Avx; }
 
 // The terms of one charge at four points: IEEE operations lane by lane, no fused
 // multiply-add, so every lane rounds as the scalar code does.

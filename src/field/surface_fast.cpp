@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
 #include <vector>
 
 #include "field/colour_ramp.h"
+#include "field/fast_field.h"
 #include "field/potential_batch.h"
+#include "field/potential_estimate.h"
 #include "field/surface_grid.h"
 #include "field/surface_mesh.h"
 
@@ -13,10 +16,10 @@ namespace {
 // Working buffers of one thread's surface builds; they keep their capacity between builds.
 struct Scratch {
     std::vector<float> columns, rows;
-    std::vector<float> sampleX;                 // distinct x of all vertices, metres
+    std::vector<float> sampleX;                     // distinct x of all vertices, metres
     std::vector<uint32_t> leftSample, rightSample;  // per column: index into sampleX
-    std::vector<double> potential;              // [row][sample]
-    std::vector<float> height, rgb;             // [row][sample], rgb three per entry
+    std::vector<double> potential, bound;           // of one row: [sample]
+    std::vector<float> height, rgb;                 // [row][sample], rgb three per entry
 };
 
 }  // namespace
@@ -47,17 +50,34 @@ void GenerateSurface(const FieldSnapshot& field, const ValueRange& range, const 
     }
 
     const size_t samples = s.sampleX.size(), rows = s.rows.size();
-    s.potential.resize(samples * rows);
+    s.potential.resize(samples);
+    s.bound.resize(samples);
     s.height.resize(samples * rows);
     s.rgb.resize(3 * samples * rows);
+    const PotentialEstimator estimator(field);
+    const FastField exact(field);
     for (size_t r = 0; r < rows; ++r) {
-        double* pot = s.potential.data() + r * samples;
-        PotentialsAlongRow(field, s.sampleX.data(), static_cast<int>(samples), s.rows[r], pot);
+        double* pot = s.potential.data();
         float* height = s.height.data() + r * samples;
         float* rgb = s.rgb.data() + 3 * r * samples;
+        if (estimator.Available()) {
+            estimator.AlongRow(s.sampleX.data(), static_cast<int>(samples), s.rows[r], pot, s.bound.data());
+        } else {
+            PotentialsAlongRow(field, s.sampleX.data(), static_cast<int>(samples), s.rows[r], pot);
+            std::fill(s.bound.begin(), s.bound.end(), 0.0);
+        }
         for (size_t j = 0; j < samples; ++j) {
-            ColourOf(settings.colourMode, range, static_cast<float>(pot[j]), rgb[3 * j], rgb[3 * j + 1], rgb[3 * j + 2]);
-            height[j] = settings.isTopView ? 0.0f : static_cast<float>(pot[j] * range.HeightScale);
+            // The surface keeps float32 potentials and heights: an estimate serves when every
+            // potential within its bound rounds to the same ones.
+            const PotentialEstimate p{pot[j], s.bound[j]};
+            float v, h = 0;
+            if (!(p.RoundsSurely(v) && (settings.isTopView || p.ScaledRoundsSurely(range.HeightScale, h)))) {
+                const double potential = p.bound == 0 ? p.value : exact.Potential(s.sampleX[j], s.rows[r]);
+                v = static_cast<float>(potential);
+                h = static_cast<float>(potential * range.HeightScale);
+            }
+            ColourOf(settings.colourMode, range, v, rgb[3 * j], rgb[3 * j + 1], rgb[3 * j + 2]);
+            height[j] = settings.isTopView ? 0.0f : h;
         }
     }
 

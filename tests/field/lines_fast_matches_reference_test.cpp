@@ -9,6 +9,7 @@
 #include "field/field_lines.h"
 #include "field/kernels.h"
 #include "lines_test_support.h"
+#include "vector_levels.h"
 
 namespace voltaris {
 namespace {
@@ -17,7 +18,7 @@ bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // The fast kernels must agree with the scalar ones bit for bit, near and far from charges,
 // on the rims, on the vertical lines through the centres and inside the spheres.
-TEST(LinesFastKernels, AgreeWithScalarKernelsBitForBit) {
+void ExpectFastKernelsAgreeWithScalarOnes() {
     std::mt19937 random(7);
     for (int tab = 1; tab <= test::SampleTabCount + 1; ++tab) {
         for (int sign : {1, -1}) {
@@ -39,31 +40,37 @@ TEST(LinesFastKernels, AgreeWithScalarKernelsBitForBit) {
                 double angle, fastAngle;
                 const double e = FieldAt(f, x, y, angle);
                 const double fastE = fast.Field(x, y, fastAngle);
-                ASSERT_TRUE(SameBits(e, fastE) && SameBits(angle, fastAngle)) << "tab " << tab << " at " << x << ", " << y;
+                ASSERT_TRUE(SameBits(e, fastE) && SameBits(angle, fastAngle))
+                    << "tab " << tab << " at " << x << ", " << y;
                 ASSERT_TRUE(SameBits(PotentialAt(f, x, y), fast.Potential(x, y)));
                 ASSERT_EQ(InsideAnyCharge(f, x, y), fast.InsideAnyCharge(x, y));
                 for (size_t j = 0; j < xs.size(); ++j) xs[j] = x + j * 0.37f * u;
                 std::vector<double> row(xs.size());
                 fast.PotentialsAlongRow(xs.data(), static_cast<int>(xs.size()), y, row.data());
                 for (size_t j = 0; j < xs.size(); ++j) ASSERT_TRUE(SameBits(PotentialAt(f, xs[j], y), row[j]));
-                const float fourX[4] = {x, x + 0.1f * u, x, f.x[i]}, fourY[4] = {y, y, y - 0.2f * u, f.y[i]};
-                double four[4];
-                fast.PotentialsAtFour(fourX, fourY, four);
-                for (int j = 0; j < 4; ++j) ASSERT_TRUE(SameBits(PotentialAt(f, fourX[j], fourY[j]), four[j]));
+                float ex, ey;
+                ASSERT_EQ(fast.FieldUnlessInside(x, y, ex, ey), !InsideAnyCharge(f, x, y));
             }
         }
     }
 }
 
+TEST(LinesFastKernels, AgreeWithScalarKernelsBitForBit) {
+    test::ForEachVectorLevel(ExpectFastKernelsAgreeWithScalarOnes);
+}
+
+// The fast tracers at every vector level against the plain ones.
 void ExpectSameLines(const FieldSnapshot& f, const std::string& what) {
-    static LineStore fast, reference;
+    static LineStore fast, equipotentials, fieldLines;
     const ValueRange range = test::RangeOf(f);
-    TraceEquipotentials(f, range, true, fast);
-    TraceEquipotentialsReference(f, range, true, reference);
-    EXPECT_EQ(test::DifferenceBetween(fast, reference), "") << what << ": equipotential lines";
-    TraceFieldLines(f, true, fast);
-    TraceFieldLinesReference(f, true, reference);
-    EXPECT_EQ(test::DifferenceBetween(fast, reference), "") << what << ": field lines";
+    TraceEquipotentialsReference(f, range, true, equipotentials);
+    TraceFieldLinesReference(f, true, fieldLines);
+    test::ForEachVectorLevel([&] {
+        TraceEquipotentials(f, range, true, fast);
+        EXPECT_EQ(test::DifferenceBetween(fast, equipotentials), "") << what << ": equipotential lines";
+        TraceFieldLines(f, true, fast);
+        EXPECT_EQ(test::DifferenceBetween(fast, fieldLines), "") << what << ": field lines";
+    });
 }
 
 TEST(LinesFastTracers, StoreWhatThePlainTracersStoreOnEverySampleTab) {
