@@ -136,6 +136,20 @@ void LinesRebuilder::Run() {
         tracing_ = 0;
         built_.store(scene.serial, std::memory_order_release);
         built_wake_.notify_all();
+        if (RequestsStreaming()) LetTheViewsCatchUp(lock);
+    }
+}
+
+void LinesRebuilder::LetTheViewsCatchUp(std::unique_lock<std::mutex>& lock) {
+    // While edits stream in, lines traced faster than the 3D view draws would never be shown:
+    // the next rebuild starts once it has drawn a frame since (as if its frames traced them),
+    // which leaves the cores to the frames and the surface keeps following the mouse.
+    constexpr std::chrono::milliseconds Longest{100};
+    const int32_t frames = engine3D_.frameCount;
+    const auto deadline = std::chrono::steady_clock::now() + Longest;
+    while (!stop_ && engine3D_.frameCount == frames && engine3D_.running &&
+           std::chrono::steady_clock::now() < deadline) {
+        wake_.wait_for(lock, std::chrono::milliseconds(2));
     }
 }
 

@@ -58,6 +58,7 @@ public:
 private:
     void Run();
     void RebuildFrom(const SceneState& scene);
+    void LetTheViewsCatchUp(std::unique_lock<std::mutex>& lock);
     // Under mutex_: lines for scene `serial` are being traced or will be by the next rebuild.
     bool LinesComing(uint64_t serial) const;
 
