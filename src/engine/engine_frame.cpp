@@ -59,9 +59,10 @@ ViewFrame ViewFrameOf(const GraphEngine& e) {
 }
 
 // Draws the engine's view of the scene and hands the point under the mouse back to it.
-void DrawView(GraphEngine& engine, const SceneState& scene) {
+void DrawView(GraphEngine& engine, const SceneState& scene, const std::function<void()>& beforeTracedLines = {}) {
     ApplyShadeRequest(engine);
-    const PickedPoint picked = DrawScene(ViewFrameOf(engine), scene, ProcessTracedStores(), engine.pick);
+    const PickedPoint picked =
+        DrawScene(ViewFrameOf(engine), scene, ProcessTracedStores(), engine.pick, beforeTracedLines);
     engine.pickedX = picked.x;
     engine.pickedY = picked.y;
     engine.pickedZ = picked.z;
@@ -91,11 +92,13 @@ void WaitForLinesBeside(GraphEngine& engine, uint64_t serial, LinesRebuilder& li
 // The longest a view waits for the one that goes first.
 constexpr std::chrono::milliseconds GoFirstWait{40};
 
-// After a single edit, lets `first` present scene `serial` before this view draws it.
+// Lets `first` present scene `serial` before this view draws it; while edits stream in, lets
+// it catch up with the scene this view drew last, so this view never runs ahead of it.
 void LetGoFirst(GraphEngine& engine, uint64_t serial, const GraphEngine& first, const LinesRebuilder& lines) {
-    if (serial == engine.drawnSerial || lines.RequestsStreaming() || engine.capture.Pending()) return;
+    if (serial == engine.drawnSerial || engine.capture.Pending()) return;
+    const uint64_t wanted = lines.RequestsStreaming() ? engine.drawnSerial : serial;
     const auto deadline = std::chrono::steady_clock::now() + GoFirstWait;
-    while (first.presentedSerial < serial && first.running && !first.stopRequested && !engine.stopRequested &&
+    while (first.presentedSerial < wanted && first.running && !first.stopRequested && !engine.stopRequested &&
            std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
@@ -132,6 +135,8 @@ bool RunFrame(GraphEngine& engine, const Published<SceneState>& published, const
     const bool gridStale = engine.gridDirty.exchange(false);
     const bool linesStale = !hooks.linesBeside && engine.linesDirty.exchange(false);
     const SceneState scene = published.Read();
+    // Out of the way (even of the surface's compilation) until the other view has shown it.
+    if (hooks.linesBeside && hooks.goesAfter) LetGoFirst(engine, scene.serial, *hooks.goesAfter, *hooks.linesBeside);
 
     if (gridStale) BuildSurfaceList(engine, scene);
     int width = 0, height = 0;
@@ -145,11 +150,11 @@ bool RunFrame(GraphEngine& engine, const Published<SceneState>& published, const
         engine.linesShownSerial = scene.serial;
     }
     if (hooks.linesBeside) {
-        WaitForLinesBeside(engine, scene.serial, *hooks.linesBeside);
-        if (hooks.goesAfter) LetGoFirst(engine, scene.serial, *hooks.goesAfter, *hooks.linesBeside);
+        // The surface is on its way while the lines are still traced.
+        DrawView(engine, scene, [&] { WaitForLinesBeside(engine, scene.serial, *hooks.linesBeside); });
+    } else {
+        DrawView(engine, scene);
     }
-
-    DrawView(engine, scene);
     engine.drawnSerial = scene.serial;
     engine.capture.ServeIfRequested();  // the back buffer holds what is about to be presented
     if (hooks.swapBuffers) hooks.swapBuffers();

@@ -99,7 +99,7 @@ void LinesRebuilder::Wake() {
 }
 
 bool LinesRebuilder::RequestsStreaming() const {
-    constexpr int64_t StreamGapNs = 50'000'000;
+    constexpr int64_t StreamGapNs = 25'000'000;
     return requestGapNs_ < StreamGapNs && NowNs() - lastRequestNs_ < StreamGapNs;
 }
 

@@ -59,7 +59,7 @@ void SetViewportAndProjection(int width, int height) {
 void SetFlatShading(bool flat) { glShadeModel(flat ? GL_FLAT : GL_SMOOTH); }
 
 PickedPoint DrawScene(const ViewFrame& view, const SceneState& scene, const TracedStores& stores,
-                      PickCache& cache) {
+                      PickCache& cache, const std::function<void()>& beforeTracedLines) {
     const ViewFlags& flags = view.flags;
     const bool topView = flags.topView;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -68,6 +68,10 @@ PickedPoint DrawScene(const ViewFrame& view, const SceneState& scene, const Trac
     DrawChargeMarkers(scene, view.picked.x, view.picked.z, topView);
     if (!view.surfaceHidden && view.surfaceList != 0) glCallList(view.surfaceList);
     DrawParticleStartMarkers(scene, view.picked.x, view.picked.z, topView);
+    if (beforeTracedLines) {
+        glFlush();  // what is drawn so far is rasterised meanwhile
+        beforeTracedLines();
+    }
     DrawTracedLines(flags, scene, stores);
 
     // The point under the mouse lies on what has been drawn so far: surface, markers, lines.

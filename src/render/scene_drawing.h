@@ -2,6 +2,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "render/scene_state.h"
 
@@ -55,9 +56,11 @@ void SetFlatShading(bool flat);
 
 // Draws one frame of the view into the current context: surface, markers, lines, picking
 // of the point under the mouse, pointers, axes and (3D) the level plane. Returns the point
-// under the mouse as this frame found it.
+// under the mouse as this frame found it. `beforeTracedLines`, when given, is called once the
+// surface and the markers are drawn and before the traced lines and paths are read: a frame
+// may wait there for lines being traced while the surface is already being rasterised.
 PickedPoint DrawScene(const ViewFrame& view, const SceneState& scene, const TracedStores& stores,
-                      PickCache& cache);
+                      PickCache& cache, const std::function<void()>& beforeTracedLines = {});
 
 // The graph point under window position (x, y), from the depth of what has been drawn so far
 // in this frame: `previous` with x = pick x when that is at or below -900 (no position), the
