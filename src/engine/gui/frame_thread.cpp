@@ -9,8 +9,7 @@
 
 namespace voltaris {
 
-FrameThread::FrameThread(GraphEngine& engine, const Published<SceneState>& scene, ViewWindow& window,
-                         FrameHooks hooks)
+FrameThread::FrameThread(GraphEngine& engine, const Published<SceneState>& scene, ViewWindow& window, FrameHooks hooks)
     : engine_(engine), scene_(scene), window_(window), hooks_(std::move(hooks)) {}
 
 FrameThread::~FrameThread() { Stop(); }

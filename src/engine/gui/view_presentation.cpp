@@ -81,8 +81,7 @@ ImagePresenter::~ImagePresenter() = default;
 QSurface* ImagePresenter::Surface() const { return surface_.get(); }
 
 bool ImagePresenter::Begin() {
-    if (!framebuffer_.Create(LoadFromCurrentContext, framebufferSize_.width(), framebufferSize_.height()))
-        return false;
+    if (!framebuffer_.Create(LoadFromCurrentContext, framebufferSize_.width(), framebufferSize_.height())) return false;
     framebuffer_.Bind();
     lastPresent_ = std::chrono::steady_clock::now();
     return true;

@@ -42,8 +42,8 @@ public:
     ViewPresentation Presentation() const { return presentation_; }
     // The Image presentation's hand-over of finished frames.
     LatestFrame& Frames() { return frames_; }
-    // Any thread: paints the latest frame soon, on the user-interface thread. Frames that
-    // arrive before that are shown together, by the latest.
+    // Any thread: paints the latest frame soon, on the user-interface thread; frames that
+    // arrive meanwhile are skipped for the newest.
     void ShowLatestFrameLater();
 
 Q_SIGNALS:
