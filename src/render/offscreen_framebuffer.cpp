@@ -29,7 +29,8 @@ struct OffscreenFramebuffer::Functions {
     bool Load(ProcLoader load) {
         return Get(load, genFramebuffers, "glGenFramebuffers") && Get(load, bindFramebuffer, "glBindFramebuffer") &&
                Get(load, deleteFramebuffers, "glDeleteFramebuffers") &&
-               Get(load, genRenderbuffers, "glGenRenderbuffers") && Get(load, bindRenderbuffer, "glBindRenderbuffer") &&
+               Get(load, genRenderbuffers, "glGenRenderbuffers") &&
+               Get(load, bindRenderbuffer, "glBindRenderbuffer") &&
                Get(load, deleteRenderbuffers, "glDeleteRenderbuffers") &&
                Get(load, renderbufferStorage, "glRenderbufferStorage") &&
                Get(load, framebufferRenderbuffer, "glFramebufferRenderbuffer") &&

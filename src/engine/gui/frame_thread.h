@@ -30,9 +30,9 @@ public:
     // Ends the frame loop after the frame in progress and waits for the thread.
     void Stop();
     // Any thread: passReported is emitted once, after the next pass of the frame loop ends (a
-    // frame presented, or the pass of a paused view) or when the loop ends. Calls made before that share one signal.
-    // The frame thread thus reports only while someone waits for it, instead of flooding the event queue at every
-    // frame.
+    // frame presented, or the pass of a paused view) or when the loop ends. Calls made before
+    // that share one signal. The frame thread thus reports only while someone waits for it,
+    // instead of flooding the event queue at every frame.
     void ReportNextPass() { reportRequested_ = true; }
 
 Q_SIGNALS:
