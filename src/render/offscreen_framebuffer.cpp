@@ -76,13 +76,17 @@ void OffscreenFramebuffer::Destroy() {
 }
 
 void ReadPixelsTopRowFirst(int width, int height, std::vector<uint8_t>& rgba) {
+    rgba.resize(static_cast<size_t>(width) * 4 * height);
+    ReadPixelsTopRowFirst(width, height, rgba.data());
+}
+
+void ReadPixelsTopRowFirst(int width, int height, uint8_t* rgba) {
     const size_t row = static_cast<size_t>(width) * 4;
-    rgba.resize(row * height);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
     // GL counts rows from the bottom; images count them from the top.
     for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
-        std::swap_ranges(rgba.begin() + top * row, rgba.begin() + (top + 1) * row, rgba.begin() + bottom * row);
+        std::swap_ranges(rgba + top * row, rgba + (top + 1) * row, rgba + bottom * row);
     }
 }
 

@@ -35,5 +35,7 @@ private:
 
 // The drawn pixels of the current read buffer as RGBA, top row first.
 void ReadPixelsTopRowFirst(int width, int height, std::vector<uint8_t>& rgba);
+// The same into width * height * 4 bytes the caller owns.
+void ReadPixelsTopRowFirst(int width, int height, uint8_t* rgba);
 
 }  // namespace voltaris

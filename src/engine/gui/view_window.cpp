@@ -2,7 +2,9 @@
 #include "engine/gui/view_window.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace voltaris {
 
@@ -24,10 +26,46 @@ QSurfaceFormat ViewSurfaceFormat() {
     return format;
 }
 
-ViewWindow::ViewWindow() {
-    setSurfaceType(QSurface::OpenGLSurface);
-    setFormat(ViewSurfaceFormat());
+ViewWindow::ViewWindow() : presentation_(ChosenViewPresentation()) {
+    if (presentation_ == ViewPresentation::Image) {
+        setSurfaceType(QSurface::RasterSurface);
+        backingStore_ = std::make_unique<QBackingStore>(this);
+    } else {
+        setSurfaceType(QSurface::OpenGLSurface);
+        setFormat(ViewSurfaceFormat());
+    }
     setCursor(Qt::CrossCursor);
+}
+
+ViewWindow::~ViewWindow() = default;
+
+void ViewWindow::ShowLatestFrameLater() {
+    if (paintPosted_.exchange(true)) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            paintPosted_ = false;
+            PaintLatestFrame();
+        },
+        Qt::QueuedConnection);
+}
+
+void ViewWindow::PaintLatestFrame() {
+    if (!backingStore_ || !isExposed()) return;
+    const QRect area(QPoint(0, 0), size());
+    if (backingStore_->size() != area.size()) backingStore_->resize(area.size());
+    backingStore_->beginPaint(area);
+    {
+        QPainter painter(backingStore_->paintDevice());
+        QImage& frame = frames_.Latest();
+        frame.setDevicePixelRatio(devicePixelRatio());
+        painter.drawImage(QPoint(0, 0), frame);
+        // Right after a resize the frame may be smaller than the window until the next one.
+        const QRegion uncovered = QRegion(area) - QRegion(QRect(QPoint(0, 0), frame.deviceIndependentSize().toSize()));
+        for (const QRect& rect : uncovered) painter.fillRect(rect, Qt::black);
+    }
+    backingStore_->endPaint();
+    backingStore_->flush(area);
 }
 
 bool ViewWindow::event(QEvent* event) {
@@ -39,7 +77,13 @@ bool ViewWindow::event(QEvent* event) {
 
 void ViewWindow::exposeEvent(QExposeEvent* event) {
     if (isExposed()) exposed_ = true;
+    PaintLatestFrame();
     QWindow::exposeEvent(event);
+}
+
+void ViewWindow::resizeEvent(QResizeEvent* event) {
+    PaintLatestFrame();
+    QWindow::resizeEvent(event);
 }
 
 void ViewWindow::mousePressEvent(QMouseEvent* event) {
