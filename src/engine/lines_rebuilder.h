@@ -39,8 +39,8 @@ public:
     // Any thread, after raising linesDirty: starts the rebuild now rather than at the next
     // look (which comes within 50 ms anyway).
     void Wake();
-    // True while requests come faster than twenty a second, as they do while a charge is
-    // dragged or an alternating voltage runs. Any thread.
+    // True while requests come less than 25 ms apart, as the mouse sends them while a charge
+    // is dragged. Any thread.
     bool RequestsStreaming() const;
 
     // Serial of the scene whose lines and paths the stores hold (0: none built yet). Any thread.
