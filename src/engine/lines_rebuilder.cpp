@@ -159,9 +159,7 @@ void LinesRebuilder::RebuildFrom(const SceneState& scene) {
     if (RequestsStreaming()) {
         // Edits keep coming (a drag): one core traces, the other is left to the views, so the
         // surface keeps following the mouse.
-        RebuildEquipotentials(scene, stores_);
-        RebuildFieldLines(scene, stores_);
-        built = RebuildPaths(scene, stores_);
+        built = RebuildLinesAndPath(scene, stores_);
     } else {
         // The kinds read only the scene and each writes its own store, so they run side by
         // side while the views wait for them; each store shows its lines once its kind is done.
