@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "particle/quiet_steps.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -175,6 +176,11 @@ struct StepState {
     int64_t step;  // the next step to make
 };
 
+// With GuessNext, the terms at the next position are worked out beside the sums, from a
+// guess of where the particle gets to: for up to eight charges, where the step waits for its
+// terms. With more charges the step is bound by the work of all their terms and sums, and the
+// guess only adds to it.
+template <bool GuessNext>
 __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::ChargeLanes& c, QuietRun& run) {
     const int count = c.count;
     const double k = run.chargePerMass * run.dt;
@@ -185,9 +191,12 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
     s.pending.m = run.m;
     s.pending.dt = run.dt;
 
-    // The terms at this step's position and at the last one's, whose sums may be unchecked.
-    FieldTerms terms[2];
-    TermsAt(c, s.x, s.y, terms[0]);
+    // The terms at this step's position, at the last one's (whose sums may be unchecked) and at
+    // the next one's as guessed, taken in turn.
+    FieldTerms terms[3];
+    int here = 0;
+    TermsAt(c, s.x, s.y, terms[here]);
+    double lastEx = 0, lastEy = 0;  // the field of the last step made
     Grids grids;
     bool gridsKnown = false;
     SumPlan plan;
@@ -195,35 +204,47 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
     // The last step made, while its sums are not yet checked: its terms and sums, and the
     // state before it.
     bool unchecked = false;
-    int uncheckedStep = 0;  // its sums and terms are [uncheckedStep & 1]
+    int uncheckedStep = 0;  // its sums are [uncheckedStep & 1]
+    int uncheckedTerms = 0;
     StepState beforeUnchecked = s;
     // Checks the unchecked step; a wrong one is taken back.
     const auto checkLast = [&]() __attribute__((target("avx512f"), always_inline)) {
         if (!unchecked) return true;
         unchecked = false;
-        if (Confirmed(sums[uncheckedStep & 1], terms[uncheckedStep & 1], count)) return true;
+        if (Confirmed(sums[uncheckedStep & 1], terms[uncheckedTerms], count)) return true;
         s = beforeUnchecked;
         return false;
     };
 
     bool stored = false;
     for (int n = 0;; ++n) {
-        const FieldTerms& here = terms[n & 1];
+        const FieldTerms& field = terms[here];
         const bool leaves = std::fabs(s.x) > particle_step::RegionLimit || std::fabs(s.y) > particle_step::RegionLimit;
-        if (leaves || !here.clear) {  // the single step stops it
+        if (leaves || !field.clear) {  // the single step stops it
             checkLast();
             break;
         }
         PartialSums& mine = sums[n & 1];
+        // The next position as the field of the last step would give it. The particle moves
+        // little from one step to the next, so this is mostly where it gets to, and the terms
+        // there are worked out while this step's sums are being added.
+        const int next = here == 2 ? 0 : here + 1;
+        float guessX = 0, guessY = 0;
+        if constexpr (GuessNext) {
+            guessX = static_cast<float>(s.x + (s.vx + lastEx * k) * run.dt);
+            guessY = static_cast<float>(s.y + (s.vy + lastEy * k) * run.dt);
+            TermsAt(c, guessX, guessY, terms[next]);
+        }
+
         double ex, ey;  // float32 values
         bool checked = false;
         if (gridsKnown) {
-            Plan(here, grids, count, plan);
+            Plan(field, grids, count, plan);
             PlannedSums(plan, grids, count, mine, ex, ey);
         } else {
-            ex = SumsOneByOne(here, true, count, mine.x);
-            ey = SumsOneByOne(here, false, count, mine.y);
-            if (!checkLast() || !Confirmed(mine, here, count)) break;
+            ex = SumsOneByOne(field, true, count, mine.x);
+            ey = SumsOneByOne(field, false, count, mine.y);
+            if (!checkLast() || !Confirmed(mine, field, count)) break;
             GridsOf(mine, count, grids);
             gridsKnown = true;
             checked = true;
@@ -252,6 +273,7 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
         if (!checked) {
             unchecked = true;
             uncheckedStep = n;
+            uncheckedTerms = here;
         }
         s.vx = vx;
         s.vy = vy;
@@ -267,7 +289,13 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
             stored = checkLast();
             break;
         }
-        TermsAt(c, s.x, s.y, terms[(n + 1) & 1]);
+        if (!GuessNext || std::bit_cast<uint32_t>(s.x) != std::bit_cast<uint32_t>(guessX) ||
+            std::bit_cast<uint32_t>(s.y) != std::bit_cast<uint32_t>(guessY)) {
+            TermsAt(c, s.x, s.y, terms[next]);
+        }
+        here = next;
+        lastEx = ex;
+        lastEy = ey;
     }
     run.stepsMade = s.step != run.step;
     run.x = s.x;
@@ -285,7 +313,8 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
 
 bool MakeQuietSteps(const TrajectoryField& field, QuietRun& run) {
     if (!field.Vectorised()) return false;
-    return QuietStepsAvx512(field.Charges(), run);
+    const TrajectoryField::ChargeLanes& charges = field.Charges();
+    return charges.count <= 8 ? QuietStepsAvx512<true>(charges, run) : QuietStepsAvx512<false>(charges, run);
 }
 
 }  // namespace voltaris
