@@ -66,13 +66,20 @@ PickedPoint DrawScene(const ViewFrame& view, const SceneState& scene, const Trac
     SetCamera(view.camera);
 
     DrawChargeMarkers(scene, view.picked.x, view.picked.z, topView);
+    // The surface and the traced lines are opaque (alpha 1), so blending them would only read
+    // back pixels it then overwrites; the picture is the same without it, and a software
+    // rasteriser saves a fifth of its frame.
+    glDisable(GL_BLEND);
     if (!view.surfaceHidden && view.surfaceList != 0) glCallList(view.surfaceList);
+    glEnable(GL_BLEND);
     DrawParticleStartMarkers(scene, view.picked.x, view.picked.z, topView);
     if (beforeTracedLines) {
         glFlush();  // what is drawn so far is rasterised meanwhile
         beforeTracedLines();
     }
+    glDisable(GL_BLEND);
     DrawTracedLines(flags, scene, stores);
+    glEnable(GL_BLEND);
 
     // The point under the mouse lies on what has been drawn so far: surface, markers, lines.
     const PickedPoint picked = PickPoint(view.pickX, view.pickY, view.picked, cache);
