@@ -59,10 +59,9 @@ ViewFrame ViewFrameOf(const GraphEngine& e) {
 }
 
 // Draws the engine's view of the scene and hands the point under the mouse back to it.
-void DrawView(GraphEngine& engine, const SceneState& scene, const std::function<void()>& beforeTracedLines = {}) {
+void DrawView(GraphEngine& engine, const SceneState& scene, const FramePauses& pauses = {}) {
     ApplyShadeRequest(engine);
-    const PickedPoint picked =
-        DrawScene(ViewFrameOf(engine), scene, ProcessTracedStores(), engine.pick, beforeTracedLines);
+    const PickedPoint picked = DrawScene(ViewFrameOf(engine), scene, ProcessTracedStores(), engine.pick, pauses);
     engine.pickedX = picked.x;
     engine.pickedY = picked.y;
     engine.pickedZ = picked.z;
@@ -92,16 +91,29 @@ void WaitForLinesBeside(GraphEngine& engine, uint64_t serial, LinesRebuilder& li
 // The longest a view waits for the one that goes first.
 constexpr std::chrono::milliseconds GoFirstWait{40};
 
+// Waits until `first` has presented scene `serial`, at most GoFirstWait.
+void WaitUntilPresented(const GraphEngine& engine, const GraphEngine& first, uint64_t serial) {
+    const auto deadline = std::chrono::steady_clock::now() + GoFirstWait;
+    while (first.presentedSerial < serial && first.running && !first.stopRequested && !engine.stopRequested &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
 // Lets `first` present scene `serial` before this view draws it; while edits stream in, lets
 // it catch up with the scene this view drew last, so this view never runs ahead of it.
 void LetGoFirst(GraphEngine& engine, uint64_t serial, const GraphEngine& first, const LinesRebuilder& lines) {
     if (serial == engine.drawnSerial || engine.capture.Pending()) return;
-    const uint64_t wanted = lines.RequestsStreaming() ? engine.drawnSerial : serial;
-    const auto deadline = std::chrono::steady_clock::now() + GoFirstWait;
-    while (first.presentedSerial < wanted && first.running && !first.stopRequested && !engine.stopRequested &&
-           std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    WaitUntilPresented(engine, first, lines.RequestsStreaming() ? engine.drawnSerial : serial);
+}
+
+// A frame that a single edit has made stale while it was being drawn lets `first` present
+// that edit before the stale picture is rasterised: a software rasteriser serves one view at a
+// time, and the view the hand works in would wait for a picture that is already out of date.
+void LetGoFirstWhenStale(GraphEngine& engine, const Published<SceneState>& published, const GraphEngine& first,
+                         const LinesRebuilder& lines) {
+    if (!engine.gridDirty || lines.RequestsStreaming() || engine.capture.Pending()) return;
+    WaitUntilPresented(engine, first, published.Read().serial);
 }
 
 }  // namespace
@@ -150,8 +162,15 @@ bool RunFrame(GraphEngine& engine, const Published<SceneState>& published, const
         engine.linesShownSerial = scene.serial;
     }
     if (hooks.linesBeside) {
+        FramePauses pauses;
+        if (hooks.goesAfter) {
+            pauses.beforeRasterising = [&] {
+                LetGoFirstWhenStale(engine, published, *hooks.goesAfter, *hooks.linesBeside);
+            };
+        }
         // The surface is on its way while the lines are still traced.
-        DrawView(engine, scene, [&] { WaitForLinesBeside(engine, scene.serial, *hooks.linesBeside); });
+        pauses.beforeTracedLines = [&] { WaitForLinesBeside(engine, scene.serial, *hooks.linesBeside); };
+        DrawView(engine, scene, pauses);
     } else {
         DrawView(engine, scene);
     }

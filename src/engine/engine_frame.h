@@ -29,7 +29,8 @@ struct FrameHooks {
     // are done), so an edit shows its surface and its lines in the same frame.
     LinesRebuilder* linesBeside = nullptr;
     // With the lines rebuilt beside: after a single edit, this view draws the edit's scene once
-    // that view has presented it (or after a short wait), so the view the hand works in gets
+    // that view has presented it (or after a short wait), and a frame that such an edit makes
+    // stale before it is rasterised waits in the same way, so the view the hand works in gets
     // the cores first. The program's 3D view goes after the top view, where charges are dragged.
     const GraphEngine* goesAfter = nullptr;
     // Called on the frame thread after every pass of the frame loop: a frame presented (and

@@ -59,7 +59,7 @@ void SetViewportAndProjection(int width, int height) {
 void SetFlatShading(bool flat) { glShadeModel(flat ? GL_FLAT : GL_SMOOTH); }
 
 PickedPoint DrawScene(const ViewFrame& view, const SceneState& scene, const TracedStores& stores,
-                      PickCache& cache, const std::function<void()>& beforeTracedLines) {
+                      PickCache& cache, const FramePauses& pauses) {
     const ViewFlags& flags = view.flags;
     const bool topView = flags.topView;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -73,9 +73,10 @@ PickedPoint DrawScene(const ViewFrame& view, const SceneState& scene, const Trac
     if (!view.surfaceHidden && view.surfaceList != 0) glCallList(view.surfaceList);
     glEnable(GL_BLEND);
     DrawParticleStartMarkers(scene, view.picked.x, view.picked.z, topView);
-    if (beforeTracedLines) {
+    if (pauses.beforeRasterising) pauses.beforeRasterising();
+    if (pauses.beforeTracedLines) {
         glFlush();  // what is drawn so far is rasterised meanwhile
-        beforeTracedLines();
+        pauses.beforeTracedLines();
     }
     glDisable(GL_BLEND);
     DrawTracedLines(flags, scene, stores);

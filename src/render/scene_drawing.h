@@ -54,13 +54,21 @@ void SetViewportAndProjection(int width, int height);
 // Flat or smooth shading of what is drawn next.
 void SetFlatShading(bool flat);
 
+// Where a frame may pause while it draws; both are called on the frame's thread.
+struct FramePauses {
+    // Once the surface and the markers are submitted, before they are rasterised: a frame that
+    // a newer edit has made stale may let the other view have the rasteriser first.
+    std::function<void()> beforeRasterising;
+    // Once the surface is being rasterised, before the traced lines and paths are read: a frame
+    // may wait there for lines being traced.
+    std::function<void()> beforeTracedLines;
+};
+
 // Draws one frame of the view into the current context: surface, markers, lines, picking
 // of the point under the mouse, pointers, axes and (3D) the level plane. Returns the point
-// under the mouse as this frame found it. `beforeTracedLines`, when given, is called once the
-// surface and the markers are drawn and before the traced lines and paths are read: a frame
-// may wait there for lines being traced while the surface is already being rasterised.
+// under the mouse as this frame found it.
 PickedPoint DrawScene(const ViewFrame& view, const SceneState& scene, const TracedStores& stores,
-                      PickCache& cache, const std::function<void()>& beforeTracedLines = {});
+                      PickCache& cache, const FramePauses& pauses = {});
 
 // The graph point under window position (x, y), from the depth of what has been drawn so far
 // in this frame: `previous` with x = pick x when that is at or below -900 (no position), the
