@@ -6,10 +6,6 @@
 #include <cerrno>
 
 #ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>

@@ -2,10 +2,6 @@
 #include "render/offscreen_framebuffer.h"
 
 #ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>  // gl.h needs its calling conventions
 #endif
 #include <GL/gl.h>

@@ -6,10 +6,6 @@
 #include "render/egl_offscreen.h"
 #include "render/offscreen_framebuffer.h"
 
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 #include <GL/gl.h>
 
