@@ -2,11 +2,14 @@
 #pragma once
 // Arrangements the benchmarks share. The twenty charges (three of them just outside the square)
 // are also stored as the project file tests/data/twenty_charges.psf.
+#include <string>
 #include <vector>
 
 #include "field/field_snapshot.h"
 #include "model/number_format.h"
 #include "model/project.h"
+#include "model/project_file.h"
+#include "model/user_dialogs.h"
 
 namespace voltaris::bench {
 
@@ -40,6 +43,26 @@ inline FieldSnapshot TwentyCharges() {
         {"-5,6E-10", "1,6", "8,8", "0,4"},  {"3,5E-10", "3,7", "9,1", "0,35"},  {"-2,1E-10", "5,5", "8,6", "0,25"},
         {"7E-10", "7,3", "10,4", "0,45"},   {"-6,3E-10", "9,4", "9,2", "0,4"},
     });
+}
+
+// Loads `source` (a .psf path or "sample") into `project`, silently, and shows its tab
+// `caption`; false when the file cannot be read or has no such tab.
+inline bool LoadTab(Project& project, const std::string& source, const std::string& caption) {
+    class QuietDialogs : public UserDialogs {
+    public:
+        void ShowMessage(const std::string&) override {}
+        void ShowError(const std::string&) override {}
+        Answer Ask(const std::string&, bool) override { return Answer::No; }
+    } dialogs;
+    project = Project::Initial();
+    if (!LoadProject(project, source, dialogs)) return false;
+    for (int i = 0; i < project.TabCount; ++i) {
+        if (project.tabs[i].caption == caption) {
+            ShowTab(project, i, -1);
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace voltaris::bench

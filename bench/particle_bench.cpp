@@ -6,8 +6,6 @@
 #include <memory>
 
 #include "arrangements.h"
-#include "model/project_file.h"
-#include "model/user_dialogs.h"
 #include "particle/settled_paths.h"
 #include "particle/trajectory.h"
 
@@ -50,22 +48,11 @@ void BuildMillionSteps(benchmark::State& state) {
     state.counters["simulated_s"] = lastTime;  // about 1 s when all steps were made
 }
 
-class NoDialogs : public UserDialogs {
-public:
-    void ShowMessage(const std::string&) override {}
-    void ShowError(const std::string&) override {}
-    Answer Ask(const std::string&, bool) override { return Answer::No; }
-};
-
 // The roller coaster's path as a move of a charge rebuilds it: the time step already cut.
 TrajectoryInputs RollerCoaster() {
-    Project project = Project::Initial();
-    NoDialogs dialogs;
+    Project project;
     TrajectoryInputs in;
-    if (!LoadProject(project, "sample", dialogs)) return in;
-    for (int i = 0; i < project.TabCount; ++i) {
-        if (project.tabs[i].caption == "Achterbahn!") ShowTab(project, i, -1);
-    }
+    if (!bench::LoadTab(project, "sample", "Achterbahn!")) return in;
     in.switches.ParticleEnabled = true;
     auto store = std::make_unique<PathStore>();
     BuildSettledPaths(project, in.switches, *store);

@@ -23,14 +23,13 @@
 #include <thread>
 #include <vector>
 
+#include "arrangements.h"
 #include "engine/engine_frame.h"
 #include "engine/graph_engine.h"
 #include "engine/lines_rebuilder.h"
 #include "engine/redraw.h"
 #include "model/project.h"
-#include "model/project_file.h"
 #include "model/top_view_editing.h"
-#include "model/user_dialogs.h"
 #include "particle/built_trajectory.h"
 #include "render/egl_offscreen.h"
 #include "render/scene_drawing.h"
@@ -46,13 +45,6 @@ constexpr double MouseEventMs = 16;  // a mouse sends about 60 moves a second
 constexpr auto GiveUpAfter = std::chrono::seconds(5);
 
 int64_t NowNs() { return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count(); }
-
-class QuietDialogs : public UserDialogs {
-public:
-    void ShowMessage(const std::string&) override {}
-    void ShowError(const std::string&) override {}
-    Answer Ask(const std::string&, bool) override { return Answer::No; }
-};
 
 // Marks when a view first presents a frame built from scene `target` or later.
 struct ArrivalWatch {
@@ -150,13 +142,7 @@ class Rig {
 public:
     Rig(const SceneSetup& setup, bool beside) : beside_(beside), engine3D_(CreateGraphEngine(EngineView::ThreeD)),
                                             engine2D_(CreateGraphEngine(EngineView::TopView)) {
-        QuietDialogs dialogs;
-        project_ = Project::Initial();
-        loaded_ = LoadProject(project_, setup.source, dialogs);
-        for (int i = 0; loaded_ && i < project_.TabCount; ++i) {
-            if (project_.tabs[i].caption == setup.tab) ShowTab(project_, i, -1);
-        }
-        loaded_ = loaded_ && project_.Active().caption == setup.tab && project_.Active().ChargeCount > 0;
+        loaded_ = bench::LoadTab(project_, setup.source, setup.tab) && project_.Active().ChargeCount > 0;
         for (GraphEngine* e : {engine3D_.get(), engine2D_.get()}) {
             e->showEquipotentials = setup.lines;
             e->showFieldLines = setup.lines;
