@@ -5,9 +5,10 @@
 // for code compiled with target("avx512f") that has checked the processor first.
 
 // GCC 12 takes the undefined vectors inside the AVX-512 headers for uninitialised ones; the
-// warning is off for this header only.
+// warnings are off for this header only.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#pragma GCC diagnostic ignored "-Wuninitialized"
 #include <immintrin.h>
 
 #include "particle/trajectory_field.h"
@@ -52,27 +53,43 @@ __attribute__((target("avx512f"), always_inline)) inline Offsets OffsetsOf(const
                                                                            int first, float px, float py) {
     const __m512d dx = _mm512_cvtps_pd(_mm256_sub_ps(_mm256_set1_ps(px), _mm256_load_ps(c.cx + first)));
     const __m512d dy = _mm512_cvtps_pd(_mm256_sub_ps(_mm256_set1_ps(py), _mm256_load_ps(c.cy + first)));
-    return {dx, dy, _mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy))};
+    // Both squares are exact, so the fused sum rounds once, as the plain sum of the squares.
+    return {dx, dy, _mm512_fmadd_pd(dx, dx, _mm512_mul_pd(dy, dy))};
 }
 
-// The two terms of the lanes in `mask` (0 in the others) and the bound of their error: e * dx / d
-// with e the float32-rounded strength, which differs from FieldAt's cos(atan(dy/dx)) * e by
-// less than TermErrorBound * e.
+// The strength of the lanes in `mask` (0 in the others), e the float32-rounded k * q / d^2
+// as FieldAt forms it.
+__attribute__((target("avx512f"), always_inline)) inline __m512d StrengthOf(const TrajectoryField::ChargeLanes& c,
+                                                                            int first, const Offsets& o,
+                                                                            __mmask8 mask) {
+    return _mm512_maskz_cvtps_pd(mask, _mm512_cvtpd_ps(_mm512_div_pd(_mm512_load_pd(c.factor + first), o.d2)));
+}
+
+// The two terms e * dx / d and e * dy / d of strength e in the lanes in `mask` (0 in the
+// others, even at d = 0), which differ from FieldAt's cos(atan(dy/dx)) * e and
+// sin(atan(dy/dx)) * e by less than TermErrorBound * |e|.
+__attribute__((target("avx512f"), always_inline)) inline void TermsOfStrength(const Offsets& o, __m512d e,
+                                                                              __mmask8 mask, __m512d& termX,
+                                                                              __m512d& termY) {
+    const __m512d perLength = _mm512_mul_pd(e, ReciprocalSqrt(o.d2));
+    termX = _mm512_maskz_mul_pd(mask, perLength, o.dx);
+    termY = _mm512_maskz_mul_pd(mask, perLength, o.dy);
+}
+
+// The terms of the lanes in `mask` (0 in the others) and the bound of their error.
 __attribute__((target("avx512f"), always_inline)) inline void TermsOfOffsets(const TrajectoryField::ChargeLanes& c,
-                                                                             int first, const Offsets& o,
-                                                                             __mmask8 mask, __m512d& termX,
-                                                                             __m512d& termY, __m512d& bound) {
-    const __m512d e = _mm512_cvtps_pd(_mm512_cvtpd_ps(_mm512_div_pd(_mm512_load_pd(c.factor + first), o.d2)));
-    const __m512d inverse = ReciprocalSqrt(o.d2);
-    termX = _mm512_maskz_mul_pd(mask, e, _mm512_mul_pd(o.dx, inverse));
-    termY = _mm512_maskz_mul_pd(mask, e, _mm512_mul_pd(o.dy, inverse));
-    bound = _mm512_maskz_mul_pd(mask, _mm512_abs_pd(e), _mm512_set1_pd(TermErrorBound));
+                                                                             int first, const Offsets& o, __mmask8 mask,
+                                                                             __m512d& termX, __m512d& termY,
+                                                                             __m512d& bound) {
+    const __m512d e = StrengthOf(c, first, o, mask);
+    TermsOfStrength(o, e, mask, termX, termY);
+    bound = _mm512_mul_pd(_mm512_abs_pd(e), _mm512_set1_pd(TermErrorBound));
 }
 
 // Eight charges from slot `first` on, seen from (x, y).
 struct LaneTerms {
-    __mmask8 touches;  // surely on or inside the charge
-    __mmask8 unsure;   // too close to a rim to tell without the square root, or out of range
+    __mmask8 touches;             // surely on or inside the charge
+    __mmask8 unsure;              // too close to a rim to tell without the square root, or out of range
     __m512d termX, termY, bound;  // of the charges outside their spheres
 };
 
@@ -102,24 +119,23 @@ __attribute__((target("avx512f"), always_inline)) inline LaneTerms TermsOf(const
 }
 
 // Eight charges seen from (x, y) by the quick path, which takes only points clear of every
-// sphere: `clear` has the lanes surely outside both the touch test and the inside test, and
-// within the range where the reciprocal square root is accurate.
+// sphere: `clear` has the lanes surely outside both the touch test and the inside test
+// (clearBeyond is never below 0). Offsets subtracted in float32 square to 0 or to at least
+// 2^-298, well within the range where the reciprocal square root is accurate; an offset that
+// overflows gives terms that are not numbers, which the callers' checks reject.
 struct QuickTerms {
     __mmask8 active, clear;
-    __m512d termX, termY, bound;
+    __m512d termX, termY, strength;
 };
 
-__attribute__((target("avx512f"), always_inline)) inline QuickTerms QuickTermsOf(
-    const TrajectoryField::ChargeLanes& c, int first, float px, float py) {
+__attribute__((target("avx512f"), always_inline)) inline QuickTerms QuickTermsOf(const TrajectoryField::ChargeLanes& c,
+                                                                                 int first, float px, float py) {
     QuickTerms out;
     out.active = ActiveLanes(c.count - first);
     const Offsets o = OffsetsOf(c, first, px, py);
-    out.clear = _mm512_mask_cmp_pd_mask(
-        _mm512_mask_cmp_pd_mask(_mm512_mask_cmp_pd_mask(out.active, o.d2, _mm512_load_pd(c.clearBeyond + first),
-                                                        _CMP_GT_OQ),
-                                o.d2, _mm512_set1_pd(0x1p-1000), _CMP_GT_OQ),
-        o.d2, _mm512_set1_pd(0x1p1000), _CMP_LT_OQ);
-    TermsOfOffsets(c, first, o, out.active, out.termX, out.termY, out.bound);
+    out.clear = _mm512_mask_cmp_pd_mask(out.active, o.d2, _mm512_load_pd(c.clearBeyond + first), _CMP_GT_OQ);
+    out.strength = StrengthOf(c, first, o, out.active);
+    TermsOfStrength(o, out.strength, out.active, out.termX, out.termY);
     return out;
 }
 

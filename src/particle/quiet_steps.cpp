@@ -19,11 +19,14 @@
 // first step of the run, whose sums are added one by one as FieldAt adds them: the particle
 // moves little from one step to the next.
 //
-// Whether the binades held is checked afterwards, while the next step is being worked out:
-// every addition is done once more the way FieldAt does it (float64, then float32), from the
-// partial sum before it and with the term less and plus its error bound, and where both give
-// the partial sum after it, for every charge, the sums are FieldAt's. A step whose check fails
-// is taken back, with everything after it, and left to the single step.
+// Whether the binades held is checked afterwards, while the next step is being worked out.
+// FieldAt's addition gives the float32 nearest to the partial sum before it plus the term. So
+// the partial sum found after it is FieldAt's when it is a float32 of its planned binade, but
+// not the binade's power of two (below which float32's places lie twice as dense), and lies
+// nearer to before + term than half a float32 step, less the term's error bound and the
+// float64 roundings. Where that holds for every charge, from the first on, the sums are
+// FieldAt's. A step whose check fails is taken back, with everything after it, and left to
+// the single step.
 
 namespace voltaris {
 
@@ -40,11 +43,12 @@ struct FieldTerms {
     bool clear;  // of every sphere
 };
 
+template <int V>
 __attribute__((target("avx512f"), always_inline)) inline void TermsAt(const TrajectoryField::ChargeLanes& c, float px,
                                                                       float py, FieldTerms& terms) {
     __mmask8 stop = 0;
-    for (int v = 0, o = 0; o < c.count; ++v, o += 8) {
-        terms.lanes[v] = QuickTermsOf(c, o, px, py);
+    for (int v = 0; v < V; ++v) {
+        terms.lanes[v] = QuickTermsOf(c, 8 * v, px, py);
         stop |= terms.lanes[v].active & ~terms.lanes[v].clear;
     }
     terms.clear = !stop;
@@ -60,48 +64,75 @@ struct PartialSums {
 struct Grids {
     __m512d x[Vectors], y[Vectors];
     alignas(64) double gridX[Lanes], gridY[Lanes];  // the same, one by one
-    __mmask8 risesX[Vectors], risesY[Vectors];
-    uint32_t risingX, risingY;  // bit i: the sum rises at term i
+    uint32_t risingX = 0, risingY = 0;              // bit i: the sum rises at term i
+    // What the check expects of each partial sum: its exponent (the low bits below float32's
+    // places zero), and how far short of half a float32 step its exact value may lie.
+    __m512i binadeX[Vectors], binadeY[Vectors];
+    __m512d reachX[Vectors], reachY[Vectors];
 };
 
-__attribute__((target("avx512f"), always_inline)) inline __m512d GridOf(__m512d sums) {
-    const __m512d power =
-        _mm512_castsi512_pd(_mm512_and_si512(_mm512_castpd_si512(sums), _mm512_set1_epi64(0x7ff0000000000000)));
-    return _mm512_mul_pd(power, _mm512_set1_pd(0x1.8p29));
+__attribute__((target("avx512f"), always_inline)) inline __m512d PowerOf(__m512d sums) {
+    return _mm512_castsi512_pd(_mm512_and_si512(_mm512_castpd_si512(sums), _mm512_set1_epi64(0x7ff0000000000000)));
 }
 
+__attribute__((target("avx512f"), always_inline)) inline __m512d GridOf(__m512d sums) {
+    return _mm512_mul_pd(PowerOf(sums), _mm512_set1_pd(0x1.8p29));
+}
+
+// A partial sum's bits as the check compares them: exponent and the places below float32's.
+constexpr int64_t BinadeBits = 0x7ff000001fffffff;
+// Far outside float32's normal numbers no partial sum matches.
+constexpr int64_t NoBinade = INT64_MIN;
+
+__attribute__((target("avx512f"), always_inline)) inline void BinadesOf(__m512d sums, __mmask8 active, __m512i& binade,
+                                                                        __m512d& reach) {
+    const __m512d power = PowerOf(sums);
+    const __mmask8 normal =
+        _mm512_mask_cmp_pd_mask(_mm512_mask_cmp_pd_mask(active, power, _mm512_set1_pd(0x1p-126), _CMP_GE_OQ), power,
+                                _mm512_set1_pd(0x1p127), _CMP_LE_OQ);
+    binade = _mm512_mask_blend_epi64(normal, _mm512_set1_epi64(NoBinade), _mm512_castpd_si512(power));
+    // Half a float32 step is power * 2^-24; the slack of power * 2^-40 covers the float64
+    // roundings of FieldAt's addition and of the check's own.
+    reach = _mm512_mul_pd(power, _mm512_set1_pd(0x1p-24 - 0x1p-40));
+}
+
+template <int V>
 __attribute__((target("avx512f"), always_inline)) inline void GridsOf(const PartialSums& sums, int count,
                                                                       Grids& grids) {
     grids.risingX = grids.risingY = 0;
-    for (int v = 0, o = 0; o < count; ++v, o += 8) {
-        grids.x[v] = GridOf(_mm512_loadu_pd(sums.x + o + 1));
-        grids.y[v] = GridOf(_mm512_loadu_pd(sums.y + o + 1));
+    for (int v = 0, o = 0; v < V; ++v, o += 8) {
+        const __m512d afterX = _mm512_loadu_pd(sums.x + o + 1), afterY = _mm512_loadu_pd(sums.y + o + 1);
+        grids.x[v] = GridOf(afterX);
+        grids.y[v] = GridOf(afterY);
         _mm512_store_pd(grids.gridX + o, grids.x[v]);
         _mm512_store_pd(grids.gridY + o, grids.y[v]);
         // The first sum starts from 0, which lies on every grid.
         const __mmask8 first = o == 0 ? 0xfe : 0xff;
-        grids.risesX[v] = _mm512_mask_cmp_pd_mask(first, grids.x[v], GridOf(_mm512_load_pd(sums.x + o)), _CMP_GT_OQ);
-        grids.risesY[v] = _mm512_mask_cmp_pd_mask(first, grids.y[v], GridOf(_mm512_load_pd(sums.y + o)), _CMP_GT_OQ);
-        grids.risingX |= static_cast<uint32_t>(grids.risesX[v]) << o;
-        grids.risingY |= static_cast<uint32_t>(grids.risesY[v]) << o;
+        const __mmask8 risesX =
+            _mm512_mask_cmp_pd_mask(first, grids.x[v], GridOf(_mm512_load_pd(sums.x + o)), _CMP_GT_OQ);
+        const __mmask8 risesY =
+            _mm512_mask_cmp_pd_mask(first, grids.y[v], GridOf(_mm512_load_pd(sums.y + o)), _CMP_GT_OQ);
+        grids.risingX |= static_cast<uint32_t>(risesX) << o;
+        grids.risingY |= static_cast<uint32_t>(risesY) << o;
+        const __mmask8 active = ActiveLanes(count - o);
+        BinadesOf(afterX, active, grids.binadeX[v], grids.reachX[v]);
+        BinadesOf(afterY, active, grids.binadeY[v], grids.reachY[v]);
     }
 }
 
-// Per term and component what to add and the grid to round to after it (0 for a sum that
-// does not rise, whose term is added rounded already).
+// Per term and component the term rounded to the grid of the partial sum after it: what a
+// sum that does not rise adds.
 struct SumPlan {
     alignas(64) double addX[Lanes], addY[Lanes];
     double firstX, firstY;  // the first of each, taken straight from the register
 };
 
+template <int V>
 __attribute__((target("avx512f"), always_inline)) inline void Plan(const FieldTerms& terms, const Grids& grids,
-                                                                   int count, SumPlan& plan) {
-    for (int v = 0, o = 0; o < count; ++v, o += 8) {
-        const __m512d tx = terms.lanes[v].termX, ty = terms.lanes[v].termY;
-        const __m512d roundedX = _mm512_sub_pd(_mm512_add_pd(tx, grids.x[v]), grids.x[v]);
-        const __m512d roundedY = _mm512_sub_pd(_mm512_add_pd(ty, grids.y[v]), grids.y[v]);
-        const __m512d addX = _mm512_mask_blend_pd(grids.risesX[v], roundedX, tx);
-        const __m512d addY = _mm512_mask_blend_pd(grids.risesY[v], roundedY, ty);
+                                                                   SumPlan& plan) {
+    for (int v = 0, o = 0; v < V; ++v, o += 8) {
+        const __m512d addX = _mm512_sub_pd(_mm512_add_pd(terms.lanes[v].termX, grids.x[v]), grids.x[v]);
+        const __m512d addY = _mm512_sub_pd(_mm512_add_pd(terms.lanes[v].termY, grids.y[v]), grids.y[v]);
         StoreHalves(plan.addX + o, addX);
         StoreHalves(plan.addY + o, addY);
         if (v == 0) {
@@ -111,24 +142,29 @@ __attribute__((target("avx512f"), always_inline)) inline void Plan(const FieldTe
     }
 }
 
-// One addition by the plan.
-__attribute__((target("avx512f"), always_inline)) inline double Added(double sum, double add, double grid,
-                                                                      bool rises) {
-    return rises ? ((sum + add) + grid) - grid : sum + add;
+// Term i, read from where the terms were stored a step ago.
+__attribute__((target("avx512f"), always_inline)) inline double TermOf(const FieldTerms& terms, bool ofX, int i) {
+    const QuickTerms& lanes = terms.lanes[i / 8];
+    return reinterpret_cast<const double*>(ofX ? &lanes.termX : &lanes.termY)[i % 8];
 }
 
-// The partial sums by the plan, the x and the y sums side by side. The first sum starts from
-// 0, which lies on every grid: it is the first term rounded.
-__attribute__((target("avx512f"), always_inline)) inline void PlannedSums(const SumPlan& plan, const Grids& grids,
-                                                                          int count, PartialSums& sums, double& ex,
-                                                                          double& ey) {
+// The partial sums by the plan, the x and the y sums side by side: a sum that rises adds the
+// term as it is and is rounded to its grid. The first sum starts from 0, which lies on every
+// grid: it is the first term rounded.
+template <int V>
+__attribute__((target("avx512f"), always_inline)) inline void PlannedSums(const FieldTerms& field, const SumPlan& plan,
+                                                                          const Grids& grids, int count,
+                                                                          PartialSums& sums, double& ex, double& ey) {
     double x = plan.firstX, y = plan.firstY;
     sums.x[1] = x;
     sums.y[1] = y;
+    const int terms = count < 8 * V ? count : 8 * V;
 #pragma GCC unroll 24
-    for (int i = 1; i < count; ++i) {
-        x = Added(x, plan.addX[i], grids.gridX[i], grids.risingX & (1u << i));
-        y = Added(y, plan.addY[i], grids.gridY[i], grids.risingY & (1u << i));
+    for (int i = 1; i < terms; ++i) {
+        x = grids.risingX & (1u << i) ? ((x + TermOf(field, true, i)) + grids.gridX[i]) - grids.gridX[i]
+                                      : x + plan.addX[i];
+        y = grids.risingY & (1u << i) ? ((y + TermOf(field, false, i)) + grids.gridY[i]) - grids.gridY[i]
+                                      : y + plan.addY[i];
         sums.x[i + 1] = x;
         sums.y[i + 1] = y;
     }
@@ -137,33 +173,42 @@ __attribute__((target("avx512f"), always_inline)) inline void PlannedSums(const 
 }
 
 // The partial sums as FieldAt adds them, one float32 rounding after the other.
+template <int V>
 __attribute__((target("avx512f"), always_inline)) inline double SumsOneByOne(const FieldTerms& terms, bool ofX,
                                                                              int count, double* sums) {
     alignas(64) double term[Lanes];
-    for (int v = 0, o = 0; o < count; ++v, o += 8)
+    for (int v = 0, o = 0; v < V; ++v, o += 8)
         _mm512_store_pd(term + o, ofX ? terms.lanes[v].termX : terms.lanes[v].termY);
     double sum = 0;
     for (int i = 0; i < count; ++i) sums[i + 1] = sum = static_cast<float>(sum + term[i]);
     return sum;
 }
 
-// Whether FieldAt's addition, from the partial sums before and with the term less or plus its
-// bound, would give other partial sums after it than those found.
+// Whether FieldAt's addition, from the partial sum before and with the term within its bound,
+// might give another partial sum after it than the one found (see the top of this file).
 __attribute__((target("avx512f"), always_inline)) inline __mmask8 Misrounded(const double* sums, __m512d term,
-                                                                             __m512d bound, __mmask8 active) {
+                                                                             __m512d reach, __m512i binade,
+                                                                             __mmask8 active) {
     const __m512d before = _mm512_load_pd(sums), after = _mm512_loadu_pd(sums + 1);
-    const __m512d low = _mm512_add_pd(before, _mm512_sub_pd(term, bound));
-    const __m512d high = _mm512_add_pd(before, _mm512_add_pd(term, bound));
-    return _mm512_mask_cmp_pd_mask(active, _mm512_cvtps_pd(_mm512_cvtpd_ps(low)), after, _CMP_NEQ_UQ) |
-           _mm512_mask_cmp_pd_mask(active, _mm512_cvtps_pd(_mm512_cvtpd_ps(high)), after, _CMP_NEQ_UQ);
+    const __m512d miss = _mm512_abs_pd(_mm512_sub_pd(_mm512_add_pd(before, term), after));
+    const __m512i bits = _mm512_castpd_si512(after);
+    return _mm512_mask_cmp_pd_mask(active, miss, reach, _CMP_NLT_UQ) |
+           _mm512_mask_cmpneq_epi64_mask(active, _mm512_and_si512(bits, _mm512_set1_epi64(BinadeBits)), binade) |
+           _mm512_mask_testn_epi64_mask(active, bits, _mm512_set1_epi64(0x000fffffe0000000));
 }
 
+template <int V>
 __attribute__((target("avx512f"), always_inline)) inline bool Confirmed(const PartialSums& sums,
-                                                                        const FieldTerms& terms, int count) {
+                                                                        const FieldTerms& terms, const Grids& grids) {
     __mmask8 wrong = 0;
-    for (int v = 0, o = 0; o < count; ++v, o += 8) {
+    for (int v = 0, o = 0; v < V; ++v, o += 8) {
         const QuickTerms& t = terms.lanes[v];
-        wrong |= Misrounded(sums.x + o, t.termX, t.bound, t.active) | Misrounded(sums.y + o, t.termY, t.bound, t.active);
+        // Each reach less the term's error bound.
+        const __m512d strength = _mm512_abs_pd(t.strength), bound = _mm512_set1_pd(TermErrorBound);
+        wrong |= Misrounded(sums.x + o, t.termX, _mm512_fnmadd_pd(strength, bound, grids.reachX[v]), grids.binadeX[v],
+                            t.active) |
+                 Misrounded(sums.y + o, t.termY, _mm512_fnmadd_pd(strength, bound, grids.reachY[v]), grids.binadeY[v],
+                            t.active);
     }
     return !wrong;
 }
@@ -176,15 +221,12 @@ struct StepState {
     int64_t step;  // the next step to make
 };
 
-// With GuessNext, the terms at the next position are worked out beside the sums, from a
-// guess of where the particle gets to: for up to eight charges, where the step waits for its
-// terms. With more charges the step is bound by the work of all their terms and sums, and the
-// guess only adds to it.
-template <bool GuessNext>
+// The charges fill V vectors of eight.
+template <int V>
 __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::ChargeLanes& c, QuietRun& run) {
     const int count = c.count;
     const double k = run.chargePerMass * run.dt;
-    StepState s{run.x, run.y, run.t, run.x / run.unitLength, run.y / run.unitLength, run.vx, run.vy,
+    StepState s{run.x,         run.y,       run.t,   run.x / run.unitLength, run.y / run.unitLength, run.vx, run.vy,
                 run.suggested, run.pending, run.step};
     s.pending.chargePerMass = run.chargePerMass;
     s.pending.q = run.q;
@@ -195,7 +237,7 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
     // the next one's as guessed, taken in turn.
     FieldTerms terms[3];
     int here = 0;
-    TermsAt(c, s.x, s.y, terms[here]);
+    TermsAt<V>(c, s.x, s.y, terms[here]);
     double lastEx = 0, lastEy = 0;  // the field of the last step made
     Grids grids;
     bool gridsKnown = false;
@@ -211,7 +253,7 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
     const auto checkLast = [&]() __attribute__((target("avx512f"), always_inline)) {
         if (!unchecked) return true;
         unchecked = false;
-        if (Confirmed(sums[uncheckedStep & 1], terms[uncheckedTerms], count)) return true;
+        if (Confirmed<V>(sums[uncheckedStep & 1], terms[uncheckedTerms], grids)) return true;
         s = beforeUnchecked;
         return false;
     };
@@ -229,23 +271,21 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
         // little from one step to the next, so this is mostly where it gets to, and the terms
         // there are worked out while this step's sums are being added.
         const int next = here == 2 ? 0 : here + 1;
-        float guessX = 0, guessY = 0;
-        if constexpr (GuessNext) {
-            guessX = static_cast<float>(s.x + (s.vx + lastEx * k) * run.dt);
-            guessY = static_cast<float>(s.y + (s.vy + lastEy * k) * run.dt);
-            TermsAt(c, guessX, guessY, terms[next]);
-        }
+        const float guessX = static_cast<float>(s.x + (s.vx + lastEx * k) * run.dt);
+        const float guessY = static_cast<float>(s.y + (s.vy + lastEy * k) * run.dt);
+        TermsAt<V>(c, guessX, guessY, terms[next]);
 
         double ex, ey;  // float32 values
         bool checked = false;
         if (gridsKnown) {
-            Plan(field, grids, count, plan);
-            PlannedSums(plan, grids, count, mine, ex, ey);
+            Plan<V>(field, grids, plan);
+            PlannedSums<V>(field, plan, grids, count, mine, ex, ey);
         } else {
-            ex = SumsOneByOne(field, true, count, mine.x);
-            ey = SumsOneByOne(field, false, count, mine.y);
-            if (!checkLast() || !Confirmed(mine, field, count)) break;
-            GridsOf(mine, count, grids);
+            ex = SumsOneByOne<V>(field, true, count, mine.x);
+            ey = SumsOneByOne<V>(field, false, count, mine.y);
+            if (!checkLast()) break;
+            GridsOf<V>(mine, count, grids);
+            if (!Confirmed<V>(mine, field, grids)) break;
             gridsKnown = true;
             checked = true;
         }
@@ -289,9 +329,9 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
             stored = checkLast();
             break;
         }
-        if (!GuessNext || std::bit_cast<uint32_t>(s.x) != std::bit_cast<uint32_t>(guessX) ||
+        if (std::bit_cast<uint32_t>(s.x) != std::bit_cast<uint32_t>(guessX) ||
             std::bit_cast<uint32_t>(s.y) != std::bit_cast<uint32_t>(guessY)) {
-            TermsAt(c, s.x, s.y, terms[next]);
+            TermsAt<V>(c, s.x, s.y, terms[next]);
         }
         here = next;
         lastEx = ex;
@@ -314,7 +354,9 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
 bool MakeQuietSteps(const TrajectoryField& field, QuietRun& run) {
     if (!field.Vectorised()) return false;
     const TrajectoryField::ChargeLanes& charges = field.Charges();
-    return charges.count <= 8 ? QuietStepsAvx512<true>(charges, run) : QuietStepsAvx512<false>(charges, run);
+    if (charges.count <= 8) return QuietStepsAvx512<1>(charges, run);
+    if (charges.count <= 16) return QuietStepsAvx512<2>(charges, run);
+    return QuietStepsAvx512<3>(charges, run);
 }
 
 }  // namespace voltaris
