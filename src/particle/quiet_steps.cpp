@@ -7,6 +7,7 @@
 
 #include "field/kernels.h"
 #include "particle/field_lanes_avx512.h"
+#include "particle/float32_sum_check_avx512.h"
 #include "particle/particle_step.h"
 
 // FieldAt adds the charges' terms in float32, one rounding after the other, and the next
@@ -19,14 +20,9 @@
 // first step of the run, whose sums are added one by one as FieldAt adds them: the particle
 // moves little from one step to the next.
 //
-// Whether the binades held is checked afterwards, while the next step is being worked out.
-// FieldAt's addition gives the float32 nearest to the partial sum before it plus the term. So
-// the partial sum found after it is FieldAt's when it is a float32 of its planned binade, but
-// not the binade's power of two (below which float32's places lie twice as dense), and lies
-// nearer to before + term than half a float32 step, less the term's error bound and the
-// float64 roundings. Where that holds for every charge, from the first on, the sums are
-// FieldAt's. A step whose check fails is taken back, with everything after it, and left to
-// the single step.
+// Whether the binades held is checked afterwards, while the next step is being worked out
+// (float32_sum_check_avx512.h). A step whose check fails is taken back, with everything after
+// it, and left to the single step.
 
 namespace voltaris {
 
@@ -63,37 +59,13 @@ struct PartialSums {
 // The grids the sums are rounded to, eight terms to a vector, and where the sums rise.
 struct Grids {
     __m512d x[Vectors], y[Vectors];
-    alignas(64) double gridX[Lanes], gridY[Lanes];  // the same, one by one
-    uint32_t risingX = 0, risingY = 0;              // bit i: the sum rises at term i
-    // What the check expects of each partial sum: its exponent (the low bits below float32's
-    // places zero), and how far short of half a float32 step its exact value may lie.
-    __m512i binadeX[Vectors], binadeY[Vectors];
-    __m512d reachX[Vectors], reachY[Vectors];
+    alignas(64) double gridX[Lanes], gridY[Lanes];                  // the same, one by one
+    uint32_t risingX = 0, risingY = 0;                              // bit i: the sum rises at term i
+    sum_check::Expectation expectedX[Vectors], expectedY[Vectors];  // of each partial sum
 };
 
-__attribute__((target("avx512f"), always_inline)) inline __m512d PowerOf(__m512d sums) {
-    return _mm512_castsi512_pd(_mm512_and_si512(_mm512_castpd_si512(sums), _mm512_set1_epi64(0x7ff0000000000000)));
-}
-
 __attribute__((target("avx512f"), always_inline)) inline __m512d GridOf(__m512d sums) {
-    return _mm512_mul_pd(PowerOf(sums), _mm512_set1_pd(0x1.8p29));
-}
-
-// A partial sum's bits as the check compares them: exponent and the places below float32's.
-constexpr int64_t BinadeBits = 0x7ff000001fffffff;
-// Far outside float32's normal numbers no partial sum matches.
-constexpr int64_t NoBinade = INT64_MIN;
-
-__attribute__((target("avx512f"), always_inline)) inline void BinadesOf(__m512d sums, __mmask8 active, __m512i& binade,
-                                                                        __m512d& reach) {
-    const __m512d power = PowerOf(sums);
-    const __mmask8 normal =
-        _mm512_mask_cmp_pd_mask(_mm512_mask_cmp_pd_mask(active, power, _mm512_set1_pd(0x1p-126), _CMP_GE_OQ), power,
-                                _mm512_set1_pd(0x1p127), _CMP_LE_OQ);
-    binade = _mm512_mask_blend_epi64(normal, _mm512_set1_epi64(NoBinade), _mm512_castpd_si512(power));
-    // Half a float32 step is power * 2^-24; the slack of power * 2^-40 covers the float64
-    // roundings of FieldAt's addition and of the check's own.
-    reach = _mm512_mul_pd(power, _mm512_set1_pd(0x1p-24 - 0x1p-40));
+    return _mm512_mul_pd(sum_check::PowerOf(sums), _mm512_set1_pd(0x1.8p29));
 }
 
 template <int V>
@@ -115,8 +87,8 @@ __attribute__((target("avx512f"), always_inline)) inline void GridsOf(const Part
         grids.risingX |= static_cast<uint32_t>(risesX) << o;
         grids.risingY |= static_cast<uint32_t>(risesY) << o;
         const __mmask8 active = ActiveLanes(count - o);
-        BinadesOf(afterX, active, grids.binadeX[v], grids.reachX[v]);
-        BinadesOf(afterY, active, grids.binadeY[v], grids.reachY[v]);
+        grids.expectedX[v] = sum_check::ExpectationOf(afterX, active);
+        grids.expectedY[v] = sum_check::ExpectationOf(afterY, active);
     }
 }
 
@@ -158,9 +130,9 @@ __attribute__((target("avx512f"), always_inline)) inline void PlannedSums(const 
     double x = plan.firstX, y = plan.firstY;
     sums.x[1] = x;
     sums.y[1] = y;
-    const int terms = count < 8 * V ? count : 8 * V;
+    const int planned = count < 8 * V ? count : 8 * V;
 #pragma GCC unroll 24
-    for (int i = 1; i < terms; ++i) {
+    for (int i = 1; i < planned; ++i) {
         x = grids.risingX & (1u << i) ? ((x + TermOf(field, true, i)) + grids.gridX[i]) - grids.gridX[i]
                                       : x + plan.addX[i];
         y = grids.risingY & (1u << i) ? ((y + TermOf(field, false, i)) + grids.gridY[i]) - grids.gridY[i]
@@ -184,31 +156,16 @@ __attribute__((target("avx512f"), always_inline)) inline double SumsOneByOne(con
     return sum;
 }
 
-// Whether FieldAt's addition, from the partial sum before and with the term within its bound,
-// might give another partial sum after it than the one found (see the top of this file).
-__attribute__((target("avx512f"), always_inline)) inline __mmask8 Misrounded(const double* sums, __m512d term,
-                                                                             __m512d reach, __m512i binade,
-                                                                             __mmask8 active) {
-    const __m512d before = _mm512_load_pd(sums), after = _mm512_loadu_pd(sums + 1);
-    const __m512d miss = _mm512_abs_pd(_mm512_sub_pd(_mm512_add_pd(before, term), after));
-    const __m512i bits = _mm512_castpd_si512(after);
-    return _mm512_mask_cmp_pd_mask(active, miss, reach, _CMP_NLT_UQ) |
-           _mm512_mask_cmpneq_epi64_mask(active, _mm512_and_si512(bits, _mm512_set1_epi64(BinadeBits)), binade) |
-           _mm512_mask_testn_epi64_mask(active, bits, _mm512_set1_epi64(0x000fffffe0000000));
-}
-
 template <int V>
 __attribute__((target("avx512f"), always_inline)) inline bool Confirmed(const PartialSums& sums,
                                                                         const FieldTerms& terms, const Grids& grids) {
     __mmask8 wrong = 0;
     for (int v = 0, o = 0; v < V; ++v, o += 8) {
         const QuickTerms& t = terms.lanes[v];
-        // Each reach less the term's error bound.
-        const __m512d strength = _mm512_abs_pd(t.strength), bound = _mm512_set1_pd(TermErrorBound);
-        wrong |= Misrounded(sums.x + o, t.termX, _mm512_fnmadd_pd(strength, bound, grids.reachX[v]), grids.binadeX[v],
-                            t.active) |
-                 Misrounded(sums.y + o, t.termY, _mm512_fnmadd_pd(strength, bound, grids.reachY[v]), grids.binadeY[v],
-                            t.active);
+        wrong |= sum_check::Misrounded(_mm512_load_pd(sums.x + o), t.termX, t.strength, _mm512_loadu_pd(sums.x + o + 1),
+                                       grids.expectedX[v], t.active) |
+                 sum_check::Misrounded(_mm512_load_pd(sums.y + o), t.termY, t.strength, _mm512_loadu_pd(sums.y + o + 1),
+                                       grids.expectedY[v], t.active);
     }
     return !wrong;
 }
