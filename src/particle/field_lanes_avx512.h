@@ -128,14 +128,41 @@ struct QuickTerms {
     __m512d termX, termY, strength;
 };
 
+// Eight charges from slot `first` on, `active` the lanes that hold one; a lane is clear beyond
+// the squared distance `clearBeyond` (at least the charge's own).
 __attribute__((target("avx512f"), always_inline)) inline QuickTerms QuickTermsOf(const TrajectoryField::ChargeLanes& c,
-                                                                                 int first, float px, float py) {
+                                                                                 const double* clearBeyond, int first,
+                                                                                 __mmask8 active, float px, float py) {
     QuickTerms out;
-    out.active = ActiveLanes(c.count - first);
+    out.active = active;
     const Offsets o = OffsetsOf(c, first, px, py);
-    out.clear = _mm512_mask_cmp_pd_mask(out.active, o.d2, _mm512_load_pd(c.clearBeyond + first), _CMP_GT_OQ);
+    out.clear = _mm512_mask_cmp_pd_mask(out.active, o.d2, _mm512_load_pd(clearBeyond + first), _CMP_GT_OQ);
     out.strength = StrengthOf(c, first, o, out.active);
     TermsOfStrength(o, out.strength, out.active, out.termX, out.termY);
+    return out;
+}
+
+// The same for the four charges from slot `first` on (`active` within the low four lanes) with
+// half-wide vectors, which take half the time where the processor splits 512-bit operations in
+// two; the upper four lanes are 0. Lane by lane the arithmetic is QuickTermsOf's.
+__attribute__((target("avx512f,avx512vl,fma"), always_inline)) inline QuickTerms QuickTermsOfFour(
+    const TrajectoryField::ChargeLanes& c, const double* clearBeyond, int first, __mmask8 active, float px, float py) {
+    QuickTerms out;
+    out.active = active;
+    const __m256d dx = _mm256_cvtps_pd(_mm_sub_ps(_mm_set1_ps(px), _mm_load_ps(c.cx + first)));
+    const __m256d dy = _mm256_cvtps_pd(_mm_sub_ps(_mm_set1_ps(py), _mm_load_ps(c.cy + first)));
+    const __m256d d2 = _mm256_fmadd_pd(dx, dx, _mm256_mul_pd(dy, dy));
+    out.clear = _mm256_mask_cmp_pd_mask(active, d2, _mm256_load_pd(clearBeyond + first), _CMP_GT_OQ);
+    const __m256d e =
+        _mm256_maskz_cvtps_pd(active, _mm256_cvtpd_ps(_mm256_div_pd(_mm256_load_pd(c.factor + first), d2)));
+    const __m256d y = _mm256_rsqrt14_pd(d2);
+    const __m256d r = _mm256_fnmadd_pd(_mm256_mul_pd(d2, y), y, _mm256_set1_pd(1.0));
+    __m256d p = _mm256_fmadd_pd(r, _mm256_set1_pd(5.0 / 16), _mm256_set1_pd(3.0 / 8));
+    p = _mm256_fmadd_pd(p, r, _mm256_set1_pd(0.5));
+    const __m256d perLength = _mm256_mul_pd(e, _mm256_fmadd_pd(_mm256_mul_pd(y, r), p, y));
+    out.termX = _mm512_zextpd256_pd512(_mm256_maskz_mul_pd(active, perLength, dx));
+    out.termY = _mm512_zextpd256_pd512(_mm256_maskz_mul_pd(active, perLength, dy));
+    out.strength = _mm512_zextpd256_pd512(e);
     return out;
 }
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Whether float32 partial sums, found by whatever quicker means, are those that FieldAt's
-// additions give, eight at a time with AVX-512. FieldAt adds a term to the partial sum before
-// it in float64 and rounds the result to float32, the nearest float32. So the partial sum
-// found after it is FieldAt's when it is a float32 of its expected binade, but not the
-// binade's power of two (below which float32's places lie twice as dense), and lies nearer to
-// before + term than half a float32 step, less the term's error bound and the float64
-// roundings. Only for code compiled with target("avx512f") that has checked the processor
-// first.
+// Whether float32 partial sums are those that FieldAt's additions give when the terms added
+// may differ from FieldAt's by their error bound, eight at a time with AVX-512. FieldAt adds a
+// term to the partial sum before it in float64 and rounds the result to float32, the nearest
+// float32. So the partial sum found after it is FieldAt's when it is a float32 of its expected
+// binade, but not the binade's power of two (below which float32's places lie twice as dense),
+// and lies nearer to before + term than half a float32 step, less the term's error bound and
+// the float64 roundings. Only for code compiled with target("avx512f") that has checked the
+// processor first.
 #include "particle/field_lanes_avx512.h"
 
 // GCC 12 takes the undefined vectors inside the AVX-512 headers for uninitialised ones.
@@ -45,20 +45,21 @@ __attribute__((target("avx512f"), always_inline)) inline Expectation Expectation
             _mm512_mul_pd(power, _mm512_set1_pd(0x1p-24 - 0x1p-40))};
 }
 
-// The lanes of `active` where FieldAt's addition of a term within TermErrorBound * strength
-// of `term` to `before` might give another partial sum than `after`.
-__attribute__((target("avx512f"), always_inline)) inline __mmask8 Misrounded(__m512d before, __m512d term,
-                                                                             __m512d strength, __m512d after,
-                                                                             const Expectation& expected,
-                                                                             __mmask8 active) {
+// The lanes of `candidates` where FieldAt's addition of any term within TermErrorBound *
+// strength of `term` to `before` surely gives `after`. Each test narrows the lanes the next one
+// looks at, so that the lanes stay in one mask register.
+__attribute__((target("avx512f"), always_inline)) inline __mmask8 Rounded(__m512d before, __m512d term,
+                                                                          __m512d strength, __m512d after,
+                                                                          const Expectation& expected,
+                                                                          __mmask8 candidates) {
     const __m512d reach =
         _mm512_fnmadd_pd(_mm512_abs_pd(strength), _mm512_set1_pd(field_lanes::TermErrorBound), expected.reach);
     const __m512d miss = _mm512_abs_pd(_mm512_sub_pd(_mm512_add_pd(before, term), after));
     const __m512i bits = _mm512_castpd_si512(after);
-    return _mm512_mask_cmp_pd_mask(active, miss, reach, _CMP_NLT_UQ) |
-           _mm512_mask_cmpneq_epi64_mask(active, _mm512_and_si512(bits, _mm512_set1_epi64(BinadeBits)),
-                                         expected.binade) |
-           _mm512_mask_testn_epi64_mask(active, bits, _mm512_set1_epi64(0x000fffffe0000000));
+    __mmask8 rounded = _mm512_mask_cmp_pd_mask(candidates, miss, reach, _CMP_LT_OQ);
+    rounded =
+        _mm512_mask_cmpeq_epi64_mask(rounded, _mm512_and_si512(bits, _mm512_set1_epi64(BinadeBits)), expected.binade);
+    return _mm512_mask_test_epi64_mask(rounded, bits, _mm512_set1_epi64(0x000fffffe0000000));
 }
 
 }  // namespace voltaris::sum_check

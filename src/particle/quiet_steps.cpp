@@ -1,28 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "particle/quiet_steps.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 
 #include "field/kernels.h"
 #include "particle/field_lanes_avx512.h"
+#include "particle/fixed_point_sums_avx512.h"
 #include "particle/float32_sum_check_avx512.h"
 #include "particle/particle_step.h"
 
-// FieldAt adds the charges' terms in float32, one rounding after the other, and the next
-// step cannot begin before the last sum is known. Here each partial sum is rounded to the
-// float32 grid of its binade by adding and subtracting a constant: 1.5 * 2^29 times the
-// binade's power of two leaves exactly the float32 places of that binade in a float64, ties to
-// even. A partial sum that does not rise into a higher binade lies on the new grid already, so
-// adding the term rounded to that grid (worked out beside the sums) rounds alike, one addition
-// per charge; only a sum that rises waits for its own rounding. The binades are those of the
-// first step of the run, whose sums are added one by one as FieldAt adds them: the particle
-// moves little from one step to the next.
-//
-// Whether the binades held is checked afterwards, while the next step is being worked out
-// (float32_sum_check_avx512.h). A step whose check fails is taken back, with everything after
-// it, and left to the single step.
+// FieldAt adds the charges' terms in float32, one rounding after the other. The first step of
+// a run adds them so here too; the steps after it add in fixed point (fixed_point_sums_avx512.h)
+// on the grid of the first step's binades, which the particle, moving little from one step to
+// the next, mostly keeps. Whether a step's sums are FieldAt's is checked while the next step is
+// being worked out; a step whose check fails is taken back, with everything after it, and left
+// to the single step. Where the first step's sums do not fit a fixed-point grid, every step
+// adds one by one.
 
 namespace voltaris {
 
@@ -39,167 +35,119 @@ struct FieldTerms {
     bool clear;  // of every sphere
 };
 
-template <int V>
-__attribute__((target("avx512f"), always_inline)) inline void TermsAt(const TrajectoryField::ChargeLanes& c, float px,
-                                                                      float py, FieldTerms& terms) {
+// The charges fill V vectors of eight, all but the last whole and the last with at most four
+// when FourInLast; `lastActive` has the lanes of the last one that hold a charge, `clearBeyond`
+// the squared distances beyond which a charge lets the quick step through.
+template <int V, bool FourInLast>
+__attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline void TermsAt(
+    const TrajectoryField::ChargeLanes& c, const double* clearBeyond, __mmask8 lastActive, float px, float py,
+    FieldTerms& terms) {
     __mmask8 stop = 0;
     for (int v = 0; v < V; ++v) {
-        terms.lanes[v] = QuickTermsOf(c, 8 * v, px, py);
+        if (v < V - 1) terms.lanes[v] = QuickTermsOf(c, clearBeyond, 8 * v, 0xff, px, py);
+        else if (FourInLast) terms.lanes[v] = QuickTermsOfFour(c, clearBeyond, 8 * v, lastActive, px, py);
+        else terms.lanes[v] = QuickTermsOf(c, clearBeyond, 8 * v, lastActive, px, py);
         stop |= terms.lanes[v].active & ~terms.lanes[v].clear;
     }
     terms.clear = !stop;
 }
 
-// Partial sums of the two components: [0] is 0, [i + 1] the sum after charge i.
-struct PartialSums {
+// The squared distances inside which a charge's strength would outgrow what the run's grid
+// allows (its margins are too narrow there), or the charge's own where further out. A strength
+// factor / d^2 below strongest / (1 + 2^-20) stays below strongest rounded to float32.
+template <int V>
+__attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline void ClearForGrid(
+    const TrajectoryField::ChargeLanes& c, const fixed_sums::Grid& grid, double* clearBeyond) {
+    for (int o = 0; o < 8 * V; o += 8) {
+        const __m512d strongest = _mm512_load_pd(grid.strongest + o);
+        const __m512d nearest = _mm512_maskz_div_pd(
+            _mm512_cmp_pd_mask(strongest, _mm512_setzero_pd(), _CMP_GT_OQ),
+            _mm512_mul_pd(_mm512_abs_pd(_mm512_load_pd(c.factor + o)), _mm512_set1_pd(1 + 0x1p-20)), strongest);
+        // A charge's own distance that is not a number stays so (max gives its second operand).
+        _mm512_store_pd(clearBeyond + o, _mm512_max_pd(nearest, _mm512_load_pd(c.clearBeyond + o)));
+    }
+}
+
+// The partial sums as FieldAt adds them, one float32 rounding after the other: [0] is 0,
+// [i + 1] the sum after charge i.
+struct FloatSums {
     alignas(64) double x[Lanes + 8];
     alignas(64) double y[Lanes + 8];
 };
 
-// The grids the sums are rounded to, eight terms to a vector, and where the sums rise.
-struct Grids {
-    __m512d x[Vectors], y[Vectors];
-    alignas(64) double gridX[Lanes], gridY[Lanes];                  // the same, one by one
-    uint32_t risingX = 0, risingY = 0;                              // bit i: the sum rises at term i
-    sum_check::Expectation expectedX[Vectors], expectedY[Vectors];  // of each partial sum
-};
-
-__attribute__((target("avx512f"), always_inline)) inline __m512d GridOf(__m512d sums) {
-    return _mm512_mul_pd(sum_check::PowerOf(sums), _mm512_set1_pd(0x1.8p29));
-}
-
 template <int V>
-__attribute__((target("avx512f"), always_inline)) inline void GridsOf(const PartialSums& sums, int count,
-                                                                      Grids& grids) {
-    grids.risingX = grids.risingY = 0;
-    for (int v = 0, o = 0; v < V; ++v, o += 8) {
-        const __m512d afterX = _mm512_loadu_pd(sums.x + o + 1), afterY = _mm512_loadu_pd(sums.y + o + 1);
-        grids.x[v] = GridOf(afterX);
-        grids.y[v] = GridOf(afterY);
-        _mm512_store_pd(grids.gridX + o, grids.x[v]);
-        _mm512_store_pd(grids.gridY + o, grids.y[v]);
-        // The first sum starts from 0, which lies on every grid.
-        const __mmask8 first = o == 0 ? 0xfe : 0xff;
-        const __mmask8 risesX =
-            _mm512_mask_cmp_pd_mask(first, grids.x[v], GridOf(_mm512_load_pd(sums.x + o)), _CMP_GT_OQ);
-        const __mmask8 risesY =
-            _mm512_mask_cmp_pd_mask(first, grids.y[v], GridOf(_mm512_load_pd(sums.y + o)), _CMP_GT_OQ);
-        grids.risingX |= static_cast<uint32_t>(risesX) << o;
-        grids.risingY |= static_cast<uint32_t>(risesY) << o;
-        const __mmask8 active = ActiveLanes(count - o);
-        grids.expectedX[v] = sum_check::ExpectationOf(afterX, active);
-        grids.expectedY[v] = sum_check::ExpectationOf(afterY, active);
-    }
-}
-
-// Per term and component the term rounded to the grid of the partial sum after it: what a
-// sum that does not rise adds.
-struct SumPlan {
-    alignas(64) double addX[Lanes], addY[Lanes];
-    double firstX, firstY;  // the first of each, taken straight from the register
-};
-
-template <int V>
-__attribute__((target("avx512f"), always_inline)) inline void Plan(const FieldTerms& terms, const Grids& grids,
-                                                                   SumPlan& plan) {
-    for (int v = 0, o = 0; v < V; ++v, o += 8) {
-        const __m512d addX = _mm512_sub_pd(_mm512_add_pd(terms.lanes[v].termX, grids.x[v]), grids.x[v]);
-        const __m512d addY = _mm512_sub_pd(_mm512_add_pd(terms.lanes[v].termY, grids.y[v]), grids.y[v]);
-        StoreHalves(plan.addX + o, addX);
-        StoreHalves(plan.addY + o, addY);
-        if (v == 0) {
-            plan.firstX = _mm512_cvtsd_f64(addX);
-            plan.firstY = _mm512_cvtsd_f64(addY);
-        }
-    }
-}
-
-// Term i, read from where the terms were stored a step ago.
-__attribute__((target("avx512f"), always_inline)) inline double TermOf(const FieldTerms& terms, bool ofX, int i) {
-    const QuickTerms& lanes = terms.lanes[i / 8];
-    return reinterpret_cast<const double*>(ofX ? &lanes.termX : &lanes.termY)[i % 8];
-}
-
-// The partial sums by the plan, the x and the y sums side by side: a sum that rises adds the
-// term as it is and is rounded to its grid. The first sum starts from 0, which lies on every
-// grid: it is the first term rounded.
-template <int V>
-__attribute__((target("avx512f"), always_inline)) inline void PlannedSums(const FieldTerms& field, const SumPlan& plan,
-                                                                          const Grids& grids, int count,
-                                                                          PartialSums& sums, double& ex, double& ey) {
-    double x = plan.firstX, y = plan.firstY;
-    sums.x[1] = x;
-    sums.y[1] = y;
-    const int planned = count < 8 * V ? count : 8 * V;
-#pragma GCC unroll 24
-    for (int i = 1; i < planned; ++i) {
-        x = grids.risingX & (1u << i) ? ((x + TermOf(field, true, i)) + grids.gridX[i]) - grids.gridX[i]
-                                      : x + plan.addX[i];
-        y = grids.risingY & (1u << i) ? ((y + TermOf(field, false, i)) + grids.gridY[i]) - grids.gridY[i]
-                                      : y + plan.addY[i];
-        sums.x[i + 1] = x;
-        sums.y[i + 1] = y;
-    }
-    ex = x;
-    ey = y;
-}
-
-// The partial sums as FieldAt adds them, one float32 rounding after the other.
-template <int V>
-__attribute__((target("avx512f"), always_inline)) inline double SumsOneByOne(const FieldTerms& terms, bool ofX,
-                                                                             int count, double* sums) {
+__attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline double SumsOneByOne(
+    const FieldTerms& terms, bool ofX, int count, double* sums) {
     alignas(64) double term[Lanes];
     for (int v = 0, o = 0; v < V; ++v, o += 8)
         _mm512_store_pd(term + o, ofX ? terms.lanes[v].termX : terms.lanes[v].termY);
     double sum = 0;
+    sums[0] = 0;
     for (int i = 0; i < count; ++i) sums[i + 1] = sum = static_cast<float>(sum + term[i]);
     return sum;
 }
 
+// Whether sums added one by one are FieldAt's: the quick terms differ from FieldAt's by up to
+// their error bound.
 template <int V>
-__attribute__((target("avx512f"), always_inline)) inline bool Confirmed(const PartialSums& sums,
-                                                                        const FieldTerms& terms, const Grids& grids) {
-    __mmask8 wrong = 0;
+__attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline bool OneByOneConfirmed(
+    const FloatSums& sums, const FieldTerms& terms) {
+    bool confirmed = true;
     for (int v = 0, o = 0; v < V; ++v, o += 8) {
         const QuickTerms& t = terms.lanes[v];
-        wrong |= sum_check::Misrounded(_mm512_load_pd(sums.x + o), t.termX, t.strength, _mm512_loadu_pd(sums.x + o + 1),
-                                       grids.expectedX[v], t.active) |
-                 sum_check::Misrounded(_mm512_load_pd(sums.y + o), t.termY, t.strength, _mm512_loadu_pd(sums.y + o + 1),
-                                       grids.expectedY[v], t.active);
+        const __m512d afterX = _mm512_loadu_pd(sums.x + o + 1), afterY = _mm512_loadu_pd(sums.y + o + 1);
+        const __mmask8 rounded = sum_check::Rounded(
+            _mm512_load_pd(sums.y + o), t.termY, t.strength, afterY, sum_check::ExpectationOf(afterY, t.active),
+            sum_check::Rounded(_mm512_load_pd(sums.x + o), t.termX, t.strength, afterX,
+                               sum_check::ExpectationOf(afterX, t.active), t.active));
+        confirmed &= rounded == t.active;
     }
-    return !wrong;
+    return confirmed;
 }
 
-// What a quiet step changes.
+// What a quiet step changes. The pending suggestion's charge, mass and time step are the run's.
 struct StepState {
     float x, y, t, gx, gy;
     double vx, vy, suggested;
-    PendingSuggestion pending;
-    int64_t step;  // the next step to make
+    bool pending;                 // the suggestion of the step below is pending
+    float pendingEx, pendingEy;   // the field where that step began
+    double pendingVx, pendingVy;  // the velocity it gave
+    int64_t step;                 // the next step to make
 };
 
-// The charges fill V vectors of eight.
-template <int V>
-__attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::ChargeLanes& c, QuietRun& run) {
+// The charges fill V vectors of eight, the last with at most four when FourInLast.
+template <int V, bool FourInLast>
+__attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(const TrajectoryField::ChargeLanes& c,
+                                                                               QuietRun& run) {
     const int count = c.count;
+    const __mmask8 lastActive = ActiveLanes(count - 8 * (V - 1));
+    alignas(64) double clearBeyond[Lanes];
+    std::copy(c.clearBeyond, c.clearBeyond + Lanes, clearBeyond);
     const double k = run.chargePerMass * run.dt;
-    StepState s{run.x,         run.y,       run.t,   run.x / run.unitLength, run.y / run.unitLength, run.vx, run.vy,
-                run.suggested, run.pending, run.step};
-    s.pending.chargePerMass = run.chargePerMass;
-    s.pending.q = run.q;
-    s.pending.m = run.m;
-    s.pending.dt = run.dt;
+    StepState s{run.x,
+                run.y,
+                run.t,
+                run.x / run.unitLength,
+                run.y / run.unitLength,
+                run.vx,
+                run.vy,
+                run.suggested,
+                run.pending.active,
+                run.pending.ex,
+                run.pending.ey,
+                run.pending.vx,
+                run.pending.vy,
+                run.step};
 
     // The terms at this step's position, at the last one's (whose sums may be unchecked) and at
     // the next one's as guessed, taken in turn.
     FieldTerms terms[3];
     int here = 0;
-    TermsAt<V>(c, s.x, s.y, terms[here]);
+    TermsAt<V, FourInLast>(c, clearBeyond, lastActive, s.x, s.y, terms[here]);
     double lastEx = 0, lastEy = 0;  // the field of the last step made
-    Grids grids;
-    bool gridsKnown = false;
-    SumPlan plan;
-    PartialSums sums[2] = {};
+    fixed_sums::Grid grid;
+    bool gridKnown = false;
+    fixed_sums::Sums sums[2] = {};
     // The last step made, while its sums are not yet checked: its terms and sums, and the
     // state before it.
     bool unchecked = false;
@@ -207,10 +155,11 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
     int uncheckedTerms = 0;
     StepState beforeUnchecked = s;
     // Checks the unchecked step; a wrong one is taken back.
-    const auto checkLast = [&]() __attribute__((target("avx512f"), always_inline)) {
+    const auto checkLast = [&]() __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) {
         if (!unchecked) return true;
         unchecked = false;
-        if (Confirmed<V>(sums[uncheckedStep & 1], terms[uncheckedTerms], grids)) return true;
+        if (fixed_sums::Confirmed<V, FourInLast>(sums[uncheckedStep & 1], terms[uncheckedTerms].lanes, grid))
+            return true;
         s = beforeUnchecked;
         return false;
     };
@@ -223,48 +172,42 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
             checkLast();
             break;
         }
-        PartialSums& mine = sums[n & 1];
+        // This step's sums come first: they need only terms worked out before, so that they can
+        // be added while the next terms are being worked out.
+        fixed_sums::Sums& mine = sums[n & 1];
+        double ex, ey;  // float32 values
+        if (gridKnown) fixed_sums::Add<V, FourInLast>(field.lanes, count, grid, mine, ex, ey);
         // The next position as the field of the last step would give it. The particle moves
-        // little from one step to the next, so this is mostly where it gets to, and the terms
-        // there are worked out while this step's sums are being added.
+        // little from one step to the next, so this is mostly where it gets to.
         const int next = here == 2 ? 0 : here + 1;
         const float guessX = static_cast<float>(s.x + (s.vx + lastEx * k) * run.dt);
         const float guessY = static_cast<float>(s.y + (s.vy + lastEy * k) * run.dt);
-        TermsAt<V>(c, guessX, guessY, terms[next]);
-
-        double ex, ey;  // float32 values
         bool checked = false;
-        if (gridsKnown) {
-            Plan<V>(field, grids, plan);
-            PlannedSums<V>(field, plan, grids, count, mine, ex, ey);
-        } else {
-            ex = SumsOneByOne<V>(field, true, count, mine.x);
-            ey = SumsOneByOne<V>(field, false, count, mine.y);
-            if (!checkLast()) break;
-            GridsOf<V>(mine, count, grids);
-            if (!Confirmed<V>(mine, field, grids)) break;
-            gridsKnown = true;
+        if (!gridKnown) {
+            // No step before this one is unchecked.
+            FloatSums first;
+            ex = SumsOneByOne<V>(field, true, count, first.x);
+            ey = SumsOneByOne<V>(field, false, count, first.y);
+            if (!OneByOneConfirmed<V>(first, field)) break;
             checked = true;
+            gridKnown = fixed_sums::GridOf<V>(first.x, first.y, field.lanes, count, grid);
+            // The terms from here on must pass the grid's clear test too.
+            if (gridKnown) ClearForGrid<V>(c, grid, clearBeyond);
         }
+        TermsAt<V, FourInLast>(c, clearBeyond, lastActive, guessX, guessY, terms[next]);
         if (!checkLast()) break;
 
         if (ex == 0) break;
         const double vx = s.vx + ex * k, vy = s.vy + ey * k;
         if (vx == 0) break;
-        PendingSuggestion pending = s.pending;
-        double suggested = s.suggested;
-        if (s.gx > 0 && s.gx < 10 && s.gy > 0 && s.gy < 10) {
-            if (!pending.active && !(suggested > particle_step::SuggestionCountLimit)) {
-                suggested += 1;
-            } else {
-                pending.ex = static_cast<float>(ex);
-                pending.ey = static_cast<float>(ey);
-                pending.vx = vx;
-                pending.vy = vy;
-                if (!suggestion::SurelyAboveSeventy(pending)) break;
-                pending.active = true;
-            }
-        }
+        // Inside the square the step counts the suggestion up, or replaces it by its own, which
+        // is kept pending while it is surely above 70.
+        const bool inSquare = s.gx > 0 && s.gx < 10 && s.gy > 0 && s.gy < 10;
+        const bool countsUp = inSquare && !s.pending && !(s.suggested > particle_step::SuggestionCountLimit);
+        const bool suggests = inSquare && !countsUp;
+        if (suggests && !suggestion::SurelyAboveSeventy(static_cast<float>(ex), static_cast<float>(ey), vx, vy,
+                                                        run.chargePerMass, run.q, run.m, run.dt))
+            break;
 
         beforeUnchecked = s;
         if (!checked) {
@@ -279,8 +222,14 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
         s.t = static_cast<float>(s.t + run.dt);
         s.gx = s.x / run.unitLength;
         s.gy = s.y / run.unitLength;
-        s.suggested = suggested;
-        s.pending = pending;
+        if (countsUp) s.suggested += 1;
+        if (suggests) {
+            s.pending = true;
+            s.pendingEx = static_cast<float>(ex);
+            s.pendingEy = static_cast<float>(ey);
+            s.pendingVx = vx;
+            s.pendingVy = vy;
+        }
         ++s.step;
         if (s.step - 1 == run.limit || FarEnoughInGraphUnits(s.gx, s.gy, run.lastStoredGx, run.lastStoredGy)) {
             stored = checkLast();
@@ -288,7 +237,7 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
         }
         if (std::bit_cast<uint32_t>(s.x) != std::bit_cast<uint32_t>(guessX) ||
             std::bit_cast<uint32_t>(s.y) != std::bit_cast<uint32_t>(guessY)) {
-            TermsAt<V>(c, s.x, s.y, terms[next]);
+            TermsAt<V, FourInLast>(c, clearBeyond, lastActive, s.x, s.y, terms[next]);
         }
         here = next;
         lastEx = ex;
@@ -301,7 +250,15 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
     run.vx = s.vx;
     run.vy = s.vy;
     run.suggested = s.suggested;
-    run.pending = s.pending;
+    run.pending.active = s.pending;
+    run.pending.ex = s.pendingEx;
+    run.pending.ey = s.pendingEy;
+    run.pending.vx = s.pendingVx;
+    run.pending.vy = s.pendingVy;
+    run.pending.chargePerMass = run.chargePerMass;
+    run.pending.q = run.q;
+    run.pending.m = run.m;
+    run.pending.dt = run.dt;
     run.step = stored ? s.step - 1 : s.step;
     return stored;
 }
@@ -309,11 +266,18 @@ __attribute__((target("avx512f"))) bool QuietStepsAvx512(const TrajectoryField::
 }  // namespace
 
 bool MakeQuietSteps(const TrajectoryField& field, QuietRun& run) {
-    if (!field.Vectorised()) return false;
+    static const bool HasAvx512DqVl = __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vl");
+    if (!field.Vectorised() || !HasAvx512DqVl) return false;
     const TrajectoryField::ChargeLanes& charges = field.Charges();
-    if (charges.count <= 8) return QuietStepsAvx512<1>(charges, run);
-    if (charges.count <= 16) return QuietStepsAvx512<2>(charges, run);
-    return QuietStepsAvx512<3>(charges, run);
+    switch ((charges.count + 3) / 4) {
+        case 0:
+        case 1: return QuietStepsAvx512<1, true>(charges, run);
+        case 2: return QuietStepsAvx512<1, false>(charges, run);
+        case 3: return QuietStepsAvx512<2, true>(charges, run);
+        case 4: return QuietStepsAvx512<2, false>(charges, run);
+        case 5: return QuietStepsAvx512<3, true>(charges, run);
+        default: return QuietStepsAvx512<3, false>(charges, run);
+    }
 }
 
 }  // namespace voltaris

@@ -31,7 +31,7 @@ struct QuietRun {
 // Makes steps run.step, run.step + 1, ... Returns true after making a step that is to be
 // stored (the last one, or far enough from the last stored point), with run.step its index;
 // false before a step left to the single step, with run.step that step's index. Does nothing
-// and returns false without AVX-512.
+// and returns false without AVX-512 with its DQ instructions.
 bool MakeQuietSteps(const TrajectoryField& field, QuietRun& run);
 
 }  // namespace voltaris

@@ -31,10 +31,10 @@ __attribute__((target("avx512f"))) std::array<bool, 8> Passed(const std::array<A
     }
     const sum_check::Expectation expected = sum_check::ExpectationOf(_mm512_load_pd(planned), 0xff);
     const __m512d terms = _mm512_load_pd(term);
-    const __mmask8 wrong =
-        sum_check::Misrounded(_mm512_load_pd(before), terms, terms, _mm512_load_pd(after), expected, 0xff);
+    const __mmask8 rounded =
+        sum_check::Rounded(_mm512_load_pd(before), terms, terms, _mm512_load_pd(after), expected, 0xff);
     std::array<bool, 8> passed;
-    for (int i = 0; i < 8; ++i) passed[i] = !(wrong >> i & 1);
+    for (int i = 0; i < 8; ++i) passed[i] = rounded >> i & 1;
     return passed;
 }
 
