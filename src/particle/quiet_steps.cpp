@@ -124,26 +124,19 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
     alignas(64) double clearBeyond[Lanes];
     std::copy(c.clearBeyond, c.clearBeyond + Lanes, clearBeyond);
     const double k = run.chargePerMass * run.dt;
-    StepState s{run.x,
-                run.y,
-                run.t,
-                run.x / run.unitLength,
-                run.y / run.unitLength,
-                run.vx,
-                run.vy,
-                run.suggested,
-                run.pending.active,
-                run.pending.ex,
-                run.pending.ey,
-                run.pending.vx,
-                run.pending.vy,
-                run.step};
+    // The state before the step being made and, while a step is unchecked, the state before
+    // that one: taking a step back is turning to the other.
+    StepState states[2] = {{run.x, run.y, run.t, run.x / run.unitLength, run.y / run.unitLength, run.vx, run.vy,
+                            run.suggested, run.pending.active, run.pending.ex, run.pending.ey, run.pending.vx,
+                            run.pending.vy, run.step}};
+    states[1] = states[0];
+    StepState* s = &states[0];
 
     // The terms at this step's position, at the last one's (whose sums may be unchecked) and at
     // the next one's as guessed, taken in turn.
     FieldTerms terms[3];
     int here = 0;
-    TermsAt<V, FourInLast>(c, clearBeyond, lastActive, s.x, s.y, terms[here]);
+    TermsAt<V, FourInLast>(c, clearBeyond, lastActive, s->x, s->y, terms[here]);
     double lastEx = 0, lastEy = 0;  // the field of the last step made
     fixed_sums::Grid grid;
     bool gridKnown = false;
@@ -153,21 +146,21 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
     bool unchecked = false;
     int uncheckedStep = 0;  // its sums are [uncheckedStep & 1]
     int uncheckedTerms = 0;
-    StepState beforeUnchecked = s;
     // Checks the unchecked step; a wrong one is taken back.
     const auto checkLast = [&]() __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) {
         if (!unchecked) return true;
         unchecked = false;
         if (fixed_sums::Confirmed<V, FourInLast>(sums[uncheckedStep & 1], terms[uncheckedTerms].lanes, grid))
             return true;
-        s = beforeUnchecked;
+        s = s == &states[0] ? &states[1] : &states[0];
         return false;
     };
 
     bool stored = false;
     for (int n = 0;; ++n) {
         const FieldTerms& field = terms[here];
-        const bool leaves = std::fabs(s.x) > particle_step::RegionLimit || std::fabs(s.y) > particle_step::RegionLimit;
+        const bool leaves =
+            std::fabs(s->x) > particle_step::RegionLimit || std::fabs(s->y) > particle_step::RegionLimit;
         if (leaves || !field.clear) {  // the single step stops it
             checkLast();
             break;
@@ -180,8 +173,8 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
         // The next position as the field of the last step would give it. The particle moves
         // little from one step to the next, so this is mostly where it gets to.
         const int next = here == 2 ? 0 : here + 1;
-        const float guessX = static_cast<float>(s.x + (s.vx + lastEx * k) * run.dt);
-        const float guessY = static_cast<float>(s.y + (s.vy + lastEy * k) * run.dt);
+        const float guessX = static_cast<float>(s->x + (s->vx + lastEx * k) * run.dt);
+        const float guessY = static_cast<float>(s->y + (s->vy + lastEy * k) * run.dt);
         bool checked = false;
         if (!gridKnown) {
             // No step before this one is unchecked.
@@ -198,68 +191,67 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
         if (!checkLast()) break;
 
         if (ex == 0) break;
-        const double vx = s.vx + ex * k, vy = s.vy + ey * k;
+        const double vx = s->vx + ex * k, vy = s->vy + ey * k;
         if (vx == 0) break;
         // Inside the square the step counts the suggestion up, or replaces it by its own, which
         // is kept pending while it is surely above 70.
-        const bool inSquare = s.gx > 0 && s.gx < 10 && s.gy > 0 && s.gy < 10;
-        const bool countsUp = inSquare && !s.pending && !(s.suggested > particle_step::SuggestionCountLimit);
+        const bool inSquare = s->gx > 0 && s->gx < 10 && s->gy > 0 && s->gy < 10;
+        const bool countsUp = inSquare && !s->pending && !(s->suggested > particle_step::SuggestionCountLimit);
         const bool suggests = inSquare && !countsUp;
         if (suggests && !suggestion::SurelyAboveSeventy(static_cast<float>(ex), static_cast<float>(ey), vx, vy,
                                                         run.chargePerMass, run.q, run.m, run.dt))
             break;
 
-        beforeUnchecked = s;
         if (!checked) {
             unchecked = true;
             uncheckedStep = n;
             uncheckedTerms = here;
         }
-        s.vx = vx;
-        s.vy = vy;
-        s.x = static_cast<float>(s.x + vx * run.dt);
-        s.y = static_cast<float>(s.y + vy * run.dt);
-        s.t = static_cast<float>(s.t + run.dt);
-        s.gx = s.x / run.unitLength;
-        s.gy = s.y / run.unitLength;
-        if (countsUp) s.suggested += 1;
-        if (suggests) {
-            s.pending = true;
-            s.pendingEx = static_cast<float>(ex);
-            s.pendingEy = static_cast<float>(ey);
-            s.pendingVx = vx;
-            s.pendingVy = vy;
-        }
-        ++s.step;
-        if (s.step - 1 == run.limit || FarEnoughInGraphUnits(s.gx, s.gy, run.lastStoredGx, run.lastStoredGy)) {
+        StepState& after = s == &states[0] ? states[1] : states[0];
+        after.vx = vx;
+        after.vy = vy;
+        after.x = static_cast<float>(s->x + vx * run.dt);
+        after.y = static_cast<float>(s->y + vy * run.dt);
+        after.t = static_cast<float>(s->t + run.dt);
+        after.gx = after.x / run.unitLength;
+        after.gy = after.y / run.unitLength;
+        after.suggested = countsUp ? s->suggested + 1 : s->suggested;
+        after.pending = s->pending || suggests;
+        after.pendingEx = suggests ? static_cast<float>(ex) : s->pendingEx;
+        after.pendingEy = suggests ? static_cast<float>(ey) : s->pendingEy;
+        after.pendingVx = suggests ? vx : s->pendingVx;
+        after.pendingVy = suggests ? vy : s->pendingVy;
+        after.step = s->step + 1;
+        s = &after;
+        if (s->step - 1 == run.limit || FarEnoughInGraphUnits(s->gx, s->gy, run.lastStoredGx, run.lastStoredGy)) {
             stored = checkLast();
             break;
         }
-        if (std::bit_cast<uint32_t>(s.x) != std::bit_cast<uint32_t>(guessX) ||
-            std::bit_cast<uint32_t>(s.y) != std::bit_cast<uint32_t>(guessY)) {
-            TermsAt<V, FourInLast>(c, clearBeyond, lastActive, s.x, s.y, terms[next]);
+        if (std::bit_cast<uint32_t>(s->x) != std::bit_cast<uint32_t>(guessX) ||
+            std::bit_cast<uint32_t>(s->y) != std::bit_cast<uint32_t>(guessY)) {
+            TermsAt<V, FourInLast>(c, clearBeyond, lastActive, s->x, s->y, terms[next]);
         }
         here = next;
         lastEx = ex;
         lastEy = ey;
     }
-    run.stepsMade = s.step != run.step;
-    run.x = s.x;
-    run.y = s.y;
-    run.t = s.t;
-    run.vx = s.vx;
-    run.vy = s.vy;
-    run.suggested = s.suggested;
-    run.pending.active = s.pending;
-    run.pending.ex = s.pendingEx;
-    run.pending.ey = s.pendingEy;
-    run.pending.vx = s.pendingVx;
-    run.pending.vy = s.pendingVy;
+    run.stepsMade = s->step != run.step;
+    run.x = s->x;
+    run.y = s->y;
+    run.t = s->t;
+    run.vx = s->vx;
+    run.vy = s->vy;
+    run.suggested = s->suggested;
+    run.pending.active = s->pending;
+    run.pending.ex = s->pendingEx;
+    run.pending.ey = s->pendingEy;
+    run.pending.vx = s->pendingVx;
+    run.pending.vy = s->pendingVy;
     run.pending.chargePerMass = run.chargePerMass;
     run.pending.q = run.q;
     run.pending.m = run.m;
     run.pending.dt = run.dt;
-    run.step = stored ? s.step - 1 : s.step;
+    run.step = stored ? s->step - 1 : s->step;
     return stored;
 }
 
