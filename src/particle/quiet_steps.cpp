@@ -84,6 +84,8 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline d
     double sum = 0;
     sums[0] = 0;
     for (int i = 0; i < count; ++i) sums[i + 1] = sum = static_cast<float>(sum + term[i]);
+    // The lanes after the last charge are read too, and ignored.
+    for (int i = count + 1; i <= 8 * V; ++i) sums[i] = 0;
     return sum;
 }
 
