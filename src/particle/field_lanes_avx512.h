@@ -11,6 +11,7 @@
 #pragma GCC diagnostic ignored "-Wuninitialized"
 #include <immintrin.h>
 
+#include "field/avx512_math.h"
 #include "particle/trajectory_field.h"
 
 namespace voltaris::field_lanes {
@@ -22,19 +23,8 @@ constexpr double TermErrorBound = 1e-13;
 // may decide otherwise than the test with it.
 constexpr double BandWidth = 0x1p-48;
 
-__attribute__((target("avx512f"))) inline __mmask8 ActiveLanes(int remaining) {
-    return remaining >= 8 ? 0xff : static_cast<__mmask8>((1u << remaining) - 1);
-}
-
-// 1 / sqrt(d2) to a few units in the last place: the 14-bit estimate and one correction of
-// the fourth order.
-__attribute__((target("avx512f"))) inline __m512d ReciprocalSqrt(__m512d d2) {
-    const __m512d y = _mm512_rsqrt14_pd(d2);
-    const __m512d r = _mm512_fnmadd_pd(_mm512_mul_pd(d2, y), y, _mm512_set1_pd(1.0));  // 1 - d2 y^2
-    __m512d p = _mm512_fmadd_pd(r, _mm512_set1_pd(5.0 / 16), _mm512_set1_pd(3.0 / 8));
-    p = _mm512_fmadd_pd(p, r, _mm512_set1_pd(0.5));
-    return _mm512_fmadd_pd(_mm512_mul_pd(y, r), p, y);
-}
+using avx512::ActiveLanes;
+using avx512::ReciprocalSqrt;
 
 // Stored as two halves, which single loads read straight from the store queue (a whole
 // 512-bit store makes them wait).
@@ -155,11 +145,7 @@ __attribute__((target("avx512f,avx512vl,fma"), always_inline)) inline QuickTerms
     out.clear = _mm256_mask_cmp_pd_mask(active, d2, _mm256_load_pd(clearBeyond + first), _CMP_GT_OQ);
     const __m256d e =
         _mm256_maskz_cvtps_pd(active, _mm256_cvtpd_ps(_mm256_div_pd(_mm256_load_pd(c.factor + first), d2)));
-    const __m256d y = _mm256_rsqrt14_pd(d2);
-    const __m256d r = _mm256_fnmadd_pd(_mm256_mul_pd(d2, y), y, _mm256_set1_pd(1.0));
-    __m256d p = _mm256_fmadd_pd(r, _mm256_set1_pd(5.0 / 16), _mm256_set1_pd(3.0 / 8));
-    p = _mm256_fmadd_pd(p, r, _mm256_set1_pd(0.5));
-    const __m256d perLength = _mm256_mul_pd(e, _mm256_fmadd_pd(_mm256_mul_pd(y, r), p, y));
+    const __m256d perLength = _mm256_mul_pd(e, ReciprocalSqrt(d2));
     out.termX = _mm512_zextpd256_pd512(_mm256_maskz_mul_pd(active, perLength, dx));
     out.termY = _mm512_zextpd256_pd512(_mm256_maskz_mul_pd(active, perLength, dy));
     out.strength = _mm512_zextpd256_pd512(e);
