@@ -134,9 +134,8 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
     states[1] = states[0];
     StepState* s = &states[0];
 
-    // The terms at this step's position, at the last one's (whose sums may be unchecked) and at
-    // the next one's as guessed, taken in turn.
-    FieldTerms terms[3];
+    // The terms at this step's position and at the next one's as guessed, taken in turn.
+    FieldTerms terms[2];
     int here = 0;
     TermsAt<V, FourInLast>(c, clearBeyond, lastActive, s->x, s->y, terms[here]);
     double lastEx = 0, lastEy = 0;  // the field of the last step made
@@ -147,12 +146,11 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
     // state before it.
     bool unchecked = false;
     int uncheckedStep = 0;  // its sums are [uncheckedStep & 1]
-    int uncheckedTerms = 0;
     // Checks the unchecked step; a wrong one is taken back.
     const auto checkLast = [&]() __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) {
         if (!unchecked) return true;
         unchecked = false;
-        if (fixed_sums::Confirmed<V, FourInLast>(sums[uncheckedStep & 1], terms[uncheckedTerms].lanes, grid))
+        if (fixed_sums::Confirmed<V, FourInLast>(sums[uncheckedStep & 1], count, grid))
             return true;
         s = s == &states[0] ? &states[1] : &states[0];
         return false;
@@ -174,7 +172,7 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
         if (gridKnown) fixed_sums::Add<V, FourInLast>(field.lanes, count, grid, mine, ex, ey);
         // The next position as the field of the last step would give it. The particle moves
         // little from one step to the next, so this is mostly where it gets to.
-        const int next = here == 2 ? 0 : here + 1;
+        const int next = here ^ 1;
         const float guessX = static_cast<float>(s->x + (s->vx + lastEx * k) * run.dt);
         const float guessY = static_cast<float>(s->y + (s->vy + lastEy * k) * run.dt);
         bool checked = false;
@@ -207,7 +205,6 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
         if (!checked) {
             unchecked = true;
             uncheckedStep = n;
-            uncheckedTerms = here;
         }
         StepState& after = s == &states[0] ? states[1] : states[0];
         after.vx = vx;

@@ -65,11 +65,11 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) Added Add(const Step& s
     fixed_sums::Sums sums;
     Added added;
     fixed_sums::Add<Vectors, FourInLast>(lanes, Count, grid, sums, added.ex, added.ey);
-    added.confirmed = fixed_sums::Confirmed<Vectors, FourInLast>(sums, lanes, grid);
+    added.confirmed = fixed_sums::Confirmed<Vectors, FourInLast>(sums, Count, grid);
     added.x[0] = added.y[0] = 0;
     for (int i = 0; i < Count; ++i) {
-        added.x[i + 1] = static_cast<double>(sums.x[i] & grid.x.keep[i]) * grid.unit;
-        added.y[i + 1] = static_cast<double>(sums.y[i] & grid.y.keep[i]) * grid.unit;
+        added.x[i + 1] = static_cast<double>(sums.pairs[2 * i] & grid.places.keep[2 * i]) * grid.unit;
+        added.y[i + 1] = static_cast<double>(sums.pairs[2 * i + 1] & grid.places.keep[2 * i + 1]) * grid.unit;
     }
     return added;
 }
