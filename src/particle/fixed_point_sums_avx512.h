@@ -215,6 +215,7 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline v
     const field_lanes::QuickTerms* terms, int count, const Grid& grid, Sums& sums, double& ex, double& ey) {
     alignas(64) int64_t prepared[16 * V];
     const __m512d perUnit = _mm512_set1_pd(grid.perUnit);
+#pragma GCC unroll 4
     for (int v = 0, o = 0; v < V; ++v, o += 8) {
         if (FourInLast && v == V - 1)
             PrepareFour(terms[v].termX, terms[v].termY, perUnit, grid.halfX + o, grid.halfY + o, prepared + 2 * o);
@@ -277,11 +278,14 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline b
     // Eight sums are four charges' pairs.
     const int whole = 16 * V - (FourInLast ? 8 : 0);
     bool confirmed = true;
+#pragma GCC unroll 8
     for (int first = 0; first < whole; first += 8) {
-        const __mmask8 candidates = field_lanes::ActiveLanes(2 * count - first);
+        // Only the last vector's charges may end before its end.
+        const __mmask8 candidates = first < 16 * (V - 1) ? 0xff : field_lanes::ActiveLanes(2 * count - first);
         confirmed &= Rounded(_mm512_load_si512(sums.pairs + first), grid.places, first, candidates) == candidates;
     }
     // The last at most four charges' pairs, two by two.
+#pragma GCC unroll 2
     for (int first = whole; FourInLast && first < 2 * count; first += 4) {
         const __mmask8 candidates = field_lanes::ActiveLanes(std::min(4, 2 * count - first));
         confirmed &= RoundedFour(_mm256_load_si256(reinterpret_cast<const __m256i*>(sums.pairs + first)),

@@ -43,6 +43,7 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline v
     const TrajectoryField::ChargeLanes& c, const double* clearBeyond, __mmask8 lastActive, float px, float py,
     FieldTerms& terms) {
     __mmask8 stop = 0;
+#pragma GCC unroll 4
     for (int v = 0; v < V; ++v) {
         if (v < V - 1) terms.lanes[v] = QuickTermsOf(c, clearBeyond, 8 * v, 0xff, px, py);
         else if (FourInLast) terms.lanes[v] = QuickTermsOfFour(c, clearBeyond, 8 * v, lastActive, px, py);
