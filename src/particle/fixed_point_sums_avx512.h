@@ -275,8 +275,8 @@ template <int V, bool FourInLast = false>
 __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline bool Confirmed(const Sums& sums,
                                                                                               int count,
                                                                                               const Grid& grid) {
-    // Eight sums are four charges' pairs.
-    const int whole = 16 * V - (FourInLast ? 8 : 0);
+    // Eight sums are four charges' pairs; a last vector of at most four charges has eight.
+    const int whole = 16 * (FourInLast ? V - 1 : V);
     bool confirmed = true;
 #pragma GCC unroll 8
     for (int first = 0; first < whole; first += 8) {
@@ -284,12 +284,15 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline b
         const __mmask8 candidates = first < 16 * (V - 1) ? 0xff : field_lanes::ActiveLanes(2 * count - first);
         confirmed &= Rounded(_mm512_load_si512(sums.pairs + first), grid.places, first, candidates) == candidates;
     }
-    // The last at most four charges' pairs, two by two.
-#pragma GCC unroll 2
-    for (int first = whole; FourInLast && first < 2 * count; first += 4) {
+    // The last at most four charges' pairs, two charges at a time.
+    const auto lastFour = [&](int first) __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) {
         const __mmask8 candidates = field_lanes::ActiveLanes(std::min(4, 2 * count - first));
-        confirmed &= RoundedFour(_mm256_load_si256(reinterpret_cast<const __m256i*>(sums.pairs + first)),
-                                 grid.places, first, candidates) == candidates;
+        return RoundedFour(_mm256_load_si256(reinterpret_cast<const __m256i*>(sums.pairs + first)), grid.places,
+                           first, candidates) == candidates;
+    };
+    if (FourInLast) {
+        confirmed &= lastFour(whole);
+        if (2 * count > whole + 4) confirmed &= lastFour(whole + 4);
     }
     return confirmed;
 }
