@@ -109,13 +109,13 @@ __attribute__((target("avx512f"), always_inline)) inline LaneTerms TermsOf(const
 }
 
 // Eight charges seen from (x, y) by the quick path, which takes only points clear of every
-// sphere: `clear` has the lanes surely outside both the touch test and the inside test
-// (clearBeyond is never below 0). Offsets subtracted in float32 square to 0 or to at least
+// sphere: `stops` has the active lanes not surely outside both the touch test and the inside
+// test (clearBeyond is never below 0). Offsets subtracted in float32 square to 0 or to at least
 // 2^-298, well within the range where the reciprocal square root is accurate; an offset that
 // overflows gives terms that are not numbers, which the callers' checks reject.
 struct QuickTerms {
-    __mmask8 active, clear;
-    __m512d termX, termY, strength;
+    __mmask8 active, stops;
+    __m512d termX, termY;
 };
 
 // Eight charges from slot `first` on, `active` the lanes that hold one; a lane is clear beyond
@@ -126,15 +126,21 @@ __attribute__((target("avx512f"), always_inline)) inline QuickTerms QuickTermsOf
     QuickTerms out;
     out.active = active;
     const Offsets o = OffsetsOf(c, first, px, py);
-    out.clear = _mm512_mask_cmp_pd_mask(out.active, o.d2, _mm512_load_pd(clearBeyond + first), _CMP_GT_OQ);
-    out.strength = StrengthOf(c, first, o, out.active);
-    TermsOfStrength(o, out.strength, out.active, out.termX, out.termY);
+    out.stops = _mm512_mask_cmp_pd_mask(active, o.d2, _mm512_load_pd(clearBeyond + first), _CMP_NGT_UQ);
+    TermsOfStrength(o, StrengthOf(c, first, o, active), active, out.termX, out.termY);
     return out;
 }
 
-// The same for the four charges from slot `first` on (`active` within the low four lanes) with
-// half-wide vectors, which take half the time where the processor splits 512-bit operations in
-// two; the upper four lanes are 0. Lane by lane the arithmetic is QuickTermsOf's.
+// The strengths in QuickTermsOf's terms.
+__attribute__((target("avx512f"), always_inline)) inline __m512d QuickStrengthsOf(const TrajectoryField::ChargeLanes& c,
+                                                                                  int first, __mmask8 active, float px,
+                                                                                  float py) {
+    return StrengthOf(c, first, OffsetsOf(c, first, px, py), active);
+}
+
+// QuickTermsOf for the four charges from slot `first` on (`active` within the low four lanes)
+// with half-wide vectors, which take half the time where the processor splits 512-bit
+// operations in two; the upper four lanes are 0. Lane by lane the arithmetic is QuickTermsOf's.
 __attribute__((target("avx512f,avx512vl,fma"), always_inline)) inline QuickTerms QuickTermsOfFour(
     const TrajectoryField::ChargeLanes& c, const double* clearBeyond, int first, __mmask8 active, float px, float py) {
     QuickTerms out;
@@ -142,13 +148,12 @@ __attribute__((target("avx512f,avx512vl,fma"), always_inline)) inline QuickTerms
     const __m256d dx = _mm256_cvtps_pd(_mm_sub_ps(_mm_set1_ps(px), _mm_load_ps(c.cx + first)));
     const __m256d dy = _mm256_cvtps_pd(_mm_sub_ps(_mm_set1_ps(py), _mm_load_ps(c.cy + first)));
     const __m256d d2 = _mm256_fmadd_pd(dx, dx, _mm256_mul_pd(dy, dy));
-    out.clear = _mm256_mask_cmp_pd_mask(active, d2, _mm256_load_pd(clearBeyond + first), _CMP_GT_OQ);
+    out.stops = _mm256_mask_cmp_pd_mask(active, d2, _mm256_load_pd(clearBeyond + first), _CMP_NGT_UQ);
     const __m256d e =
         _mm256_maskz_cvtps_pd(active, _mm256_cvtpd_ps(_mm256_div_pd(_mm256_load_pd(c.factor + first), d2)));
     const __m256d perLength = _mm256_mul_pd(e, ReciprocalSqrt(d2));
     out.termX = _mm512_zextpd256_pd512(_mm256_maskz_mul_pd(active, perLength, dx));
     out.termY = _mm512_zextpd256_pd512(_mm256_maskz_mul_pd(active, perLength, dy));
-    out.strength = _mm512_zextpd256_pd512(e);
     return out;
 }
 

@@ -120,12 +120,12 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline v
 }
 
 // The grid of a run from the partial sums `x` and `y` (float32 values, [i + 1] after term i)
-// and the terms of its first step, `count` charges in V vectors; false where the fixed point
+// and the charges' strengths at its first step, `count` charges in V vectors; false where the fixed point
 // does not serve: a sum that is 0 or beyond float32's normal numbers, binades too far apart
 // for 64 bits, margins that leave no room.
 template <int V>
 __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline bool GridOf(
-    const double* x, const double* y, const field_lanes::QuickTerms* terms, int count, Grid& grid) {
+    const double* x, const double* y, const __m512d* strengths, int count, Grid& grid) {
     __m512i exponentsX[V], exponentsY[V];
     __mmask8 negativeX[V], negativeY[V];
     __m512d strongest[V];
@@ -145,7 +145,7 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline b
         if (normal != active) return false;
         lowest = _mm512_mask_min_epu64(lowest, active, lowest, _mm512_min_epu64(exponentsX[v], exponentsY[v]));
         // A term is at most its charge's strength, which must fit into the units as the sums do.
-        strongest[v] = _mm512_mul_pd(_mm512_abs_pd(terms[v].strength), _mm512_set1_pd(StrengthGrowth));
+        strongest[v] = _mm512_mul_pd(_mm512_abs_pd(strengths[v]), _mm512_set1_pd(StrengthGrowth));
         highest = _mm512_mask_max_epu64(
             highest, active, highest,
             _mm512_max_epu64(_mm512_max_epu64(exponentsX[v], exponentsY[v]), ExponentsOf(strongest[v])));

@@ -48,7 +48,7 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline v
         if (v < V - 1) terms.lanes[v] = QuickTermsOf(c, clearBeyond, 8 * v, 0xff, px, py);
         else if (FourInLast) terms.lanes[v] = QuickTermsOfFour(c, clearBeyond, 8 * v, lastActive, px, py);
         else terms.lanes[v] = QuickTermsOf(c, clearBeyond, 8 * v, lastActive, px, py);
-        stop |= terms.lanes[v].active & ~terms.lanes[v].clear;
+        stop |= terms.lanes[v].stops;
     }
     terms.clear = !stop;
 }
@@ -91,17 +91,17 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline d
 }
 
 // Whether sums added one by one are FieldAt's: the quick terms differ from FieldAt's by up to
-// their error bound.
+// their error bound, in proportion to the charges' strengths.
 template <int V>
 __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline bool OneByOneConfirmed(
-    const FloatSums& sums, const FieldTerms& terms) {
+    const FloatSums& sums, const FieldTerms& terms, const __m512d* strengths) {
     bool confirmed = true;
     for (int v = 0, o = 0; v < V; ++v, o += 8) {
         const QuickTerms& t = terms.lanes[v];
         const __m512d afterX = _mm512_loadu_pd(sums.x + o + 1), afterY = _mm512_loadu_pd(sums.y + o + 1);
         const __mmask8 rounded = sum_check::Rounded(
-            _mm512_load_pd(sums.y + o), t.termY, t.strength, afterY, sum_check::ExpectationOf(afterY, t.active),
-            sum_check::Rounded(_mm512_load_pd(sums.x + o), t.termX, t.strength, afterX,
+            _mm512_load_pd(sums.y + o), t.termY, strengths[v], afterY, sum_check::ExpectationOf(afterY, t.active),
+            sum_check::Rounded(_mm512_load_pd(sums.x + o), t.termX, strengths[v], afterX,
                                sum_check::ExpectationOf(afterX, t.active), t.active));
         confirmed &= rounded == t.active;
     }
@@ -127,6 +127,7 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
     alignas(64) double clearBeyond[Lanes];
     std::copy(c.clearBeyond, c.clearBeyond + Lanes, clearBeyond);
     const double k = run.chargePerMass * run.dt;
+    const suggestion::SeventyTest seventy(run.chargePerMass, run.q, run.m, run.dt);
     // The state before the step being made and, while a step is unchecked, the state before
     // that one: taking a step back is turning to the other.
     StepState states[2] = {{run.x, run.y, run.t, run.x / run.unitLength, run.y / run.unitLength, run.vx, run.vy,
@@ -182,9 +183,12 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
             FloatSums first;
             ex = SumsOneByOne<V>(field, true, count, first.x);
             ey = SumsOneByOne<V>(field, false, count, first.y);
-            if (!OneByOneConfirmed<V>(first, field)) break;
+            __m512d strengths[V];
+            for (int v = 0; v < V; ++v)
+                strengths[v] = QuickStrengthsOf(c, 8 * v, v < V - 1 ? 0xff : lastActive, s->x, s->y);
+            if (!OneByOneConfirmed<V>(first, field, strengths)) break;
             checked = true;
-            gridKnown = fixed_sums::GridOf<V>(first.x, first.y, field.lanes, count, grid);
+            gridKnown = fixed_sums::GridOf<V>(first.x, first.y, strengths, count, grid);
             // The terms from here on must pass the grid's clear test too.
             if (gridKnown) ClearForGrid<V>(c, grid, clearBeyond);
         }
@@ -199,9 +203,7 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
         const bool inSquare = s->gx > 0 && s->gx < 10 && s->gy > 0 && s->gy < 10;
         const bool countsUp = inSquare && !s->pending && !(s->suggested > particle_step::SuggestionCountLimit);
         const bool suggests = inSquare && !countsUp;
-        if (suggests && !suggestion::SurelyAboveSeventy(static_cast<float>(ex), static_cast<float>(ey), vx, vy,
-                                                        run.chargePerMass, run.q, run.m, run.dt))
-            break;
+        if (suggests && !seventy.SurelyAbove(static_cast<float>(ex), static_cast<float>(ey), vx, vy)) break;
 
         if (!checked) {
             unchecked = true;

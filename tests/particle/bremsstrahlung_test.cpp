@@ -4,8 +4,10 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <random>
 
 #include "model/number_format.h"
+#include "particle/amplification_suggestion.h"
 #include "particle/bremsstrahlung.h"
 #include "particle/trajectory.h"
 
@@ -127,4 +129,55 @@ TEST(Bremsstrahlung, OneStepLosesTheLarmorEnergyTimesTheFactor) {
             EXPECT_NEAR(paths.slots[0].PathSpeed[0], vBeforeLoss / std::sqrt(2.0), vBeforeLoss * 1e-5);
         });
     }
+}
+
+// The quick steps' form of the "factor surely above 70" test, worked out once per particle,
+// must never pass a step the full test refuses (the single step would then keep a factor of
+// 70 or less pending), and must pass nearly every step the full test passes. Steps are drawn
+// over wide ranges, then right at the full test's threshold and at the edges of its ranges.
+TEST(SuggestionSeventyTest, PassesOnlyStepsTheFullTestPassesAndNearlyAllOfThem) {
+    struct Particle {
+        double q, m;
+    };
+    const Particle particles[] = {{-1.6e-19, 9.11e-31}, {1.6e-19, 1.67e-27}, {-1.6e-19, 1e-15}, {3.2e-19, 6.6e-27}};
+    const double steps[] = {1e-12, 1e-9, 1e-6, 1e-3};
+    constexpr double LossFraction = 1 - particle_step::SuggestedSpeedKept * particle_step::SuggestedSpeedKept;
+    constexpr double Radiating = 2.0 / (3.0 * SpeedOfLight * SpeedOfLight * SpeedOfLight) * CoulombConstant;
+    std::mt19937_64 random(70);
+    std::uniform_real_distribution<double> unit(-1, 1);
+    int fullPasses = 0, quickPasses = 0, atThreshold = 0;  // the passes counted away from the threshold
+    for (const Particle& p : particles) {
+        for (const double dt : steps) {
+            const double chargePerMass = p.q / p.m;
+            const suggestion::SeventyTest quick(chargePerMass, p.q, p.m, dt);
+            const double perSquaredField = Radiating * chargePerMass * chargePerMass * p.q * p.q * dt;
+            for (int i = 0; i < 3000; ++i) {
+                const int kind = i % 3;
+                float ex = static_cast<float>(std::pow(10.0, 6 * unit(random) + 3));
+                float ey = static_cast<float>(ex * unit(random));
+                double squaredField = static_cast<double>(ex) * ex + static_cast<double>(ey) * ey;
+                if (kind == 2) {  // at the lower end of the radiated energy
+                    const float scale = static_cast<float>(std::sqrt(1e-280 / (perSquaredField * squaredField)));
+                    if (!std::isnormal(scale)) continue;
+                    ex *= scale;
+                    ey *= scale;
+                    squaredField = static_cast<double>(ex) * ex + static_cast<double>(ey) * ey;
+                }
+                // Speeds squared at the full test's threshold for kinds 1 and 2, anywhere for 0.
+                const double threshold = 140 * perSquaredField * squaredField / (LossFraction * p.m);
+                const double squaredSpeed = kind == 0 ? threshold * std::pow(10.0, 4 * unit(random))
+                                                      : threshold * (1 + 1e-8 + 1e-14 * unit(random));
+                const double angle = 3 * unit(random);
+                const double vx = std::sqrt(squaredSpeed) * std::cos(angle), vy = std::sqrt(squaredSpeed) * std::sin(angle);
+                const bool full = suggestion::SurelyAboveSeventy(ex, ey, vx, vy, chargePerMass, p.q, p.m, dt);
+                const bool passes = quick.SurelyAbove(ex, ey, vx, vy);
+                ASSERT_FALSE(passes && !full) << "q " << p.q << " m " << p.m << " dt " << dt << " ex " << ex;
+                fullPasses += kind == 0 && full;
+                quickPasses += kind == 0 && passes;
+                atThreshold += kind != 0 && full;
+            }
+        }
+    }
+    EXPECT_GT(atThreshold, 1000);  // the threshold samples do reach the full test's edge
+    EXPECT_GT(quickPasses, 0.99 * fullPasses);
 }

@@ -33,10 +33,10 @@ std::array<double, Count + 1> OneByOne(const double* terms, const double* streng
 
 __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) void ToLanes(const Step& s, field_lanes::QuickTerms* lanes) {
     for (int v = 0; v < Vectors; ++v) {
-        lanes[v].active = lanes[v].clear = field_lanes::ActiveLanes(Count - 8 * v);
+        lanes[v].active = field_lanes::ActiveLanes(Count - 8 * v);
+        lanes[v].stops = 0;
         lanes[v].termX = _mm512_load_pd(s.x + 8 * v);
         lanes[v].termY = _mm512_load_pd(s.y + 8 * v);
-        lanes[v].strength = _mm512_load_pd(s.strength + 8 * v);
     }
 }
 
@@ -46,9 +46,9 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool GridOf(const Step&
     alignas(64) double paddedX[32] = {}, paddedY[32] = {};
     std::copy(x.begin(), x.end(), paddedX);
     std::copy(y.begin(), y.end(), paddedY);
-    field_lanes::QuickTerms lanes[Vectors];
-    ToLanes(first, lanes);
-    return fixed_sums::GridOf<Vectors>(paddedX, paddedY, lanes, Count, grid);
+    __m512d strengths[Vectors];
+    for (int v = 0; v < Vectors; ++v) strengths[v] = _mm512_load_pd(first.strength + 8 * v);
+    return fixed_sums::GridOf<Vectors>(paddedX, paddedY, strengths, Count, grid);
 }
 
 struct Added {
