@@ -5,8 +5,9 @@
 // cannot begin before the last sum is known. Here every partial sum of a run is a whole
 // multiple of one small unit, 16 to 30 bits below the finest float32 place among the sums:
 // rounding a sum to its float32 places is then adding half a place and clearing the bits below
-// it, two one-cycle integer operations a term. The places are those of the binades the sums
-// had at the run's first step: the particle moves little from one step to the next.
+// it, two one-cycle integer operations a term, for the x and the y sum side by side in one
+// vector. The places are those of the binades the sums had at the run's first step: the
+// particle moves little from one step to the next.
 //
 // A term is rounded to the unit, and a sum halfway between two float32 numbers goes upwards.
 // The check (Confirmed) takes a step's sums only where neither can matter: every sum lies
