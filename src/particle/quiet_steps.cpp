@@ -10,6 +10,7 @@
 #include "particle/field_lanes_avx512.h"
 #include "particle/fixed_point_sums_avx512.h"
 #include "particle/float32_sum_check_avx512.h"
+#include "particle/graph_place.h"
 #include "particle/particle_step.h"
 
 // FieldAt adds the charges' terms in float32, one rounding after the other. The first step of
@@ -110,7 +111,8 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline b
 
 // What a quiet step changes. The pending suggestion's charge, mass and time step are the run's.
 struct StepState {
-    float x, y, t, gx, gy;
+    float x, y, t;
+    bool inSquare;  // strictly
     double vx, vy, suggested;
     bool pending;                 // the suggestion of the step below is pending
     float pendingEx, pendingEy;   // the field where that step began
@@ -130,8 +132,13 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
     const suggestion::SeventyTest seventy(run.chargePerMass, run.q, run.m, run.dt);
     // The state before the step being made and, while a step is unchecked, the state before
     // that one: taking a step back is turning to the other.
-    StepState states[2] = {{run.x, run.y, run.t, run.x / run.unitLength, run.y / run.unitLength, run.vx, run.vy,
-                            run.suggested, run.pending.active, run.pending.ex, run.pending.ey, run.pending.vx,
+    const __m128 lastStored = LastStoredPoint(run.lastStoredGx, run.lastStoredGy);
+    const float unitLength = run.unitLength;
+    const auto placeOf = [lastStored, unitLength](float x, float y) {
+        return GraphPlaceOf(x, y, unitLength, lastStored);
+    };
+    StepState states[2] = {{run.x, run.y, run.t, placeOf(run.x, run.y).inSquare,
+                            run.vx, run.vy, run.suggested, run.pending.active, run.pending.ex, run.pending.ey, run.pending.vx,
                             run.pending.vy, run.step}};
     states[1] = states[0];
     StepState* s = &states[0];
@@ -200,9 +207,8 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
         if (vx == 0) break;
         // Inside the square the step counts the suggestion up, or replaces it by its own, which
         // is kept pending while it is surely above 70.
-        const bool inSquare = s->gx > 0 && s->gx < 10 && s->gy > 0 && s->gy < 10;
-        const bool countsUp = inSquare && !s->pending && !(s->suggested > particle_step::SuggestionCountLimit);
-        const bool suggests = inSquare && !countsUp;
+        const bool countsUp = s->inSquare && !s->pending && !(s->suggested > particle_step::SuggestionCountLimit);
+        const bool suggests = s->inSquare && !countsUp;
         if (suggests && !seventy.SurelyAbove(static_cast<float>(ex), static_cast<float>(ey), vx, vy)) break;
 
         if (!checked) {
@@ -215,8 +221,8 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
         after.x = static_cast<float>(s->x + vx * run.dt);
         after.y = static_cast<float>(s->y + vy * run.dt);
         after.t = static_cast<float>(s->t + run.dt);
-        after.gx = after.x / run.unitLength;
-        after.gy = after.y / run.unitLength;
+        const GraphPlace place = placeOf(after.x, after.y);
+        after.inSquare = place.inSquare;
         after.suggested = countsUp ? s->suggested + 1 : s->suggested;
         after.pending = s->pending || suggests;
         after.pendingEx = suggests ? static_cast<float>(ex) : s->pendingEx;
@@ -225,7 +231,7 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
         after.pendingVy = suggests ? vy : s->pendingVy;
         after.step = s->step + 1;
         s = &after;
-        if (s->step - 1 == run.limit || FarEnoughInGraphUnits(s->gx, s->gy, run.lastStoredGx, run.lastStoredGy)) {
+        if (s->step - 1 == run.limit || place.farEnough) {
             stored = checkLast();
             break;
         }

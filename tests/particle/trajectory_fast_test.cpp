@@ -7,11 +7,13 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "doubles/scripted_dialogs.h"
 #include "field/kernels.h"
 #include "model/project.h"
 #include "model/project_file.h"
+#include "particle/graph_place.h"
 #include "particle/trajectory.h"
 #include "particle/trajectory_field.h"
 
@@ -286,4 +288,47 @@ TEST(FastTrajectory, ScalarStepsStoreThePlainBuildsPath) {
         ExpectSamePaths(in, BuildParticleTrajectoryWithoutVectors, BuildParticleTrajectoryReference,
                         "tab " + std::to_string(tab + 1));
     }
+}
+
+// The quiet steps test a position's place in graph units on both coordinates at once; on the
+// square's borders, next to them, outside and at the stored points' spacing they must find
+// what the plain tests find.
+TEST(GraphPlaceTest, FindsWhatThePlainTestsFind) {
+    const float lastPoints[][2] = {{5, 5}, {0.05f, 9.95f}, {10, 0}, {-1, 11}, {30, -4}};
+    std::vector<float> graph = {-0.0f, 0, 1e-30f, 5, 10, 12, -3, 40, std::nanf("")};
+    for (const float edge : {0.0f, 10.0f}) {
+        graph.push_back(std::nextafter(edge, -1.0f));
+        graph.push_back(std::nextafter(edge, 11.0f));
+    }
+    for (const auto& last : lastPoints) {
+        for (const float spacing : {0.1f, 0.2f, 0.5f}) {  // next to the spacing from the last point
+            for (const float from : {last[0], last[1]}) {
+                for (const float offset : {spacing, -spacing}) {
+                    graph.push_back(from + offset);
+                    graph.push_back(std::nextafter(from + offset, from));
+                    graph.push_back(std::nextafter(from + offset, 2 * (from + offset) - from));
+                }
+            }
+        }
+    }
+    int cases = 0;
+    for (const float unitLength : {1.0f, 0.37f, 3.0f}) {
+        for (const auto& last : lastPoints) {
+            for (const float gx : graph) {
+                for (const float gy : graph) {
+                    // Positions in metres whose graph values are (about) gx and gy.
+                    const float x = gx * unitLength, y = gy * unitLength;
+                    const float px = x / unitLength, py = y / unitLength;
+                    const bool inSquare = px > 0 && px < 10 && py > 0 && py < 10;
+                    const bool farEnough = FarEnoughInGraphUnits(px, py, last[0], last[1]);
+                    const GraphPlace place = GraphPlaceOf(x, y, unitLength, LastStoredPoint(last[0], last[1]));
+                    ASSERT_EQ(place.inSquare, inSquare) << x << ", " << y << " / " << unitLength;
+                    ASSERT_EQ(place.farEnough, farEnough)
+                        << x << ", " << y << " / " << unitLength << " from " << last[0] << ", " << last[1];
+                    ++cases;
+                }
+            }
+        }
+    }
+    EXPECT_GT(cases, 10000);
 }
