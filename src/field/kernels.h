@@ -50,17 +50,16 @@ double StrengthAndDirection(float ex, float ey, double& angle);
 // 0.1 graph units on either axis inside the square, sparser farther outside.
 bool FarEnough(float unitLength, float x, float y, float px, float py);
 // Inside the square (borders included) points are stored a tenth of a graph unit apart.
-constexpr float StoredSpacingInside = 0.1f;
+// Outside, the spacing grows with the square of the distance from the square's centre (0.1 on
+// the middle of an edge, 0.2 at a corner) up to 5 graph units, reached about 35.4 units from
+// the centre.
+constexpr float StoredSpacingInside = 0.1f, StoredSpacingGrowth = 0.004f, StoredSpacingCap = 5;
 // The same test on points already in graph units (x / unitLength, rounded to float32).
 inline bool FarEnoughInGraphUnits(float gx, float gy, float gpx, float gpy) {
-    // Outside the square the spacing grows with the square of the distance from the square's
-    // centre (0.1 on the middle of an edge, 0.2 at a corner) up to 5 graph units, reached
-    // about 35.4 units from the centre.
-    constexpr float OutsideGrowth = 0.004f, SpacingCap = 5;
     float t = StoredSpacingInside;
     if (!(gx >= 0 && gx <= 10 && gy >= 0 && gy <= 10)) {
-        t = OutsideGrowth * ((gx - 5) * (gx - 5) + (gy - 5) * (gy - 5));
-        if (t > SpacingCap) t = SpacingCap;
+        t = StoredSpacingGrowth * ((gx - 5) * (gx - 5) + (gy - 5) * (gy - 5));
+        if (t > StoredSpacingCap) t = StoredSpacingCap;
     }
     return std::fabs(gx - gpx) > t || std::fabs(gy - gpy) > t;
 }

@@ -23,18 +23,25 @@ inline GraphPlace GraphPlaceOf(float x, float y, float unitLength, __m128 last) 
     const __m128 graph = _mm_div_ps(_mm_setr_ps(x, y, 0, 0), _mm_set1_ps(unitLength));
     const __m128 zero = _mm_setzero_ps(), ten = _mm_set1_ps(10);
     const int both = 3;  // the lanes of x and y
+    const __m128 offsets = _mm_andnot_ps(_mm_set1_ps(-0.0f), _mm_sub_ps(graph, last));
+    const auto fartherThan = [both](__m128 offsets, __m128 spacing) {
+        return (_mm_movemask_ps(_mm_cmpgt_ps(offsets, spacing)) & both) != 0;
+    };
     const bool inClosedSquare =
         (_mm_movemask_ps(_mm_and_ps(_mm_cmpge_ps(graph, zero), _mm_cmple_ps(graph, ten))) & both) == both;
-    if (!inClosedSquare) {  // outside, the spacing depends on the place
-        const float gx = _mm_cvtss_f32(graph), gy = _mm_cvtss_f32(_mm_shuffle_ps(graph, graph, 1));
-        const float lastGx = _mm_cvtss_f32(last), lastGy = _mm_cvtss_f32(_mm_shuffle_ps(last, last, 1));
-        return {false, FarEnoughInGraphUnits(gx, gy, lastGx, lastGy)};
+    if (!inClosedSquare) {
+        // Outside, the spacing grows with the squared distance from the centre, up to a cap;
+        // one that is not a number stays so (min gives its second operand then).
+        const __m128 fromCentre = _mm_sub_ps(graph, _mm_set1_ps(5));
+        const __m128 squares = _mm_mul_ps(fromCentre, fromCentre);
+        const __m128 squared = _mm_add_ss(squares, _mm_shuffle_ps(squares, squares, 1));
+        const __m128 spacing = _mm_min_ss(_mm_set_ss(StoredSpacingCap),
+                                          _mm_mul_ss(_mm_set_ss(StoredSpacingGrowth), squared));
+        return {false, fartherThan(offsets, _mm_shuffle_ps(spacing, spacing, 0))};
     }
     const bool inSquare =
         (_mm_movemask_ps(_mm_and_ps(_mm_cmpgt_ps(graph, zero), _mm_cmplt_ps(graph, ten))) & both) == both;
-    // Inside, both offsets are held against the same spacing.
-    const __m128 offsets = _mm_andnot_ps(_mm_set1_ps(-0.0f), _mm_sub_ps(graph, last));
-    return {inSquare, (_mm_movemask_ps(_mm_cmpgt_ps(offsets, _mm_set1_ps(StoredSpacingInside))) & both) != 0};
+    return {inSquare, fartherThan(offsets, _mm_set1_ps(StoredSpacingInside))};
 }
 
 }  // namespace voltaris

@@ -3,6 +3,7 @@
 // plain kernels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <random>
@@ -331,4 +332,21 @@ TEST(GraphPlaceTest, FindsWhatThePlainTestsFind) {
         }
     }
     EXPECT_GT(cases, 10000);
+    // Outside the square, offsets right at the spacing there, which grows with the distance.
+    std::mt19937 random(5);
+    std::uniform_real_distribution<float> place(-45, 55);
+    int outside = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const float gx = place(random), gy = place(random);
+        if (gx >= 0 && gx <= 10 && gy >= 0 && gy <= 10) continue;
+        const float spacing = std::min(StoredSpacingCap, StoredSpacingGrowth * ((gx - 5) * (gx - 5) + (gy - 5) * (gy - 5)));
+        for (const float lastGx : {gx - spacing, std::nextafter(gx - spacing, gx), std::nextafter(gx - spacing, -99.0f)}) {
+            for (const float lastGy : {gy, gy + spacing, std::nextafter(gy + spacing, gy)}) {
+                const GraphPlace at = GraphPlaceOf(gx, gy, 1, LastStoredPoint(lastGx, lastGy));
+                ASSERT_EQ(at.farEnough, FarEnoughInGraphUnits(gx, gy, lastGx, lastGy)) << gx << ", " << gy;
+                outside += at.farEnough;
+            }
+        }
+    }
+    EXPECT_GT(outside, 1000);
 }
