@@ -121,9 +121,9 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline v
 }
 
 // The grid of a run from the partial sums `x` and `y` (float32 values, [i + 1] after term i)
-// and the charges' strengths at its first step, `count` charges in V vectors; false where the fixed point
-// does not serve: a sum that is 0 or beyond float32's normal numbers, binades too far apart
-// for 64 bits, margins that leave no room.
+// and the charges' strengths at its first step, `count` charges in V vectors; false where the
+// fixed point does not serve: a sum that is 0 or beyond float32's normal numbers, binades too
+// far apart for 64 bits, margins that leave no room.
 template <int V>
 __attribute__((target("avx512f,avx512dq,avx512vl,fma"), always_inline)) inline bool GridOf(
     const double* x, const double* y, const __m512d* strengths, int count, Grid& grid) {

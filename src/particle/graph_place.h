@@ -35,8 +35,8 @@ inline GraphPlace GraphPlaceOf(float x, float y, float unitLength, __m128 last) 
         const __m128 fromCentre = _mm_sub_ps(graph, _mm_set1_ps(5));
         const __m128 squares = _mm_mul_ps(fromCentre, fromCentre);
         const __m128 squared = _mm_add_ss(squares, _mm_shuffle_ps(squares, squares, 1));
-        const __m128 spacing = _mm_min_ss(_mm_set_ss(StoredSpacingCap),
-                                          _mm_mul_ss(_mm_set_ss(StoredSpacingGrowth), squared));
+        const __m128 spacing =
+            _mm_min_ss(_mm_set_ss(StoredSpacingCap), _mm_mul_ss(_mm_set_ss(StoredSpacingGrowth), squared));
         return {false, fartherThan(offsets, _mm_shuffle_ps(spacing, spacing, 0))};
     }
     const bool inSquare =

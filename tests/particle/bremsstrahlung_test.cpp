@@ -168,7 +168,8 @@ TEST(SuggestionSeventyTest, PassesOnlyStepsTheFullTestPassesAndNearlyAllOfThem) 
                 const double squaredSpeed = kind == 0 ? threshold * std::pow(10.0, 4 * unit(random))
                                                       : threshold * (1 + 1e-8 + 1e-14 * unit(random));
                 const double angle = 3 * unit(random);
-                const double vx = std::sqrt(squaredSpeed) * std::cos(angle), vy = std::sqrt(squaredSpeed) * std::sin(angle);
+                const double speed = std::sqrt(squaredSpeed);
+                const double vx = speed * std::cos(angle), vy = speed * std::sin(angle);
                 const bool full = suggestion::SurelyAboveSeventy(ex, ey, vx, vy, chargePerMass, p.q, p.m, dt);
                 const bool passes = quick.SurelyAbove(ex, ey, vx, vy);
                 ASSERT_FALSE(passes && !full) << "q " << p.q << " m " << p.m << " dt " << dt << " ex " << ex;

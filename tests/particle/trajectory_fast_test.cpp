@@ -339,8 +339,10 @@ TEST(GraphPlaceTest, FindsWhatThePlainTestsFind) {
     for (int i = 0; i < 20000; ++i) {
         const float gx = place(random), gy = place(random);
         if (gx >= 0 && gx <= 10 && gy >= 0 && gy <= 10) continue;
-        const float spacing = std::min(StoredSpacingCap, StoredSpacingGrowth * ((gx - 5) * (gx - 5) + (gy - 5) * (gy - 5)));
-        for (const float lastGx : {gx - spacing, std::nextafter(gx - spacing, gx), std::nextafter(gx - spacing, -99.0f)}) {
+        const float spacing =
+            std::min(StoredSpacingCap, StoredSpacingGrowth * ((gx - 5) * (gx - 5) + (gy - 5) * (gy - 5)));
+        for (const float lastGx :
+             {gx - spacing, std::nextafter(gx - spacing, gx), std::nextafter(gx - spacing, -99.0f)}) {
             for (const float lastGy : {gy, gy + spacing, std::nextafter(gy + spacing, gy)}) {
                 const GraphPlace at = GraphPlaceOf(gx, gy, 1, LastStoredPoint(lastGx, lastGy));
                 ASSERT_EQ(at.farEnough, FarEnoughInGraphUnits(gx, gy, lastGx, lastGy)) << gx << ", " << gy;
