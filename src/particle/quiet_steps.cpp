@@ -130,16 +130,16 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
     std::copy(c.clearBeyond, c.clearBeyond + Lanes, clearBeyond);
     const double k = run.chargePerMass * run.dt;
     const suggestion::SeventyTest seventy(run.chargePerMass, run.q, run.m, run.dt);
-    // The state before the step being made and, while a step is unchecked, the state before
-    // that one: taking a step back is turning to the other.
     const __m128 lastStored = LastStoredPoint(run.lastStoredGx, run.lastStoredGy);
     const float unitLength = run.unitLength;
     const auto placeOf = [lastStored, unitLength](float x, float y) {
         return GraphPlaceOf(x, y, unitLength, lastStored);
     };
-    StepState states[2] = {{run.x, run.y, run.t, placeOf(run.x, run.y).inSquare,
-                            run.vx, run.vy, run.suggested, run.pending.active, run.pending.ex, run.pending.ey, run.pending.vx,
-                            run.pending.vy, run.step}};
+    // The state before the step being made and, while a step is unchecked, the state before
+    // that one: taking a step back is turning to the other.
+    StepState states[2] = {{run.x, run.y, run.t, placeOf(run.x, run.y).inSquare, run.vx, run.vy, run.suggested,
+                            run.pending.active, run.pending.ex, run.pending.ey, run.pending.vx, run.pending.vy,
+                            run.step}};
     states[1] = states[0];
     StepState* s = &states[0];
 
@@ -151,8 +151,7 @@ __attribute__((target("avx512f,avx512dq,avx512vl,fma"))) bool QuietStepsAvx512(c
     fixed_sums::Grid grid;
     bool gridKnown = false;
     fixed_sums::Sums sums[2] = {};
-    // The last step made, while its sums are not yet checked: its terms and sums, and the
-    // state before it.
+    // The last step made, while its sums are not yet checked: its sums, and the state before it.
     bool unchecked = false;
     int uncheckedStep = 0;  // its sums are [uncheckedStep & 1]
     // Checks the unchecked step; a wrong one is taken back.
